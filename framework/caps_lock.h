@@ -1,0 +1,4 @@
+#pragma once
+// Switches the keyboard's Caps Lock toggle. Works on X11 through XKB; does
+// nothing on other platforms (and under the offscreen platform of tests).
+bool SetKeyboardCapsLock(bool on);

@@ -1,0 +1,165 @@
+#include "framework/game_window.h"
+
+#include "framework/caps_lock.h"
+#include "framework/dialog_service.h"
+#include "framework/help_window.h"
+#include "framework/main_window_link.h"
+#include "framework/page_canvas.h"
+#include "framework/tick_driver.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDateTime>
+#include <QLocale>
+
+TFLudorine::TFLudorine(QWidget *parent)
+    : QWidget(parent), FileName(UnnamedFile()), Title(QStringLiteral("Oxa"))
+{
+}
+
+TFLudorine::~TFLudorine()
+{
+    if (busy_)
+        QApplication::restoreOverrideCursor();
+}
+
+QString TFLudorine::UnnamedFile()
+{
+    return QStringLiteral("Sans nom");
+}
+
+void TFLudorine::ExportText(QTextStream &) {}
+
+void TFLudorine::ExportPicture(QIODevice &, int) {}
+
+void TFLudorine::ShowHelp()
+{
+    ShowHelpTopic(QStringLiteral("Ludorine.chm::/Ludorine.htm"));
+}
+
+void TFLudorine::PrintPage(int, PageCanvas &canvas)
+{
+    // The white page.
+    canvas.SetBrush(Qt::white, BrushStyle::Solid);
+    canvas.SetPen(Qt::white, 0.1, PenStyle::Clear);
+    canvas.DrawRect(0, 0, kPageWidthCm, kPageHeightCm);
+    // Texts without background from here on.
+    canvas.SetBrush(Qt::yellow, BrushStyle::Clear);
+    canvas.SetFont(QStringLiteral("Times New Roman"), Qt::blue, 36, true);
+    canvas.DrawText(kPageWidthCm / 2, 1, Title, TextAlign::Center);
+    canvas.SetFont(QStringLiteral("Courrier new"), Qt::black, 6, false);
+    const QString stamp = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    canvas.DrawText(2, 27, (ProgramTitle() + QStringLiteral(" - ") + stamp).trimmed(), TextAlign::Left);
+}
+
+void TFLudorine::SetBusy(int state)
+{
+    if (state != 0 && state != 1)
+        return;
+    const QPoint mouse = QCursor::pos();
+    if (state == 0) {
+        if (busy_)
+            QApplication::restoreOverrideCursor();
+        busy_ = false;
+        ShowStatus(QString());
+    } else {
+        if (!busy_)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        busy_ = true;
+        ShowStatus(QStringLiteral("..."));
+    }
+    // Putting the mouse back makes the new cursor shape appear at once.
+    QCursor::setPos(mouse);
+}
+
+void TFLudorine::ShowStatus(const QString &text)
+{
+    if (MainWindowLink *main = MainForm())
+        main->ShowStatus(text);
+}
+
+void TFLudorine::SetCapsLock(int On)
+{
+    SetKeyboardCapsLock(On != 0);
+}
+
+void TFLudorine::FormCloseQuery(bool &CanClose)
+{
+    const bool wasPaused = Paused;
+    Paused = true;
+    if (!Modified) {
+        CanClose = true;
+    } else {
+        const QString text = QStringLiteral("Sauvegarder le contenu de %1 ? ").arg(FileName);
+        switch (Dialogs().question(text, ProgramTitle(), QuestionButtons::YesNoCancel)) {
+        case Answer::Yes: {
+            MainWindowLink *main = MainForm();
+            if (main)
+                main->SaveGameWindow(this);
+            // A save that was cancelled or failed keeps the window open.
+            CanClose = !Modified;
+            break;
+        }
+        case Answer::No:
+            CanClose = true;
+            break;
+        default:
+            CanClose = false;
+            break;
+        }
+    }
+    if (CanClose) {
+        Modified = false;
+        ShowStatus(QStringLiteral("Fermeture de la fenêtre"));
+    } else {
+        Paused = wasPaused;
+    }
+}
+
+void TFLudorine::FormClose()
+{
+    Closing = true;
+    Paused = true;
+    GameOver = true;
+    StopTicks();
+    // Let pending events run once so that loops in progress see the flags.
+    QCoreApplication::processEvents();
+}
+
+void TFLudorine::closeEvent(QCloseEvent *event)
+{
+    bool canClose = false;
+    FormCloseQuery(canClose);
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void TFLudorine::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (MainWindowLink *main = MainForm())
+        main->UpdateFileCommands();
+}
+
+void TFLudorine::StartTicks(int intervalMs)
+{
+    if (!ticks_)
+        ticks_ = new TickDriver([this] { Tick(); }, [this] { return Paused || Closing; }, this);
+    ticks_->start(intervalMs);
+}
+
+void TFLudorine::StopTicks()
+{
+    if (ticks_)
+        ticks_->stop();
+}
+
+void TFLudorine::SetCaptionFromFile()
+{
+    setWindowTitle(Title + QStringLiteral(" (") + FileName + QLatin1Char(')'));
+}

@@ -1,0 +1,74 @@
+#pragma once
+// TFLudorine: the common base of the game windows. It holds the window's
+// saved-file identity, its game kind and the flags that ticks and computer
+// players watch, and the seven operations through which the main window
+// saves, loads, exports, prints and asks for help without knowing the game.
+#include <QString>
+#include <QWidget>
+
+class QIODevice;
+class QMenu;
+class QTextStream;
+class PageCanvas;
+class TickDriver;
+
+class TFLudorine : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFLudorine(QWidget *parent = nullptr);
+    ~TFLudorine() override;
+
+    // --- The window's state, read and written by the main window and games.
+    QString FileName;     // "Sans nom" until the game is saved or loaded
+    int GameKind = 0;     // kind code of the game (see game_kinds.h)
+    QString Title;        // game title, also the window caption
+    bool Modified = false;
+    bool Closing = false;
+    bool GameOver = false;
+    bool Paused = false;
+
+    // --- The seven operations games override.
+    // ExportText writes the game as text; ExportPicture writes the board as a
+    // picture, kind 1 = JPEG, 2 = BMP (base: nothing).
+    virtual void ExportText(QTextStream &out);
+    virtual void ExportPicture(QIODevice &out, int kind);
+    virtual void ShowHelp();
+    // Draws the printed page: target 0 = preview, 1 = printer.
+    virtual void PrintPage(int target, PageCanvas &canvas);
+    // 0: normal cursor, status text cleared; 1: busy cursor, status "...".
+    virtual void SetBusy(int state);
+
+    // The close question. Also called by games before a new game.
+    void FormCloseQuery(bool &CanClose);
+    // Marks the window as closing and lets pending events see the flags.
+    virtual void FormClose();
+
+    void ShowStatus(const QString &text);
+    // Turns Caps Lock on (On != 0) or off, leaving the other keys alone.
+    static void SetCapsLock(int On);
+
+    // The game's own menu, shown in place of the "Jeu" menu while this window
+    // is active; null when the game has none.
+    virtual QMenu *GameMenu() { return nullptr; }
+
+    // Starts the periodic tick at the given period; Tick() then runs on the
+    // UI thread, never overlapping another tick and never during a modal
+    // dialog. Paused and Closing make ticks pass without acting.
+    void StartTicks(int intervalMs);
+    void StopTicks();
+    TickDriver *Ticks() const { return ticks_; }
+
+    // The caption for a game that has a file: Title + " (" + file + ")".
+    void SetCaptionFromFile();
+
+    static QString UnnamedFile(); // "Sans nom"
+
+protected:
+    virtual void Tick() {}
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    TickDriver *ticks_ = nullptr;
+    bool busy_ = false;
+};

@@ -1,0 +1,15 @@
+#include "framework/main_window_link.h"
+
+namespace {
+MainWindowLink *g_mainForm = nullptr;
+}
+
+MainWindowLink *MainForm()
+{
+    return g_mainForm;
+}
+
+void SetMainForm(MainWindowLink *mainForm)
+{
+    g_mainForm = mainForm;
+}
