@@ -54,6 +54,8 @@ TMainForm::TMainForm(Environment environment, QWidget *parent)
 
 TMainForm::~TMainForm()
 {
+    // The game windows close with the frame: no more activation news.
+    disconnect(mdi_, nullptr, this, nullptr);
     if (!DictionaryFileName.isEmpty())
         DictionaryLocation::SaveToPrimaryStore(DictionaryFileName);
     if (MainForm() == this)
@@ -118,7 +120,6 @@ void TMainForm::BuildActions()
         action->setEnabled(bool(kind.Create));
         connect(action, &QAction::triggered, this, [this, code] { NewGame(code); });
     }
-    const QStyle *style = QApplication::style();
     connect(MakeAction("FileOpenItem", QStringLiteral("&Ouvrir"), QStringLiteral("Ouvrir|Ouvrir une partie enregistrée"),
                        QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, [this] { FileOpen(); });
@@ -183,14 +184,13 @@ void TMainForm::BuildActions()
         addAction(action);
     }
 
-    Action(QStringLiteral("FileOpenItem"))->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
-    Action(QStringLiteral("FileSaveItem"))->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
-    Action(QStringLiteral("Imprimer1"))->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
-                                                                  style->standardIcon(QStyle::SP_FileDialogDetailedView)));
-    Action(QStringLiteral("WindowCascadeItem"))->setIcon(style->standardIcon(QStyle::SP_TitleBarNormalButton));
-    Action(QStringLiteral("WindowTileItem"))->setIcon(style->standardIcon(QStyle::SP_ToolBarVerticalExtensionButton));
-    Action(QStringLiteral("WindowTileItem2"))->setIcon(style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton));
-    Action(QStringLiteral("Aide1"))->setIcon(style->standardIcon(QStyle::SP_DialogHelpButton));
+    const std::pair<const char *, ToolPicture> icons[] = {
+        {"FileOpenItem", ToolPicture::Open},         {"FileSaveItem", ToolPicture::Save},
+        {"Imprimer1", ToolPicture::Print},           {"WindowCascadeItem", ToolPicture::Cascade},
+        {"WindowTileItem", ToolPicture::TileHorizontal}, {"WindowTileItem2", ToolPicture::TileVertical},
+        {"Aide1", ToolPicture::Help}};
+    for (const auto &[name, picture] : icons)
+        Action(QString::fromLatin1(name))->setIcon(ToolIcon(picture));
 }
 
 void TMainForm::EditAction(const char *slot)
@@ -395,7 +395,7 @@ void TMainForm::OnSubWindowActivated(QMdiSubWindow *window)
 void TMainForm::ShowGameMenuOf(TFLudorine *window)
 {
     QMenu *menu = window ? window->GameMenu() : nullptr;
-    if (menu == shownGameMenu_)
+    if (menu == shownGameMenu_ && (menu != nullptr) == bool(gameMenuSlot_))
         return;
     if (gameMenuSlot_) {
         menuBar()->removeAction(gameMenuSlot_);

@@ -113,7 +113,7 @@ private:
     QMenu *fileMenu_ = nullptr;
     QMenu *windowMenu_ = nullptr;
     QMenu *gameMenuPlaceholder_ = nullptr;
-    QAction *gameMenuSlot_ = nullptr;     // the action of the menu shown in the "Jeu" place
+    QPointer<QAction> gameMenuSlot_; // the action of the menu shown in the "Jeu" place
     QPointer<QMenu> shownGameMenu_;
     QToolBar *toolBar_ = nullptr;
     std::map<QString, QAction *> actions_;

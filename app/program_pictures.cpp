@@ -121,3 +121,71 @@ QByteArray ProgramIconPng()
     ProgramIconImage(64).save(&buffer, "PNG");
     return bytes;
 }
+
+namespace {
+void DrawWindowFrame(QPainter &painter, const QRectF &rect)
+{
+    painter.setBrush(QColor(0xFF, 0xFF, 0xFF));
+    painter.drawRect(rect);
+    painter.fillRect(QRectF(rect.left(), rect.top(), rect.width(), 4), QColor(0x2E, 0x6E, 0xB8));
+}
+} // namespace
+
+QIcon ToolIcon(ToolPicture picture)
+{
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.5));
+    switch (picture) {
+    case ToolPicture::Open: {
+        painter.setBrush(QColor(0xE8, 0xB8, 0x4A));
+        painter.drawRect(QRectF(3, 8, 24, 18));
+        painter.setBrush(QColor(0xF6, 0xD3, 0x74));
+        painter.drawPolygon(QPolygonF({QPointF(7, 13), QPointF(30, 13), QPointF(26, 26), QPointF(3, 26)}));
+        break;
+    }
+    case ToolPicture::Save:
+        painter.setBrush(QColor(0x3A, 0x6E, 0xB5));
+        painter.drawRoundedRect(QRectF(4, 4, 24, 24), 3, 3);
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(9, 5, 14, 9));
+        painter.setBrush(QColor(0x22, 0x22, 0x22));
+        painter.drawRect(QRectF(10, 19, 12, 8));
+        break;
+    case ToolPicture::Print:
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(9, 3, 14, 10));
+        painter.setBrush(QColor(0x88, 0x88, 0x88));
+        painter.drawRoundedRect(QRectF(3, 12, 26, 12), 2, 2);
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(9, 20, 14, 9));
+        break;
+    case ToolPicture::Cascade:
+        DrawWindowFrame(painter, QRectF(3, 3, 16, 13));
+        DrawWindowFrame(painter, QRectF(8, 9, 16, 13));
+        DrawWindowFrame(painter, QRectF(13, 15, 16, 13));
+        break;
+    case ToolPicture::TileHorizontal:
+        DrawWindowFrame(painter, QRectF(3, 3, 26, 12));
+        DrawWindowFrame(painter, QRectF(3, 17, 26, 12));
+        break;
+    case ToolPicture::TileVertical:
+        DrawWindowFrame(painter, QRectF(3, 3, 12, 26));
+        DrawWindowFrame(painter, QRectF(17, 3, 12, 26));
+        break;
+    case ToolPicture::Help: {
+        painter.setBrush(QColor(0x2E, 0x8B, 0x57));
+        painter.drawEllipse(QRectF(3, 3, 26, 26));
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setBold(true);
+        font.setPixelSize(20);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("?"));
+        break;
+    }
+    }
+    return QIcon(QPixmap::fromImage(image));
+}

@@ -12,6 +12,10 @@ QImage ProgramIconImage(int size);
 QIcon ProgramIcon();
 QByteArray ProgramIconPng(); // 64 x 64, for the desktop's icon folder
 
+// The toolbar's pictures, drawn in the program's colours.
+enum class ToolPicture { Open, Save, Print, Cascade, TileHorizontal, TileVertical, Help };
+QIcon ToolIcon(ToolPicture picture);
+
 // Draws one letter tile (cream face, letter and face value) in Rect.
 class QPainter;
 class QRectF;
