@@ -29,7 +29,11 @@ TMainForm::Environment TMainForm::DefaultEnvironment(const QStringList &argument
 {
     Environment environment;
     environment.programPath = QCoreApplication::applicationFilePath();
-    environment.dictionaryFolders = {QCoreApplication::applicationDirPath(),
+    // Next to the program (the build folder), then the data folder of the
+    // installation the program runs from, then the configured one.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    environment.dictionaryFolders = {programDir,
+                                     QDir::cleanPath(programDir + QStringLiteral("/../" LUDORINE_RELATIVE_DATA_DIR)),
                                      QStringLiteral(LUDORINE_DATA_DIR)};
     environment.dataHome = file_type::UserDataHome();
     environment.arguments = arguments;
