@@ -1,0 +1,82 @@
+#pragma once
+// TDictionnaire: one user's view of the shared dictionary file (a trie of
+// 5-byte nodes, see trie_format.h). No part of the trie is kept in memory:
+// every call reads the groups it needs from the file as it is on disk, so a
+// word added or removed through another object is seen at the next call.
+//
+// Strings are Latin-1 bytes. Search results are new lists, sorted without
+// regard to case and without duplicates (the version found first stays); a
+// letter supplied by a joker is in lower case.
+//
+// Every walk is bounded (group scan limit, depth limit, a budget of visited
+// nodes proportional to the file), so a damaged file never hangs or crashes
+// an operation: it only gives shorter results.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dictionary/dictionnaire_file.h"
+#include "dictionary/fold_accents.h"
+
+class TDictionnaire {
+public:
+    // Opens `fileName` for reading (mode 'R' or anything else) or for reading
+    // and writing ('W'). A missing file is created empty. Always returns an
+    // object; IsOpen() tells whether a file could be opened at all.
+    static std::unique_ptr<TDictionnaire> Create(const std::string &fileName, char mode);
+    ~TDictionnaire();
+    TDictionnaire(const TDictionnaire &) = delete;
+    TDictionnaire &operator=(const TDictionnaire &) = delete;
+
+    bool IsOpen() const { return file_.IsOpen(); }
+    bool IsWritable() const { return file_.IsWritable(); }
+    const std::string &FileName() const { return fileName_; }
+    std::uint64_t NodeCount() const;
+
+    // Lookups. ASCII a-z count as A-Z; any other character never matches.
+    bool Contains(const std::string &word) const;
+    // 1: stored word; 0: only the beginning of stored words; -1: neither.
+    int WordState(const std::string &word) const;
+
+    // Updates.
+    void AddWord(const std::string &word, bool userFlag);
+    bool RemoveWord(const std::string &word);
+    void ClearUserFlags();
+
+    // Writes the words, one per line (CR LF), in trie order: those marked as
+    // user additions when `user`, the others when `standard`.
+    bool ExportWords(const std::string &textFileName, bool standard, bool user) const;
+    // "$P$ word" for each user word, then "$N$ count", 26 "$L$" lines and
+    // one "$G$" line per word length that occurs. The last line is the one the
+    // dictionary manager puts on the clipboard (see StatisticsClipboardLine).
+    std::vector<std::string> Statistics() const;
+    static std::string StatisticsClipboardLine(const std::vector<std::string> &statistics);
+
+    // Searches.
+    std::vector<std::string> WordsStartingWith(const std::string &pattern) const;
+    std::vector<std::string> WordsMatching(const std::string &pattern) const;
+    std::vector<std::string> Anagrams(const std::string &letters) const;
+    std::vector<std::string> PlaceableWords(const std::string &letters, int maxTiles, int minLength,
+                                            int maxLength, const std::string &pattern,
+                                            const std::vector<std::string> &crossChecks) const;
+    std::vector<std::string> StackableWords(const std::string &letters, int minLength, int maxLength,
+                                            const std::string &pattern,
+                                            const std::vector<std::string> &crossChecks,
+                                            const std::vector<int> &heights) const;
+    std::vector<std::string> RandomWords(int count, int minLength, int maxLength) const;
+
+private:
+    TDictionnaire(const std::string &fileName, char mode);
+
+    // Depth-first visit of the whole trie in file order: each node with the
+    // word its path spells and its letter byte.
+    void Traverse(const std::function<void(const std::string &, std::uint8_t)> &visit) const;
+
+    std::int64_t AddLetter(char letter, std::int64_t parent, bool endOfWord, bool userFlag);
+    void OpenGap(std::uint64_t position);
+
+    mutable dictionnaire::DictionnaireFile file_;
+    std::string fileName_;
+};

@@ -1,0 +1,146 @@
+// The searches, on a small dictionary whose answers can be worked out by hand.
+#include "dictionnaire_test_files.h"
+
+using namespace dictionnaire_test;
+
+namespace {
+
+class Searches : public DictionaryFileTest {
+protected:
+    void SetUp() override
+    {
+        DictionaryFileTest::SetUp();
+        dico_ = Build({"CHAT", "CHATS", "CHAUD", "CHIEN", "RAT", "RATS", "ART", "ARTS", "TAR", "TARS", "STAR",
+                       "AS", "SA", "AT", "AA", "ABA"});
+    }
+
+    Words Placeable(const std::string &letters, int maxTiles, int minLength, const std::string &pattern,
+                    Words crossChecks = {})
+    {
+        crossChecks.resize(pattern.size());
+        return dico_->PlaceableWords(letters, maxTiles, minLength, 0, pattern, crossChecks);
+    }
+    Words Stackable(const std::string &letters, const std::string &pattern, Words crossChecks = {},
+                    std::vector<int> heights = {})
+    {
+        crossChecks.resize(pattern.size());
+        heights.resize(pattern.size());
+        return dico_->StackableWords(letters, 0, 0, pattern, crossChecks, heights);
+    }
+
+    std::unique_ptr<TDictionnaire> dico_;
+};
+
+TEST_F(Searches, WordsStartingWith)
+{
+    const Words all{"AA",   "ABA",   "ART",   "ARTS",  "AS",  "AT",   "CHAT", "CHATS",
+                    "CHAUD", "CHIEN", "RAT", "RATS", "SA", "STAR", "TAR", "TARS"};
+    EXPECT_EQ(dico_->WordsStartingWith(""), all);
+    EXPECT_EQ(dico_->WordsStartingWith("*"), all);
+    // A stored word is not listed, only its extensions.
+    EXPECT_EQ(dico_->WordsStartingWith("CHAT"), (Words{"CHATS"}));
+    EXPECT_EQ(dico_->WordsStartingWith("A"), (Words{"AA", "ABA", "ART", "ARTS", "AS", "AT"}));
+    // A final joker lets words of exactly the pattern's length through.
+    EXPECT_EQ(dico_->WordsStartingWith("CH*"), (Words{"CHAT", "CHATS", "CHAUD", "CHIEN"}));
+    EXPECT_EQ(dico_->WordsStartingWith("CH*T"), (Words{"CHATS"}));
+    EXPECT_EQ(dico_->WordsStartingWith("X"), Words{});
+}
+
+TEST_F(Searches, WordsMatching)
+{
+    EXPECT_EQ(dico_->WordsMatching("*A*"), (Words{"RAT", "TAR"}));
+    EXPECT_EQ(dico_->WordsMatching("***"), (Words{"ABA", "ART", "RAT", "TAR"}));
+    EXPECT_EQ(dico_->WordsMatching("C*A*"), (Words{"CHAT"}));
+    EXPECT_EQ(dico_->WordsMatching("CHAT"), (Words{"CHAT"}));
+    EXPECT_EQ(dico_->WordsMatching("A*"), (Words{"AA", "AS", "AT"}));
+    EXPECT_EQ(dico_->WordsMatching(""), Words{});
+}
+
+TEST_F(Searches, AnagramsAndTheirJokers)
+{
+    EXPECT_EQ(dico_->Anagrams("TAR"), (Words{"ART", "RAT", "TAR"}));
+    EXPECT_EQ(dico_->Anagrams("RTSA"), (Words{"ARTS", "RATS", "STAR", "TARS"}));
+    // A joker letter is in lower case.
+    EXPECT_EQ(dico_->Anagrams("RA*"), (Words{"ARt", "RAt", "tAR"}));
+    // One version per word: the one with real letters at the earliest positions.
+    EXPECT_EQ(dico_->Anagrams("A*"), (Words{"Aa", "As", "At", "sA"}));
+    EXPECT_EQ(dico_->Anagrams("AB*"), (Words{"ABa"}));
+    EXPECT_EQ(dico_->Anagrams("**"), (Words{"aa", "as", "at", "sa"}));
+    EXPECT_EQ(dico_->Anagrams(""), Words{});
+    EXPECT_EQ(dico_->Anagrams("QZ"), Words{});
+}
+
+TEST_F(Searches, PlaceableWordsFromTheRackAlone)
+{
+    EXPECT_EQ(Placeable("TARS", 0, 0, "*****"),
+              (Words{"ART", "ARTS", "AS", "AT", "RAT", "RATS", "SA", "STAR", "TAR", "TARS"}));
+    EXPECT_EQ(Placeable("TARS", 0, 4, "*****"), (Words{"ARTS", "RATS", "STAR", "TARS"}));
+    // A minimum length above the line's length is lowered to it.
+    EXPECT_EQ(Placeable("TARS", 0, 9, "***"), (Words{"ART", "RAT", "TAR"}));
+    EXPECT_EQ(Placeable("TARS", 2, 0, "****"), (Words{"AS", "AT", "SA"}));
+    // Real letters are taken before the joker, which gives lower case.
+    EXPECT_EQ(Placeable("RA*", 0, 0, "***"), (Words{"Aa", "ARt", "As", "At", "RAt", "sA", "tAR"}));
+}
+
+TEST_F(Searches, PlaceableWordsWithBoardLetters)
+{
+    EXPECT_EQ(Placeable("RTS", 0, 0, "*A***"), (Words{"RAT", "RATS", "SA", "TAR", "TARS"}));
+    // Never followed by a board letter.
+    EXPECT_EQ(Placeable("RAT", 0, 0, "***S"), (Words{"ARTS", "AT", "RATS", "TARS"}));
+    // At least one rack letter.
+    EXPECT_EQ(Placeable("XYZ", 0, 0, "RAT*"), Words{});
+    EXPECT_EQ(Placeable("S", 0, 0, "RAT*"), (Words{"RATS"}));
+}
+
+TEST_F(Searches, PlaceableWordsCrossChecks)
+{
+    EXPECT_EQ(Placeable("RAT", 0, 0, "***", {"", "", "A*"}), (Words{"ART", "AT", "RAT"}));
+    // A cross-check without '*' places no constraint.
+    EXPECT_EQ(Placeable("RAT", 0, 0, "***", {"", "", "ZZ"}), (Words{"ART", "AT", "RAT", "TAR"}));
+    // A square holding a board letter is not checked.
+    EXPECT_EQ(Placeable("RA", 0, 0, "**T", {"", "", "Q*"}), (Words{"ART", "RAT"}));
+    EXPECT_EQ(Placeable("RAT", 0, 0, "***", {"*S", "", ""}), (Words{"ART", "AT"}));
+}
+
+TEST_F(Searches, StackableWords)
+{
+    // Only nodes with children are reported: AT, SA or STAR never are.
+    EXPECT_EQ(Stackable("RAT", "***"), (Words{"ART", "RAT", "TAR"}));
+    EXPECT_EQ(Stackable("RATS", "****"), (Words{"ART", "RAT", "TAR"}));
+    // Rack letters go on top of stacks lower than 5.
+    EXPECT_EQ(Stackable("RAT", "X**", {}, {1, 0, 0}), (Words{"ART", "RAT", "TAR"}));
+    EXPECT_EQ(Stackable("RAT", "X**", {}, {5, 0, 0}), Words{});
+    EXPECT_EQ(Stackable("AT", "R**", {}, {5, 0, 0}), (Words{"RAT"}));
+    // A cross-check without '*' forbids the square.
+    EXPECT_EQ(Stackable("RAT", "***", {"", "", "A*"}), (Words{"ART", "RAT"}));
+    EXPECT_EQ(Stackable("RAT", "***", {"", "", "ZZ"}), Words{});
+}
+
+TEST_F(Searches, RandomWords)
+{
+    const Words drawn = dico_->RandomWords(5, 2, 4);
+    ASSERT_EQ(drawn.size(), 5u);
+    EXPECT_TRUE(std::is_sorted(drawn.begin(), drawn.end()));
+    EXPECT_EQ(std::adjacent_find(drawn.begin(), drawn.end()), drawn.end());
+    for (const std::string &word : drawn) {
+        EXPECT_TRUE(dico_->Contains(word)) << word;
+        EXPECT_GE(word.size(), 2u);
+        EXPECT_LE(word.size(), 4u);
+    }
+    EXPECT_EQ(dico_->RandomWords(5, 10, 12), Words{});
+    EXPECT_EQ(dico_->RandomWords(0, 2, 4), Words{});
+}
+
+using RandomDraws = DictionaryFileTest;
+
+TEST_F(RandomDraws, EmptyAndPrunedDictionaries)
+{
+    auto dico = TDictionnaire::Create(DicoPath(), 'W');
+    EXPECT_EQ(dico->RandomWords(15, 3, 12), Words{});
+    // A walk may end at a node that is no longer a word.
+    dico->AddWord("AB", false);
+    dico->RemoveWord("AB");
+    EXPECT_EQ(dico->RandomWords(1, 1, 5), (Words{"AB"}));
+}
+
+} // namespace
