@@ -56,7 +56,8 @@ struct BoardWalk {
 
     void Report(const NodeBlock &block, int i, std::size_t d, const std::string &rack)
     {
-        if ((block.LetterByte(i) & trie::EndOfWord) != 0 && int(d) >= minLength && EndsAt(d) && rack != letters)
+        if ((block.LetterByte(i) & trie::EndOfWord) != 0 && int(d) >= minLength && EndsAt(d) &&
+            rack != letters)
             found.push_back(word);
     }
 };
@@ -139,7 +140,8 @@ struct StackableWalk : BoardWalk {
 
 } // namespace
 
-std::vector<std::string> TDictionnaire::PlaceableWords(const std::string &letters, int maxTiles, int minLength,
+std::vector<std::string> TDictionnaire::PlaceableWords(const std::string &letters, int maxTiles,
+                                                       int minLength,
                                                        int /*maxLength: the pattern bounds the length*/,
                                                        const std::string &pattern,
                                                        const std::vector<std::string> &crossChecks) const
@@ -149,8 +151,14 @@ std::vector<std::string> TDictionnaire::PlaceableWords(const std::string &letter
     file_.Refresh();
     if (maxTiles <= 0)
         maxTiles = int(letters.size()) + 1;
-    PlaceableWalk walk{{file_, letters, pattern, crossChecks, EffectiveMinLength(minLength, pattern.size()),
-                        WalkBudget(file_.NodeCount()), {}, {}}};
+    PlaceableWalk walk{{file_,
+                        letters,
+                        pattern,
+                        crossChecks,
+                        EffectiveMinLength(minLength, pattern.size()),
+                        WalkBudget(file_.NodeCount()),
+                        {},
+                        {}}};
     walk.Group(0, 1, maxTiles, letters);
     return dictionnaire::SortedWithoutDuplicates(std::move(walk.found));
 }
@@ -164,8 +172,14 @@ std::vector<std::string> TDictionnaire::StackableWords(const std::string &letter
     if (pattern.empty())
         return {};
     file_.Refresh();
-    StackableWalk walk{{file_, letters, pattern, crossChecks, EffectiveMinLength(minLength, pattern.size()),
-                        WalkBudget(file_.NodeCount()), {}, {}},
+    StackableWalk walk{{file_,
+                        letters,
+                        pattern,
+                        crossChecks,
+                        EffectiveMinLength(minLength, pattern.size()),
+                        WalkBudget(file_.NodeCount()),
+                        {},
+                        {}},
                        heights};
     walk.Group(0, 1, letters);
     return dictionnaire::SortedWithoutDuplicates(std::move(walk.found));

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace dictionnaire {
@@ -56,12 +55,9 @@ void DictionnaireFile::Unmap()
 
 void DictionnaireFile::Refresh()
 {
-    struct stat info {};
-    if (fd_ < 0 || fstat(fd_, &info) != 0) {
-        size_ = 0;
-        return;
-    }
-    size_ = std::uint64_t(info.st_size);
+    // The file offset is not used otherwise: every read and write says where.
+    const off_t end = fd_ >= 0 ? lseek(fd_, 0, SEEK_END) : off_t(-1);
+    size_ = end > 0 ? std::uint64_t(end) : 0;
     if (size_ <= mapLength_ || size_ == 0)
         return;
     Unmap();

@@ -3,10 +3,11 @@
 //
 // Nothing of the trie is copied: the file is seen through a read-only shared
 // mapping that follows the file's current size. Refresh() re-reads that size
-// (fstat) and is called at the start of every public dictionary operation, so
-// a change written by another object is seen at the next call. Writes go
-// straight to the file (pwrite); the shared mapping shows them at once.
-// When the file cannot be mapped, reads fall back to pread.
+// (a seek to the end, the cheapest system call that gives it) and is called
+// at the start of every public dictionary operation, so a change written by
+// another object is seen at the next call. Writes go straight to the file
+// (pwrite); the shared mapping shows them at once. When the file cannot be
+// mapped, reads fall back to pread.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -38,6 +39,12 @@ public:
     // Copies the bytes [offset, offset + length) that exist into `out`, fills
     // the rest with zeros; returns the number of bytes that existed.
     std::size_t Read(std::uint64_t offset, std::uint8_t *out, std::size_t length) const;
+    // The bytes [offset, offset + length) in place when they all exist and
+    // are mapped, else nullptr. Valid until the next Refresh or Write.
+    const std::uint8_t *View(std::uint64_t offset, std::size_t length) const
+    {
+        return map_ != nullptr && offset < size_ && length <= size_ - offset ? map_ + offset : nullptr;
+    }
     // Writes all bytes or returns false; the size is refreshed afterwards.
     bool Write(std::uint64_t offset, const std::uint8_t *data, std::size_t length);
 
@@ -53,19 +60,30 @@ private:
 
 // One read of 30 nodes starting at node `first`, zero-filled past the end of
 // the file. Entries are numbered from 1 (entry i is node first + i - 1).
+// A block that lies wholly inside the mapped file is looked at in place.
 struct NodeBlock {
     std::uint64_t first = 0;
     std::size_t bytesRead = 0;
-    std::uint8_t bytes[kBlockBytes];
+    const std::uint8_t *data = nullptr;
+    std::uint8_t copy[kBlockBytes];
+
+    NodeBlock() = default;
+    NodeBlock(const NodeBlock &) = delete; // `data` may point into the block itself
+    NodeBlock &operator=(const NodeBlock &) = delete;
 
     void Load(const DictionnaireFile &file, std::uint64_t firstNode)
     {
         first = firstNode;
-        bytesRead = file.Read(firstNode * trie::kNodeSize, bytes, kBlockBytes);
+        data = file.View(firstNode * trie::kNodeSize, kBlockBytes);
+        if (data != nullptr) {
+            bytesRead = kBlockBytes;
+        } else {
+            bytesRead = file.Read(firstNode * trie::kNodeSize, copy, kBlockBytes);
+            data = copy;
+        }
     }
     int NodesRead() const { return int(bytesRead / trie::kNodeSize); }
-    std::uint8_t *Entry(int i) { return bytes + (i - 1) * trie::kNodeSize; }
-    const std::uint8_t *Entry(int i) const { return bytes + (i - 1) * trie::kNodeSize; }
+    const std::uint8_t *Entry(int i) const { return data + (i - 1) * trie::kNodeSize; }
     std::uint8_t LetterByte(int i) const { return Entry(i)[0]; }
     std::uint32_t Child(int i) const { return trie::ChildIndex(Entry(i)); }
     char Letter(int i) const { return trie::LetterOf(LetterByte(i)); }

@@ -112,7 +112,8 @@ std::int64_t TDictionnaire::AddLetter(char letter, std::int64_t parent, bool end
         if (!file_.Write(std::uint64_t(parent) * trie::kNodeSize, parentNode, sizeof parentNode))
             return kFailed;
         node[0] |= trie::GroupHead;
-        return file_.Write(nodeCount * trie::kNodeSize, node, sizeof node) ? std::int64_t(nodeCount) : kFailed;
+        return file_.Write(nodeCount * trie::kNodeSize, node, sizeof node) ? std::int64_t(nodeCount)
+                                                                           : kFailed;
     }
     block.Load(file_, child);
     for (int j = 1; j <= trie::kGroupScanLimit;) {
@@ -158,13 +159,13 @@ void TDictionnaire::ClearUserFlags()
 {
     file_.Refresh();
     const std::uint64_t nodeCount = file_.NodeCount();
-    NodeBlock block;
+    std::uint8_t block[dictionnaire::kBlockBytes];
     for (std::uint64_t first = 0;; first += trie::kNodesPerRead) {
-        block.Load(file_, first);
+        const std::size_t bytesRead = file_.Read(first * trie::kNodeSize, block, sizeof block);
         int lastChanged = 0;
         int firstChanged = 0;
-        for (int i = 1; i <= trie::kNodesPerRead && block.NodeOf(i) < nodeCount; ++i) {
-            std::uint8_t &letterByte = block.Entry(i)[0];
+        for (int i = 1; i <= trie::kNodesPerRead && first + std::uint64_t(i - 1) < nodeCount; ++i) {
+            std::uint8_t &letterByte = block[(i - 1) * trie::kNodeSize];
             if (letterByte == 0)
                 break;
             if ((letterByte & trie::EndOfWord) != 0 && (letterByte & trie::UserWord) != 0) {
@@ -176,9 +177,9 @@ void TDictionnaire::ClearUserFlags()
         if (lastChanged > 0) {
             const std::size_t from = std::size_t(firstChanged - 1) * trie::kNodeSize;
             const std::size_t to = std::size_t(lastChanged - 1) * trie::kNodeSize + 1;
-            file_.Write(first * trie::kNodeSize + from, block.bytes + from, to - from);
+            file_.Write(first * trie::kNodeSize + from, block + from, to - from);
         }
-        if (block.bytesRead < std::size_t(dictionnaire::kBlockBytes))
+        if (bytesRead < sizeof block)
             break;
     }
 }

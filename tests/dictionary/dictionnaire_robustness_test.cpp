@@ -27,7 +27,8 @@ protected:
         std::string line;
         int added = 0;
         while (added < 4000 && std::getline(list, line)) {
-            if (line.size() >= 2 && line.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos) {
+            if (line.size() >= 2 &&
+                line.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos) {
                 dico->AddWord(line, false);
                 ++added;
             }
@@ -114,7 +115,8 @@ TEST_F(DamagedFiles, ChildIndexLoopingBackToAnAncestor)
 
 TEST_F(DamagedFiles, ChildIndexPastTheEndAndTruncatedLastNode)
 {
-    WriteFile(DicoPath(), Nodes({Node(0x01 | Head | End, 0xFFFFFFFF), Node(0x02 | End, 77), Bytes{0x03 | End}}));
+    WriteFile(DicoPath(),
+              Nodes({Node(0x01 | Head | End, 0xFFFFFFFF), Node(0x02 | End, 77), Bytes{0x03 | End}}));
     auto dico = TDictionnaire::Create(DicoPath(), 'R');
     EXPECT_TRUE(dico->Contains("A"));
     EXPECT_TRUE(dico->Contains("B"));

@@ -33,8 +33,8 @@ protected:
 
 TEST_F(Searches, WordsStartingWith)
 {
-    const Words all{"AA",   "ABA",   "ART",   "ARTS",  "AS",  "AT",   "CHAT", "CHATS",
-                    "CHAUD", "CHIEN", "RAT", "RATS", "SA", "STAR", "TAR", "TARS"};
+    const Words all{"AA",    "ABA",   "ART", "ARTS", "AS", "AT",   "CHAT", "CHATS",
+                    "CHAUD", "CHIEN", "RAT", "RATS", "SA", "STAR", "TAR",  "TARS"};
     EXPECT_EQ(dico_->WordsStartingWith(""), all);
     EXPECT_EQ(dico_->WordsStartingWith("*"), all);
     // A stored word is not listed, only its extensions.

@@ -44,13 +44,13 @@ TEST_F(AddWordBytes, NewRootLetterShiftsTheFileAndRenumbersChildren)
     // A letter inserted in a child group moves the groups after it; child
     // indices before and after the gap that point past it are renumbered.
     auto dico = Build({"AE"});
-    EXPECT_EQ(FileBytes(DicoPath()), Nodes({Node(A | Head, 2), Node(C, 4), Node(B | Head | End), Node(E | End),
-                                            Node(B | Head | End)}));
+    EXPECT_EQ(FileBytes(DicoPath()), Nodes({Node(A | Head, 2), Node(C, 4), Node(B | Head | End),
+                                            Node(E | End), Node(B | Head | End)}));
 
     // A third root letter is appended after the last root node.
     dico->AddWord("D", false);
-    EXPECT_EQ(FileBytes(DicoPath()), Nodes({Node(A | Head, 3), Node(C, 5), Node(D | End), Node(B | Head | End),
-                                            Node(E | End), Node(B | Head | End)}));
+    EXPECT_EQ(FileBytes(DicoPath()), Nodes({Node(A | Head, 3), Node(C, 5), Node(D | End),
+                                            Node(B | Head | End), Node(E | End), Node(B | Head | End)}));
     for (const char *word : {"AB", "AE", "CB", "D"})
         EXPECT_TRUE(dico->Contains(word)) << word;
     EXPECT_FALSE(dico->Contains("A"));
