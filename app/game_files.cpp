@@ -4,8 +4,10 @@
 #include "framework/dialog_service.h"
 #include "framework/game_window.h"
 #include "framework/painter_page_canvas.h"
+#include "framework/recent_documents.h"
 #include "framework/tick_driver.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -21,6 +23,21 @@ void TMainForm::FileOpen()
         return;
     if (!OpenGameFile(name))
         Dialogs().message(QStringLiteral("Erreur dans le format du fichier %1. Fichier illisible.").arg(name),
+                          ProgramTitle, MessageIcon::Error);
+    UpdateFileCommands();
+}
+
+void TMainForm::OpenRecentFile(const QString &fileName)
+{
+    if (!QFileInfo(fileName).isFile()) {
+        // A file moved or deleted since: say so and forget it.
+        recent::Remove(fileName);
+        Dialogs().message(QStringLiteral("Le fichier %1 n'existe plus.").arg(fileName), ProgramTitle,
+                          MessageIcon::Warning);
+        return;
+    }
+    if (!OpenGameFile(fileName))
+        Dialogs().message(QStringLiteral("Erreur dans le format du fichier %1. Fichier illisible.").arg(fileName),
                           ProgramTitle, MessageIcon::Error);
     UpdateFileCommands();
 }

@@ -10,6 +10,7 @@
 #include "app/version.h"
 #include "framework/game_window.h"
 #include "framework/help_window.h"
+#include "framework/recent_documents.h"
 #include "framework/tick_driver.h"
 
 #include <QAction>
@@ -224,7 +225,8 @@ void TMainForm::BuildMenus()
     }
     for (const char *name : {"FileOpenItem", "FileCloseItem", "FileSaveItem", "FileSaveAsItem"})
         fileMenu_->addAction(Action(QString::fromLatin1(name)));
-    fileMenu_->addSeparator();
+    recentFilesEnd_ = fileMenu_->addSeparator();
+    connect(fileMenu_, &QMenu::aboutToShow, this, &TMainForm::FillRecentFiles);
     fileMenu_->addAction(Action(QStringLiteral("Imprimer1")));
     fileMenu_->addSeparator();
     fileMenu_->addAction(Action(QStringLiteral("FileExitItem")));
@@ -293,6 +295,29 @@ void TMainForm::FillWindowMenu()
         });
         windowListActions_ << action;
         ++number;
+    }
+}
+
+void TMainForm::FillRecentFiles()
+{
+    for (QAction *action : recentFileActions_) {
+        fileMenu_->removeAction(action);
+        action->deleteLater();
+    }
+    recentFileActions_.clear();
+    const QStringList files = recent::ProgramList();
+    if (files.isEmpty())
+        return;
+    recentFileActions_ << fileMenu_->insertSeparator(recentFilesEnd_);
+    int number = 1;
+    for (const QString &file : files) {
+        QString caption = QFileInfo(file).fileName();
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto *action = new QAction(QStringLiteral("&%1 %2").arg(number++).arg(caption), fileMenu_);
+        action->setStatusTip(file);
+        connect(action, &QAction::triggered, this, [this, file] { OpenRecentFile(file); });
+        fileMenu_->insertAction(recentFilesEnd_, action);
+        recentFileActions_ << action;
     }
 }
 

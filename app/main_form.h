@@ -76,6 +76,7 @@ public:
     void FileOpen();
     // Opens a saved game; false when it could not be read.
     bool OpenGameFile(const QString &fileName);
+    void OpenRecentFile(const QString &fileName);
     bool FileSave(TFLudorine *window);
     bool FileSaveAs(TFLudorine *window);
     bool SaveGameFile(TFLudorine *window, const QString &fileName);
@@ -105,6 +106,7 @@ private:
     void OnSubWindowActivated(QMdiSubWindow *window);
     void ShowGameMenuOf(TFLudorine *window);
     void FillWindowMenu();
+    void FillRecentFiles();
     void EditAction(const char *slot);
     void OpenGameFileSilently(const QString &fileName);
 
@@ -118,6 +120,8 @@ private:
     QToolBar *toolBar_ = nullptr;
     std::map<QString, QAction *> actions_;
     QList<QAction *> windowListActions_;
+    QList<QAction *> recentFileActions_;
+    QAction *recentFilesEnd_ = nullptr; // the separator before "Imprimer"
     QPointer<TSplashForm> splash_;
     bool closeAllowed_ = false;
 };
