@@ -7,6 +7,7 @@
 #include "app/logo_area.h"
 #include "app/program_pictures.h"
 #include "app/splash_form.h"
+#include "app/tool_windows.h"
 #include "app/version.h"
 #include "framework/game_window.h"
 #include "framework/help_window.h"
@@ -143,13 +144,15 @@ void TMainForm::BuildActions()
                        QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &TMainForm::Quit);
 
-    // The tools are enabled as each of them is built.
-    MakeAction("Recherche", QStringLiteral("Recherche de mots..."),
-               QStringLiteral("Recherche|Rechercher des mots dans le dictionnaire"))->setEnabled(false);
+    // The tool windows are modal above the main window (tool_windows.cpp).
+    connect(MakeAction("Recherche", QStringLiteral("Recherche de mots..."),
+                       QStringLiteral("Recherche|Rechercher des mots dans le dictionnaire")),
+            &QAction::triggered, this, [this] { OpenWordSearch(this); });
     MakeAction("ProblemesScrabble", QStringLiteral("Problèmes de Scrabble..."),
                QStringLiteral("Problèmes|Résoudre des problèmes de Scrabble"))->setEnabled(false);
-    MakeAction("Dictionnaire1", QStringLiteral("Dictionnaire..."),
-               QStringLiteral("Dictionnaire|Gérer le dictionnaire"))->setEnabled(false);
+    connect(MakeAction("Dictionnaire1", QStringLiteral("Dictionnaire..."),
+                       QStringLiteral("Dictionnaire|Gérer le dictionnaire")),
+            &QAction::triggered, this, [this] { OpenDictionaryManager(this); });
 
     connect(MakeAction("WindowCascadeItem", QStringLiteral("&Cascade"), QStringLiteral("Cascade|Disposer les fenêtres en cascade")),
             &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
