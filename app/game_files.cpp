@@ -2,28 +2,62 @@
 #include "app/main_form.h"
 
 #include "framework/dialog_service.h"
+#include "framework/game_file.h"
 #include "framework/game_window.h"
 #include "framework/painter_page_canvas.h"
 #include "framework/recent_documents.h"
+#include "framework/savefile/typed_stream.h"
 #include "framework/tick_driver.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <fstream>
 
 namespace {
-const QString kGameFilter = QStringLiteral("Parties Ludorine (*.ldr)|*.ldr");
+
+const QString kGameFilter = QStringLiteral("Fichiers Ludorine (*.Ldr)|*.Ldr");
+const QString kSaveAsFilter = QStringLiteral("Fichiers Ludorine (*.Ldr)|*.Ldr|Fichiers texte (*.txt)|*.TXT");
+
+// The chosen name as a full path, with the filter's extension added when the
+// user typed none.
+QString ExpandChosenName(const QString &chosen, int filterIndex)
+{
+    QString name = QFileInfo(chosen).absoluteFilePath();
+    if (QFileInfo(name).suffix().isEmpty())
+        name += filterIndex == 2 ? QStringLiteral(".txt") : QStringLiteral(".Ldr");
+    return name;
 }
+
+bool OverwriteAllowed(const QString &fileName)
+{
+    return !QFileInfo::exists(fileName) ||
+           Dialogs().question(QStringLiteral("Ecraser le fichier existant ?"), ProgramTitle()) == Answer::Yes;
+}
+
+// Keeps the window's ticks from acting while the main window shows a dialog.
+class PausedScope {
+public:
+    explicit PausedScope(TFLudorine *window) : window_(window), was_(window->Paused) { window_->Paused = true; }
+    ~PausedScope() { window_->Paused = was_; }
+
+private:
+    TFLudorine *window_;
+    bool was_;
+};
+
+} // namespace
 
 void TMainForm::FileOpen()
 {
-    const QString name = Dialogs().openFileName(QStringLiteral("Ouvrir"), kGameFilter);
-    if (name.isEmpty())
-        return;
-    if (!OpenGameFile(name))
-        Dialogs().message(QStringLiteral("Erreur dans le format du fichier %1. Fichier illisible.").arg(name),
-                          ProgramTitle, MessageIcon::Error);
+    const QString chosen = Dialogs().openFileName(QStringLiteral("Ouvrir"), kGameFilter, QDir::currentPath());
+    if (!chosen.isEmpty()) {
+        const QString name = QFileInfo(chosen).absoluteFilePath();
+        if (QFileInfo(name).isFile())
+            OpenGameFile(name);
+    }
     UpdateFileCommands();
 }
 
@@ -36,48 +70,95 @@ void TMainForm::OpenRecentFile(const QString &fileName)
                           MessageIcon::Warning);
         return;
     }
-    if (!OpenGameFile(fileName))
-        Dialogs().message(QStringLiteral("Erreur dans le format du fichier %1. Fichier illisible.").arg(fileName),
-                          ProgramTitle, MessageIcon::Error);
+    OpenGameFile(fileName);
     UpdateFileCommands();
 }
 
-void TMainForm::OpenGameFileSilently(const QString &fileName)
+bool TMainForm::OpenGameFile(const QString &fileName)
 {
-    OpenGameFile(fileName);
-}
-
-bool TMainForm::OpenGameFile(const QString &)
-{
-    // No game kind can be reopened until the saved-game reader exists.
-    return false;
+    std::ifstream in(QFile::encodeName(fileName).toStdString(), std::ios::binary);
+    if (!in)
+        return false;
+    savefile::TypedReader reader(in);
+    std::optional<int> kind;
+    try {
+        kind = ReadSavedGameKind(reader);
+    } catch (const savefile::ReadError &) {
+        return false; // not a saved game of ours, or cut short in its header
+    }
+    bool ok = false;
+    if (kind) {
+        TFLudorine *window = CreateGameWindow ? CreateGameWindow(*kind) : nullptr;
+        if (window) {
+            try {
+                ok = window->LoadGame(reader, fileName);
+            } catch (...) {
+                ok = false;
+            }
+            if (ok)
+                AddGameWindow(window);
+            else
+                delete window;
+        }
+    }
+    if (!ok)
+        Dialogs().message(QStringLiteral("Erreur dans le format du fichier %1. Fichier illisible.").arg(fileName),
+                          ProgramTitle, MessageIcon::Error);
+    return ok;
 }
 
 bool TMainForm::FileSave(TFLudorine *window)
 {
-    if (!window)
+    if (!window) {
+        UpdateFileCommands();
         return false;
-    if (window->FileName == TFLudorine::UnnamedFile())
-        return FileSaveAs(window);
-    return SaveGameFile(window, window->FileName);
+    }
+    QString target = window->FileName;
+    const bool named = target != TFLudorine::UnnamedFile() && QFileInfo(target).isFile();
+    if (named) {
+        target = QFileInfo(target).absoluteFilePath();
+    } else {
+        PausedScope paused(window);
+        int filter = 1;
+        const QString chosen =
+            Dialogs().saveFileName(QStringLiteral("Enregistrer"), kGameFilter, target, &filter);
+        if (chosen.isEmpty())
+            return false;
+        target = ExpandChosenName(chosen, 1);
+        if (!OverwriteAllowed(target))
+            return false;
+    }
+    const bool saved = SaveGameFile(window, target);
+    UpdateFileCommands();
+    return saved;
 }
 
 bool TMainForm::FileSaveAs(TFLudorine *window)
 {
     if (!window)
         return false;
-    const bool wasPaused = window->Paused;
-    window->Paused = true;
-    const QString name = Dialogs().saveFileName(QStringLiteral("Enregistrer sous"), kGameFilter);
-    bool saved = false;
-    if (!name.isEmpty())
-        saved = SaveGameFile(window, name);
-    window->Paused = wasPaused;
+    PausedScope paused(window);
+    const bool named = window->FileName != TFLudorine::UnnamedFile() && QFileInfo(window->FileName).isFile();
+    const QString proposed = named ? QFileInfo(window->FileName).absoluteFilePath() : window->FileName;
+    int filter = 1;
+    const QString chosen = Dialogs().saveFileName(QStringLiteral("Enregistrer sous"), kSaveAsFilter, proposed, &filter);
+    if (chosen.isEmpty())
+        return false;
+    const QString target = ExpandChosenName(chosen, filter);
+    if (!OverwriteAllowed(target))
+        return false;
+    const bool saved = SaveGameFile(window, target);
+    UpdateFileCommands();
     return saved;
 }
 
-bool TMainForm::SaveGameFile(TFLudorine *, const QString &fileName)
+bool TMainForm::SaveGameFile(TFLudorine *window, const QString &fileName)
 {
+    if (!window)
+        return false;
+    if (WriteGameFile(*window, fileName))
+        return true;
+    // The previous file, if any, is as it was, and the window stays modified.
     Dialogs().message(QStringLiteral("Impossible d'enregistrer le fichier %1.").arg(fileName), ProgramTitle,
                       MessageIcon::Error);
     return false;
@@ -92,8 +173,7 @@ void TMainForm::FilePrint(TFLudorine *window)
 {
     if (!window)
         return;
-    const bool wasPaused = window->Paused;
-    window->Paused = true;
+    PausedScope paused(window);
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
@@ -106,9 +186,6 @@ void TMainForm::FilePrint(TFLudorine *window)
         PainterPageCanvas canvas(painter, pixelsPerCm);
         window->PrintPage(1, canvas);
     });
-    {
-        ModalScope modal;
-        preview.exec();
-    }
-    window->Paused = wasPaused;
+    ModalScope modal;
+    preview.exec();
 }

@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
@@ -56,6 +57,16 @@ TMainForm::TMainForm(Environment environment, QWidget *parent)
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     SetMainForm(this);
     resize(1024, 768);
+
+    CreateGameWindow = [](int kindCode) -> TFLudorine * {
+        const GameKindInfo *kind = FindGameKind(kindCode);
+        return kind && kind->Create ? kind->Create(nullptr) : nullptr;
+    };
+    // A game marks itself modified as it is played: "Enregistrer" follows
+    // without every game having to tell the main window.
+    auto *commandsTimer = new QTimer(this);
+    connect(commandsTimer, &QTimer::timeout, this, &TMainForm::UpdateFileCommands);
+    commandsTimer->start(250);
 }
 
 TMainForm::~TMainForm()
@@ -333,8 +344,10 @@ void TMainForm::ShowStatus(const QString &text)
 
 void TMainForm::UpdateFileCommands()
 {
-    const bool hasGame = ActiveGameWindow() != nullptr;
-    Action(QStringLiteral("FileSaveItem"))->setEnabled(hasGame);
+    TFLudorine *active = ActiveGameWindow();
+    const bool hasGame = active != nullptr;
+    Action(QStringLiteral("FileSaveItem"))
+        ->setEnabled(hasGame && active->FileName != TFLudorine::UnnamedFile() && active->Modified);
     Action(QStringLiteral("FileSaveAsItem"))->setEnabled(hasGame);
     Action(QStringLiteral("Imprimer1"))->setEnabled(hasGame);
 }
@@ -376,7 +389,7 @@ void TMainForm::OpenCommandLineFile()
         const QFileInfo file(environment_.arguments.first());
         // A file that is missing or does not read is passed over in silence.
         if (file.isFile())
-            OpenGameFileSilently(file.absoluteFilePath());
+            OpenGameFile(file.absoluteFilePath());
     }
     UpdateFileCommands();
 }
@@ -395,10 +408,8 @@ TFLudorine *TMainForm::AddGameWindow(TFLudorine *window)
 
 TFLudorine *TMainForm::NewGame(int kindCode)
 {
-    const GameKindInfo *kind = FindGameKind(kindCode);
-    if (!kind || !kind->Create)
-        return nullptr;
-    return AddGameWindow(kind->Create(nullptr));
+    TFLudorine *window = CreateGameWindow(kindCode);
+    return window ? AddGameWindow(window) : nullptr;
 }
 
 TFLudorine *TMainForm::ActiveGameWindow() const

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <map>
 
 class QAction;
@@ -64,6 +65,9 @@ public:
     // --- Game windows.
     TFLudorine *AddGameWindow(TFLudorine *window);
     TFLudorine *NewGame(int kindCode);
+    // Makes a window of a game kind, not yet shown; null for a kind without
+    // a window. Tests replace it to open files of their own test windows.
+    std::function<TFLudorine *(int kindCode)> CreateGameWindow;
     TFLudorine *ActiveGameWindow() const;
     QList<TFLudorine *> GameWindows() const;
 
@@ -74,7 +78,9 @@ public:
 
     // --- Saved games, exports and printing.
     void FileOpen();
-    // Opens a saved game; false when it could not be read.
+    // Opens a saved game and shows its window; false when it could not be
+    // read (a file with a damaged payload or a wrong kind also gets the
+    // format message; a foreign or truncated header is refused silently).
     bool OpenGameFile(const QString &fileName);
     void OpenRecentFile(const QString &fileName);
     bool FileSave(TFLudorine *window);
@@ -108,7 +114,6 @@ private:
     void FillWindowMenu();
     void FillRecentFiles();
     void EditAction(const char *slot);
-    void OpenGameFileSilently(const QString &fileName);
 
     Environment environment_;
     LogoArea *mdi_;

@@ -5,6 +5,8 @@
 #include "framework/help_window.h"
 #include "framework/main_window_link.h"
 #include "framework/page_canvas.h"
+#include "framework/recent_documents.h"
+#include "framework/savefile/typed_stream.h"
 #include "framework/tick_driver.h"
 
 #include <QApplication>
@@ -27,6 +29,23 @@ TFLudorine::~TFLudorine()
 QString TFLudorine::UnnamedFile()
 {
     return QStringLiteral("Sans nom");
+}
+
+bool TFLudorine::LoadGame(savefile::TypedReader &reader, const QString &fileName)
+{
+    FileName = fileName;
+    SetCaptionFromFile();
+    Modified = false;
+    GameOver = reader.ReadString().starts_with('T');
+    Paused = reader.ReadString().starts_with('T');
+    recent::Add(fileName);
+    return true;
+}
+
+void TFLudorine::SaveGame(savefile::TypedWriter &writer)
+{
+    writer.WriteString(GameOver ? "T" : "F");
+    writer.WriteString(Paused ? "T" : "F");
 }
 
 void TFLudorine::ExportText(QTextStream &) {}

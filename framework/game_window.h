@@ -11,6 +11,10 @@ class QMenu;
 class QTextStream;
 class PageCanvas;
 class TickDriver;
+namespace savefile {
+class TypedReader;
+class TypedWriter;
+} // namespace savefile
 
 class TFLudorine : public QWidget {
     Q_OBJECT
@@ -28,6 +32,12 @@ public:
     bool Paused = false;
 
     // --- The seven operations games override.
+    // LoadGame reads the window's part of a saved game (the base: the
+    // GameOver and Paused flags) and takes the file as the window's own;
+    // false, or a savefile::ReadError, when the payload is bad. SaveGame
+    // writes the same values. Overrides call the base first.
+    virtual bool LoadGame(savefile::TypedReader &reader, const QString &fileName);
+    virtual void SaveGame(savefile::TypedWriter &writer);
     // ExportText writes the game as text; ExportPicture writes the board as a
     // picture, kind 1 = JPEG, 2 = BMP (base: nothing).
     virtual void ExportText(QTextStream &out);
