@@ -95,7 +95,12 @@ bool WriteGameFile(TFLudorine &window, const QString &fileName, const QDateTime 
     const GameFileForm form = FormOfFileName(fileName);
     switch (form) {
     case GameFileForm::Text: {
-        const QByteArray bytes = TextExportBytes(window, when);
+        QByteArray bytes;
+        try {
+            bytes = TextExportBytes(window, when);
+        } catch (const std::exception &) {
+            return false;
+        }
         return Commit(fileName, [&](QIODevice &file) { return file.write(bytes) == bytes.size(); });
     }
     case GameFileForm::Jpeg:
@@ -111,7 +116,12 @@ bool WriteGameFile(TFLudorine &window, const QString &fileName, const QDateTime 
     case GameFileForm::SavedGame:
         break;
     }
-    const QByteArray bytes = SavedGameBytes(window, when);
+    QByteArray bytes;
+    try {
+        bytes = SavedGameBytes(window, when);
+    } catch (const std::exception &) {
+        return false; // a game that cannot write its state writes no file
+    }
     if (!Commit(fileName, [&](QIODevice &file) { return file.write(bytes) == bytes.size(); }))
         return false;
     window.FileName = QFileInfo(fileName).absoluteFilePath();
