@@ -57,19 +57,20 @@ void TFLudorine::ShowHelp()
     ShowHelpTopic(QStringLiteral("Ludorine.chm::/Ludorine.htm"));
 }
 
-void TFLudorine::PrintPage(int, PageCanvas &canvas)
+void TFLudorine::PrintPage(int target, PageCanvas &canvas)
 {
     // The white page.
-    canvas.SetBrush(Qt::white, BrushStyle::Solid);
-    canvas.SetPen(Qt::white, 0.1, PenStyle::Clear);
-    canvas.DrawRect(0, 0, kPageWidthCm, kPageHeightCm);
+    canvas.SetBrush(target, Qt::white, BrushStyle::Solid);
+    canvas.SetPen(target, Qt::white, 0.1, PenStyle::Clear);
+    canvas.DrawRect(target, 0, 0, kPageWidthCm, kPageHeightCm);
     // Texts without background from here on.
-    canvas.SetBrush(Qt::yellow, BrushStyle::Clear);
-    canvas.SetFont(QStringLiteral("Times New Roman"), Qt::blue, 36, true);
-    canvas.DrawText(kPageWidthCm / 2, 1, Title, TextAlign::Center);
-    canvas.SetFont(QStringLiteral("Courrier new"), Qt::black, 6, false);
+    canvas.SetBrush(target, Qt::yellow, BrushStyle::Clear);
+    canvas.SetFont(target, QStringLiteral("Times New Roman"), Qt::blue, 36, FontBold);
+    canvas.DrawText(target, Title, kPageWidthCm / 2, 1, kPageWidthCm, TextAlign::Center);
+    canvas.SetFont(target, QStringLiteral("Courrier new"), Qt::black, 6, FontRegular);
     const QString stamp = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
-    canvas.DrawText(2, 27, (ProgramTitle() + QStringLiteral(" - ") + stamp).trimmed(), TextAlign::Left);
+    canvas.DrawText(target, (ProgramTitle() + QStringLiteral(" - ") + stamp).trimmed(), 2, 27, kPageWidthCm,
+                    TextAlign::Left);
 }
 
 void TFLudorine::SetBusy(int state)

@@ -42,17 +42,17 @@ struct Call {
 
 class RecordingCanvas : public PageCanvas {
 public:
-    void SetBrush(const QColor &c, BrushStyle s) override { calls.push_back({"brush", double(c.rgb()), double(int(s)), {}}); }
-    void SetPen(const QColor &c, double w, PenStyle s) override { calls.push_back({"pen", w, double(int(s)), c.name()}); }
-    void SetFont(const QString &f, const QColor &c, double pt, bool bold) override
+    void SetBrush(int, const QColor &c, BrushStyle s) override { calls.push_back({"brush", double(c.rgb()), double(int(s)), {}}); }
+    void SetPen(int, const QColor &c, double w, PenStyle s) override { calls.push_back({"pen", w, double(int(s)), c.name()}); }
+    void SetFont(int, const QString &f, const QColor &c, double pt, unsigned style) override
     {
-        calls.push_back({"font", pt, double(bold), f + "/" + c.name()});
+        calls.push_back({"font", pt, double(style & FontBold), f + "/" + c.name()});
     }
-    void DrawRect(double x1, double y1, double x2, double y2) override
+    void DrawRect(int, double x1, double y1, double x2, double y2) override
     {
         calls.push_back({"rect", x2 - x1, y2 - y1, QString::number(x1) + "," + QString::number(y1)});
     }
-    void DrawText(double x, double y, const QString &t, TextAlign a) override
+    void DrawText(int, const QString &t, double x, double y, double, TextAlign a, double *, double *) override
     {
         calls.push_back({"text" + QString::number(int(a)), x, y, t});
     }
