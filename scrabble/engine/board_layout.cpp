@@ -1,0 +1,78 @@
+#include "scrabble/engine/board_layout.h"
+
+#include "scrabble/engine/letters.h"
+#include "scrabble/engine/text.h"
+
+namespace scrabble {
+
+BoardLayout::BoardLayout(const std::vector<std::string> &rows, int centreCol, int centreRow)
+    : size_(int(rows.size())), centreCol_(centreCol), centreRow_(centreRow),
+      premiums_(std::size_t(size_ * size_), Premium::None)
+{
+    for (int r = 0; r < size_; ++r)
+        for (int c = 0; c < size_ && c < int(rows[std::size_t(r)].size()); ++c) {
+            Premium p = Premium::None;
+            switch (rows[std::size_t(r)][std::size_t(c)]) {
+            case 'T': p = Premium::WordTriple; break;
+            case 'D': p = Premium::WordDouble; break;
+            case 't': p = Premium::LetterTriple; break;
+            case 'd': p = Premium::LetterDouble; break;
+            default: break;
+            }
+            premiums_[std::size_t(r * size_ + c)] = p;
+        }
+}
+
+Premium BoardLayout::At(int col, int row) const
+{
+    if (!Inside(col, row))
+        return Premium::None;
+    return premiums_[std::size_t(SquareNumber(col, row) - 1)];
+}
+
+const BoardLayout &BoardLayout::Classic()
+{
+    static const BoardLayout layout({"T..d...T...d..T",
+                                     ".D...t...t...D.",
+                                     "..D...d.d...D..",
+                                     "d..D...d...D..d",
+                                     "....D.....D....",
+                                     ".t...t...t...t.",
+                                     "..d...d.d...d..",
+                                     "T..d...D...d..T",
+                                     "..d...d.d...d..",
+                                     ".t...t...t...t.",
+                                     "....D.....D....",
+                                     "d..D...d...D..d",
+                                     "..D...d.d...D..",
+                                     ".D...t...t...D.",
+                                     "T..d...T...d..T"},
+                                    8, 8);
+    return layout;
+}
+
+char RowLetter(int row)
+{
+    return row >= 1 && row <= int(kAlphabet.size()) ? kAlphabet[std::size_t(row - 1)] : '?';
+}
+
+std::string MoveNotation(char direction, int col, int row)
+{
+    if (direction == 'V')
+        return std::to_string(col) + " " + RowLetter(row);
+    return std::string(1, RowLetter(row)) + " " + std::to_string(col);
+}
+
+std::string PremiumText(Premium premium)
+{
+    switch (premium) {
+    case Premium::WordTriple: return Latin1("case mot compte triple.");
+    case Premium::WordDouble: return Latin1("case mot compte double.");
+    case Premium::LetterTriple: return Latin1("case lettre compte triple.");
+    case Premium::LetterDouble: return Latin1("case lettre compte double.");
+    case Premium::None: break;
+    }
+    return {};
+}
+
+} // namespace scrabble

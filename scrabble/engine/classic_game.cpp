@@ -1,0 +1,213 @@
+// The containers of the classic game and the moves that change them outside
+// validation: laying and taking back tiles, the search for a rack and the
+// computer's move.
+#include "scrabble/engine/classic_game.h"
+
+#include "scrabble/engine/move_ranking.h"
+#include "scrabble/engine/text.h"
+
+namespace scrabble {
+
+std::string InputResult::Message() const
+{
+    return outcome == Error ? ErrorMessage(code, detail) : std::string();
+}
+
+ClassicGame::ClassicGame(std::uint64_t seed, const BoardLayout &layout, const TileSet &tileSet, int rackSize)
+    : random(seed), layout_(layout), tileSet_(tileSet), rackSize_(rackSize),
+      racks_(std::size_t(4 * rackSize), nullptr), board_(std::size_t(layout.Size() * layout.Size()), nullptr)
+{
+    Players = {{"Joueur 1", 0, 0, {}}, {"Joueur 2", 0, 0, {}}};
+}
+
+std::string ClassicGame::PlayerName(int number) const
+{
+    return number >= 1 && number <= PlayerCount() ? Player(number).Name : std::string();
+}
+
+TJeton *ClassicGame::At(int col, int row) const
+{
+    if (!layout_.Inside(col, row))
+        return nullptr;
+    return board_[std::size_t((row - 1) * layout_.Size() + col - 1)];
+}
+
+std::string ClassicGame::RackText(int player) const
+{
+    std::string text;
+    for (int slot = 1; slot <= rackSize_; ++slot)
+        if (const TJeton *tile = RackTile(player, slot))
+            text += tile->Letter;
+    return text;
+}
+
+std::string ClassicGame::RackLetters(int player) const
+{
+    std::string text;
+    for (int slot = 1; slot <= rackSize_; ++slot)
+        if (const TJeton *tile = RackTile(player, slot))
+            text += tile->IsJoker ? kJoker : tile->Letter;
+    return text;
+}
+
+Grid ClassicGame::Snapshot(bool includePending) const
+{
+    Grid grid(layout_.Size());
+    for (int row = 1; row <= layout_.Size(); ++row)
+        for (int col = 1; col <= layout_.Size(); ++col) {
+            const TJeton *tile = At(col, row);
+            if (tile == nullptr || (!includePending && !tile->IsPlayed()))
+                continue;
+            scrabble::Square &square = grid.At(col, row);
+            square.letter = tile->Letter;
+            square.joker = tile->IsJoker;
+            square.state = tile->IsPlayed() ? SquareState::Played : SquareState::Pending;
+        }
+    return grid;
+}
+
+void ClassicGame::Clear()
+{
+    history_.clear();
+    bag_.clear();
+    std::fill(racks_.begin(), racks_.end(), nullptr);
+    std::fill(board_.begin(), board_.end(), nullptr);
+    tiles_.clear();
+}
+
+void ClassicGame::ToBag(TJeton *tile)
+{
+    if (tile->Owner >= 1 && tile->Slot >= 1 && tile->Owner <= 4 && tile->Slot <= rackSize_ &&
+        RackTile(tile->Owner, tile->Slot) == tile)
+        racks_[Index(tile->Owner, tile->Slot)] = nullptr;
+    RemoveFromBoard(tile);
+    tile->State = InBag;
+    tile->Selected = false;
+    tile->SetJokerLetter(kJoker); // a joker in the bag has no letter
+    tile->SetTarget(random);
+    bag_.push_back(tile);
+}
+
+void ClassicGame::ToRack(TJeton *tile, int player, int slot)
+{
+    racks_[Index(player, slot)] = tile;
+    tile->State = OnRack;
+    tile->Owner = player;
+    tile->Slot = slot;
+    tile->SetTarget(random);
+}
+
+void ClassicGame::RemoveFromBoard(TJeton *tile)
+{
+    if (layout_.Inside(tile->Col, tile->Row) && Square(tile->Col, tile->Row) == tile)
+        Square(tile->Col, tile->Row) = nullptr;
+}
+
+void ClassicGame::FixOnBoard(TJeton *tile, int col, int row, const Tcoup *move)
+{
+    RemoveFromBoard(tile);
+    if (tile->Owner >= 1 && tile->Slot >= 1 && RackTile(tile->Owner, tile->Slot) == tile)
+        racks_[Index(tile->Owner, tile->Slot)] = nullptr;
+    tile->Col = col;
+    tile->Row = row;
+    Square(col, row) = tile;
+    tile->State = Fixed;
+    tile->Selected = false;
+    tile->Move = move;
+    tile->SetTarget(random);
+}
+
+bool ClassicGame::PlaceTile(TJeton *tile, int col, int row)
+{
+    if (!layout_.Inside(col, row) || tile->IsPlayed())
+        return false;
+    TJeton *occupant = At(col, row);
+    if (occupant != nullptr && occupant != tile)
+        return false;
+    RemoveFromBoard(tile);
+    tile->Col = col;
+    tile->Row = row;
+    tile->State = Placed;
+    Square(col, row) = tile;
+    tile->SetTarget(random);
+    return true;
+}
+
+void ClassicGame::ReturnToRack(TJeton *tile)
+{
+    if (tile->IsPlayed())
+        return;
+    if (tile->OnBoard())
+        RemoveFromBoard(tile);
+    tile->Selected = false;
+    ToRack(tile, tile->Owner, tile->Slot);
+}
+
+void ClassicGame::ReturnPendingTiles()
+{
+    for (TJeton *tile : board_)
+        if (tile != nullptr && tile->IsPending())
+            ReturnToRack(tile);
+}
+
+std::vector<Tcoup> ClassicGame::GenerateMoves(const MoveSearch &search, int player)
+{
+    ReturnPendingTiles();
+    SearchOptions options;
+    options.variant = Variant::Classic;
+    options.player = player;
+    options.bagSize = BagSize();
+    const Grid grid = Snapshot(false);
+    options.opening = history_.empty() || grid.PlayedCount() == 0;
+    return search.GenerateMoves(grid, RackLetters(player), options);
+}
+
+const Tcoup &ClassicGame::PickComputerMove(const std::vector<Tcoup> &candidates, int level)
+{
+    return candidates.at(std::size_t(PickComputerIndex(level, int(candidates.size()), random)));
+}
+
+const Tcoup &ClassicGame::PlayComputerMove(const Tcoup &candidate)
+{
+    const int player = CurrentPlayer;
+    Tcoup move = candidate;
+    move.Player = player;
+    move.RackText = RackText(player);
+    const Tcoup &played = RecordMove(std::move(move));
+    if (played.Kind == Exchange) {
+        std::string word = played.Word;
+        for (int slot = 1; slot <= rackSize_; ++slot) {
+            TJeton *tile = RackTile(player, slot);
+            if (tile == nullptr)
+                continue;
+            const auto at = word.find(tile->IsJoker ? kJoker : tile->Letter);
+            if (at == std::string::npos)
+                continue;
+            word[at] = '#';
+            ToBag(tile);
+        }
+    } else if (played.IsPlacement()) {
+        int col = played.Col;
+        int row = played.Row;
+        for (const char letter : played.Word) {
+            if (At(col, row) == nullptr) {
+                for (int slot = 1; slot <= rackSize_; ++slot) {
+                    TJeton *tile = RackTile(player, slot);
+                    if (tile == nullptr)
+                        continue;
+                    const bool fits = IsLowerLetter(letter) ? tile->IsJoker : !tile->IsJoker && tile->Letter == letter;
+                    if (!fits)
+                        continue;
+                    tile->SetJokerLetter(letter);
+                    FixOnBoard(tile, col, row, &played);
+                    break;
+                }
+            }
+            col += StepCol(played.Kind);
+            row += StepRow(played.Kind);
+        }
+    }
+    return played;
+}
+
+} // namespace scrabble

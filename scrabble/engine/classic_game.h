@@ -1,0 +1,174 @@
+#pragma once
+// The state and rules of one classic game: the tiles and their containers
+// (bag, racks, board), the players' scores, the history, and every action
+// the game window turns mouse, keyboard and timer events into. Nothing here
+// shows anything: questions go through callbacks, errors come back as codes
+// (text.h gives their French messages).
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "scrabble/engine/board_layout.h"
+#include "scrabble/engine/grid.h"
+#include "scrabble/engine/letters.h"
+#include "scrabble/engine/move.h"
+#include "scrabble/engine/move_search.h"
+#include "scrabble/engine/random.h"
+#include "scrabble/engine/tile.h"
+
+namespace savefile {
+class TypedWriter;
+class TypedReader;
+} // namespace savefile
+
+namespace scrabble {
+
+struct PlayerInfo {
+    std::string Name;
+    int Level = 0; // 0 human, 1 to 5 computer
+    int Score = 0;
+    std::string LastMoveText;
+};
+
+enum class DrawMode { Automatic, Manual };
+
+// The manual draw's text prompt: title, label, default answer; nullopt when
+// cancelled. The window connects it to its dialog service (and switches the
+// capital lock on before asking).
+using DrawPrompt = std::function<std::optional<std::string>(const std::string &title, const std::string &label,
+                                                            const std::string &defaultAnswer)>;
+// A Yes/No question (title "Scrabble"): true for Yes.
+using Confirm = std::function<bool(const std::string &question)>;
+
+struct ExchangeCheck {
+    int code = 0; // 0: valid; otherwise 1 to 4
+    std::string detail;
+    std::vector<TJeton *> tiles; // matched, in matching order (error 4: the tiles to frame)
+};
+
+// The four fields of the input panel.
+struct InputFields {
+    std::string coord1;
+    std::string coord2;
+    std::string word;
+    std::string score;
+};
+
+struct InputResult {
+    enum Outcome { Played, Error, Abandoned } outcome = Abandoned;
+    int code = 0;       // the error (1 to 4, 10 to 18)
+    std::string detail; // fills the message's %s
+    const Tcoup *move = nullptr; // the move recorded
+    InputFields fields;          // rewritten in normal form after a word move
+    std::vector<TJeton *> highlight;
+
+    std::string Message() const;
+};
+
+class ClassicGame {
+public:
+    explicit ClassicGame(std::uint64_t seed = 1, const BoardLayout &layout = BoardLayout::Classic(),
+                         const TileSet &tileSet = FrenchTileSet(), int rackSize = 7);
+    ClassicGame(const ClassicGame &) = delete;
+    ClassicGame &operator=(const ClassicGame &) = delete;
+
+    Random random;
+    DrawMode drawMode = DrawMode::Automatic;
+    std::vector<PlayerInfo> Players; // players 1..N at indices 0..N-1
+    int CurrentPlayer = 1;
+
+    const BoardLayout &Layout() const { return layout_; }
+    int RackSize() const { return rackSize_; }
+    int PlayerCount() const { return int(Players.size()); }
+    const PlayerInfo &Player(int number) const { return Players[std::size_t(number - 1)]; }
+    std::string PlayerName(int number) const;
+    void NextPlayer() { CurrentPlayer = CurrentPlayer >= PlayerCount() ? 1 : CurrentPlayer + 1; }
+
+    // Containers.
+    const std::vector<TJeton *> &Bag() const { return bag_; }
+    int BagSize() const { return int(bag_.size()); }
+    TJeton *RackTile(int player, int slot) const { return racks_[Index(player, slot)]; }
+    TJeton *At(int col, int row) const;
+    const std::vector<std::unique_ptr<TJeton>> &Tiles() const { return tiles_; }
+    const std::vector<std::unique_ptr<Tcoup>> &History() const { return history_; }
+    int MoveCount() const { return int(history_.size()); }
+    // Rack letters in slot order (a joker as its letter or '*').
+    std::string RackText(int player) const;
+    // The rack for the search: a joker is always '*'.
+    std::string RackLetters(int player) const;
+
+    // The board as the rules see it; with includePending, the tiles laid this
+    // turn too.
+    Grid Snapshot(bool includePending = true) const;
+
+    // Bag, draw, rack (bag.cpp).
+    void NewGame(); // history and board cleared, scores reset, new bag shuffled
+    void BuildBag();
+    void ShuffleBag(bool thorough);
+    // Fills every empty rack slot of players 1..N.
+    void DrawTiles(const DrawPrompt &prompt = {});
+    void DrawTilesFor(int player, const DrawPrompt &prompt = {});
+    void ShuffleRack(int player);
+    ExchangeCheck CheckExchange(const std::string &request) const;
+    // Gives the checked tiles back and records the exchange.
+    const Tcoup &ExecuteExchange(const ExchangeCheck &check);
+
+    // Mouse moves of the current turn.
+    // Lays a rack tile on an empty square (or its own); false when occupied.
+    bool PlaceTile(TJeton *tile, int col, int row);
+    // Takes a tile laid this turn back to its rack slot.
+    void ReturnToRack(TJeton *tile);
+    void ReturnPendingTiles();
+
+    // The human move (validation.cpp): exchange, pass or word.
+    // dictionary: the words are looked up there; a missing one is confirmed
+    // through `confirm` (null: every word is accepted).
+    InputResult ValidateInput(const InputFields &input, const TDictionnaire *dictionary, const Confirm &confirm);
+    // The fields from the tiles laid this turn, with the provisional score.
+    InputFields ReadPlacedTiles();
+
+    // Candidates for a player's rack (tiles laid this turn go back first).
+    std::vector<Tcoup> GenerateMoves(const MoveSearch &search, int player);
+    // A computer's choice by level among the candidates.
+    const Tcoup &PickComputerMove(const std::vector<Tcoup> &candidates, int level);
+    // Records a candidate for the current player and moves its tiles.
+    const Tcoup &PlayComputerMove(const Tcoup &candidate);
+
+    // History (history.cpp).
+    const Tcoup &RecordMove(Tcoup move);
+    std::string StatusText(const Tcoup &move) const;  // "%s joue « %s »."
+    std::string HistoryLine(const Tcoup &move) const; // "%d %s (%s)"
+    std::vector<std::string> ReportLines() const;     // board picture and move lines
+    bool IsGameOver() const;
+    void ApplyEndOfGame();
+    std::string SquareDescription(int col, int row) const;
+
+    // Saved-game payload between the game kind and the turn phase: move
+    // counter, bag, history, board, racks, last move texts (game_record.cpp).
+    void Write(savefile::TypedWriter &out) const;
+    // Throws savefile::ReadError on a damaged payload; the game is then empty.
+    void Read(savefile::TypedReader &in);
+
+private:
+    std::size_t Index(int player, int slot) const { return std::size_t((player - 1) * rackSize_ + slot - 1); }
+    TJeton *&Square(int col, int row) { return board_[std::size_t((row - 1) * layout_.Size() + col - 1)]; }
+    void Clear();
+    void ToBag(TJeton *tile);
+    void ToRack(TJeton *tile, int player, int slot);
+    void RemoveFromBoard(TJeton *tile);
+    void FixOnBoard(TJeton *tile, int col, int row, const Tcoup *move);
+
+    const BoardLayout &layout_;
+    const TileSet &tileSet_;
+    int rackSize_;
+    std::vector<std::unique_ptr<TJeton>> tiles_;
+    std::vector<TJeton *> bag_;
+    std::vector<TJeton *> racks_;
+    std::vector<TJeton *> board_;
+    std::vector<std::unique_ptr<Tcoup>> history_;
+};
+
+} // namespace scrabble

@@ -1,0 +1,123 @@
+// The history of the classic game: recording moves, the history list lines,
+// the text report, the end of the game and its adjustments, and the status
+// text of a board square.
+#include <algorithm>
+
+#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/text.h"
+
+namespace scrabble {
+
+const Tcoup &ClassicGame::RecordMove(Tcoup move)
+{
+    if (move.Player >= 1 && move.Player <= PlayerCount()) {
+        PlayerInfo &p = Players[std::size_t(move.Player - 1)];
+        p.Score += move.Score;
+        p.LastMoveText = move.Text();
+    }
+    move.MoveNumber = MoveCount() + 1;
+    history_.push_back(std::make_unique<Tcoup>(std::move(move)));
+    return *history_.back();
+}
+
+std::string ClassicGame::StatusText(const Tcoup &move) const
+{
+    return PlayerName(move.Player) + Latin1(" joue « ") + move.Text() + Latin1(" ».");
+}
+
+std::string ClassicGame::HistoryLine(const Tcoup &move) const
+{
+    return std::to_string(move.MoveNumber) + " " + move.Text() + " (" + PlayerName(move.Player) + ")";
+}
+
+std::vector<std::string> ClassicGame::ReportLines() const
+{
+    const int size = layout_.Size();
+    std::vector<std::string> lines;
+    lines.emplace_back();
+    const std::string rule = "     " + std::string(std::size_t(2 * size), '_');
+    lines.push_back(rule);
+    for (int row = 1; row <= size; ++row) {
+        std::string line = std::string("  ") + RowLetter(row) + "  |";
+        for (int col = 1; col <= size; ++col) {
+            const TJeton *tile = At(col, row);
+            line += tile != nullptr ? tile->Letter : '-';
+            line += '|';
+        }
+        lines.push_back(line);
+    }
+    lines.push_back(rule);
+    std::string digits = "      ";
+    for (int col = 1; col <= size; ++col)
+        digits += std::to_string(col % 10) + " ";
+    lines.push_back(digits);
+    lines.emplace_back();
+    for (const auto &move : history_) {
+        std::string name = PlayerName(move->Player);
+        name.resize(20, ' ');
+        lines.push_back(std::to_string(move->MoveNumber) + " " + name + " " + move->Text());
+    }
+    return lines;
+}
+
+bool ClassicGame::IsGameOver() const
+{
+    if (!bag_.empty())
+        return false;
+    for (int player = 1; player <= PlayerCount(); ++player)
+        if (RackText(player).empty())
+            return true;
+    const int moves = MoveCount();
+    if (moves <= 10)
+        return false;
+    const int n = std::min(PlayerCount(), moves - 1);
+    for (int i = moves - n; i < moves; ++i)
+        if (history_[std::size_t(i)]->Kind != Pass)
+            return false;
+    return true;
+}
+
+void ClassicGame::ApplyEndOfGame()
+{
+    int wentOut = 0;
+    int total = 0;
+    std::string lastLetters;
+    for (int player = 1; player <= PlayerCount(); ++player) {
+        std::string spaced;
+        int sum = 0;
+        std::string letters;
+        for (int slot = 1; slot <= rackSize_; ++slot)
+            if (const TJeton *tile = RackTile(player, slot)) {
+                letters += tile->Letter;
+                spaced += std::string(1, tile->Letter) + " ";
+                sum += tile->Value;
+            }
+        lastLetters = letters;
+        if (letters.empty())
+            wentOut = player;
+        if (sum > 0) {
+            Tcoup penalty = Tcoup::MakePenalty(player, spaced, -sum);
+            penalty.RackText = letters;
+            RecordMove(std::move(penalty));
+            total += sum;
+        }
+    }
+    if (wentOut != 0 && total > 0) {
+        Tcoup bonus = Tcoup::MakeBonus(wentOut, total);
+        bonus.RackText = lastLetters;
+        RecordMove(std::move(bonus));
+    }
+}
+
+std::string ClassicGame::SquareDescription(int col, int row) const
+{
+    std::string text = std::string(1, RowLetter(row)) + " " + std::to_string(col) + " ";
+    text += PremiumText(layout_.At(col, row));
+    if (const TJeton *tile = At(col, row)) {
+        text += ' ';
+        text += tile->Description([this](int p) { return PlayerName(p); });
+    }
+    return text;
+}
+
+} // namespace scrabble

@@ -1,0 +1,137 @@
+#include "scrabble/engine/move_search.h"
+
+#include <algorithm>
+
+#include "dictionary/dictionnaire.h"
+
+namespace scrabble {
+
+MoveSearch::MoveSearch(const TDictionnaire &dictionary, const BoardLayout &layout, const ScoringRules &rules)
+    : dictionary_(dictionary), layout_(layout), rules_(rules)
+{
+}
+
+std::vector<Tcoup> MoveSearch::GenerateMoves(const Grid &grid, const std::string &letters,
+                                             const SearchOptions &options) const
+{
+    std::vector<Tcoup> candidates;
+    candidates.reserve(200);
+    if (options.variant != Variant::Problem)
+        candidates.push_back(Tcoup::MakePass(options.player));
+    if (options.variant == Variant::Classic && options.bagSize > 6 && !letters.empty())
+        candidates.push_back(Tcoup::MakeExchange(options.player, letters));
+    if (options.opening) {
+        GenerateOpeningMoves(grid, letters, options, candidates);
+    } else {
+        GenerateLineMoves(grid, letters, 'V', options, candidates);
+        GenerateLineMoves(grid, letters, 'H', options, candidates);
+    }
+    SortCandidates(candidates, options.variant);
+    return candidates;
+}
+
+Tcoup MoveSearch::Candidate(const Grid &grid, const std::string &word, char dir, int col, int row,
+                            const SearchOptions &options) const
+{
+    Tcoup move = Tcoup::Placement(options.player, word, dir, col, row, grid, layout_, rules_);
+    if (options.variant == Variant::Duplicate)
+        move.Openness = Openness(grid, move);
+    return move;
+}
+
+void MoveSearch::GenerateLineMoves(const Grid &grid, const std::string &letters, char dir,
+                                   const SearchOptions &options, std::vector<Tcoup> &out) const
+{
+    const int size = std::min(grid.Size(), layout_.Size());
+    const int along = dir == 'V' ? 1 : 0; // 1: squares of the line go down
+    const int rackLength = int(letters.size());
+    std::vector<std::string> lineChecks(static_cast<std::size_t>(size));
+    std::vector<std::string> crossChecks;
+    std::string pattern;
+    for (int line = 1; line <= size; ++line) {
+        if (options.stop && options.stop())
+            return;
+        auto square = [&](int k) -> const Square & { // k: 1-based position along the line
+            return along ? grid.At(line, k) : grid.At(k, line);
+        };
+        // The cross-word constraint of each empty square of the line: the
+        // tiles on both sides of it across the line, '*' in its place. A
+        // played joker enters the constraint, like the pattern, by its
+        // upper-cased letter: the dictionary holds capitals only.
+        for (int k = 1; k <= size; ++k) {
+            std::string &check = lineChecks[std::size_t(k - 1)];
+            check.clear();
+            if (square(k).HasTile())
+                continue;
+            const int col = along ? line : k;
+            const int row = along ? k : line;
+            int sc = 0;
+            int sr = 0;
+            const std::string cross = CrossWord(grid, col, row, dir, '*', sc, sr);
+            if (cross.size() >= 2)
+                check = UpperCase(cross);
+        }
+        for (int s = 1; s < size; ++s) {
+            if (s > 1 && square(s - 1).HasTile())
+                continue;
+            pattern.clear();
+            crossChecks.clear();
+            int lettersLeft = rackLength;
+            int minLength = size + 1;
+            for (int k = 0; s + k <= size; ++k) {
+                const Square &sq = square(s + k);
+                if (sq.HasTile()) {
+                    pattern += Upper(sq.letter);
+                    crossChecks.emplace_back();
+                    minLength = std::min(minLength, k + 1);
+                } else {
+                    if (--lettersLeft < 0)
+                        break;
+                    pattern += '*';
+                    crossChecks.push_back(lineChecks[std::size_t(s + k - 1)]);
+                    if (!crossChecks.back().empty())
+                        minLength = std::min(minLength, k + 1);
+                }
+            }
+            // No word of a single letter: a lone tile forms its word in the
+            // other direction, where the search finds it.
+            if (minLength > size || pattern.size() < 2)
+                continue;
+            minLength = std::max(minLength, 2);
+            const std::vector<std::string> words =
+                dictionary_.PlaceableWords(letters, options.maxTiles, minLength, size + 1 - s, pattern, crossChecks);
+            for (std::string word : words) {
+                // Board letters come back in capitals: a played joker keeps its lower case.
+                for (std::size_t k = 0; k < word.size(); ++k)
+                    if (pattern[k] != '*')
+                        word[k] = square(s + int(k)).letter;
+                const int col = along ? line : s;
+                const int row = along ? s : line;
+                out.push_back(Candidate(grid, word, dir, col, row, options));
+            }
+        }
+    }
+}
+
+void MoveSearch::GenerateOpeningMoves(const Grid &grid, const std::string &letters,
+                                      const SearchOptions &options, std::vector<Tcoup> &out) const
+{
+    const int size = std::min(grid.Size(), layout_.Size());
+    const std::string pattern(std::size_t(size), '*');
+    const std::vector<std::string> crossChecks(static_cast<std::size_t>(size));
+    const std::vector<std::string> words =
+        dictionary_.PlaceableWords(letters, options.maxTiles, 2, size, pattern, crossChecks);
+    const int cc = layout_.CentreCol();
+    const int cr = layout_.CentreRow();
+    for (const std::string &word : words) {
+        const int length = int(word.size());
+        for (int b = 1; b <= length; ++b) {
+            if (cr + 1 - b >= 1 && cr - b + length <= size)
+                out.push_back(Candidate(grid, word, 'V', cc, cr + 1 - b, options));
+            if (cc + 1 - b >= 1 && cc - b + length <= size)
+                out.push_back(Candidate(grid, word, 'H', cc + 1 - b, cr, options));
+        }
+    }
+}
+
+} // namespace scrabble

@@ -1,0 +1,70 @@
+#include "scrabble/engine/scoring.h"
+
+namespace scrabble {
+
+const ScoringRules &ScoringRules::Classic()
+{
+    static const ScoringRules rules;
+    return rules;
+}
+
+int ScoreWord(const Grid &grid, const BoardLayout &layout, const ScoringRules &rules, int col, int row,
+              char dir, const std::string &word)
+{
+    int wordMultiplier = 1;
+    int sum = 0;
+    for (const char letter : word) {
+        if (!layout.Inside(col, row) || !grid.Inside(col, row))
+            return 0;
+        const Square &square = grid.At(col, row);
+        int value = rules.letterValue(letter);
+        if (square.HasTile() && square.joker && rules.jokerTilesScoreZero)
+            value = 0;
+        int letterMultiplier = 1;
+        if (!square.IsPlayed()) {
+            switch (layout.At(col, row)) {
+            case Premium::WordTriple: wordMultiplier *= 3; break;
+            case Premium::WordDouble: wordMultiplier *= 2; break;
+            case Premium::LetterTriple: letterMultiplier = 3; break;
+            case Premium::LetterDouble: letterMultiplier = 2; break;
+            case Premium::None: break;
+            }
+        }
+        sum += value * letterMultiplier;
+        col += StepCol(dir);
+        row += StepRow(dir);
+    }
+    return sum * wordMultiplier;
+}
+
+PlacementScore ScorePlacement(const Grid &grid, const BoardLayout &layout, const ScoringRules &rules,
+                              int col, int row, char dir, const std::string &word)
+{
+    PlacementScore result;
+    bool crossWords = false;
+    int c = col;
+    int r = row;
+    for (const char letter : word) {
+        if (!grid.Inside(c, r))
+            break;
+        if (!grid.At(c, r).IsPlayed()) {
+            ++result.tilesPlaced;
+            int sc = 0;
+            int sr = 0;
+            const std::string cross = CrossWord(grid, c, r, dir, letter, sc, sr);
+            if (cross.size() >= 2) {
+                crossWords = true;
+                result.score += ScoreWord(grid, layout, rules, sc, sr, Across(dir), cross);
+            }
+        }
+        c += StepCol(dir);
+        r += StepRow(dir);
+    }
+    if (word.size() >= 2 || !crossWords)
+        result.score += ScoreWord(grid, layout, rules, col, row, dir, word);
+    if (rules.bingoBonus != 0 && result.tilesPlaced == rules.bingoTiles)
+        result.score += rules.bingoBonus;
+    return result;
+}
+
+} // namespace scrabble

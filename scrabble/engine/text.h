@@ -1,0 +1,21 @@
+#pragma once
+// French texts of the engine. The sources are UTF-8; every text the engine
+// hands out is Latin-1 bytes, like the rest of its strings.
+#include <string>
+#include <string_view>
+
+namespace scrabble {
+
+// A UTF-8 literal of the sources as Latin-1 bytes.
+std::string Latin1(std::string_view utf8);
+// Latin-1 bytes as UTF-8 (for a terminal).
+std::string Utf8(std::string_view latin1);
+
+// printf-like substitution of the first "%s" or "%d".
+std::string Substitute(std::string_view pattern, std::string_view value);
+
+// Message of an input error code: 1 to 4 for exchanges, 10 to 18 for word
+// placements. detail fills the "%s" of codes 3, 12 and 18.
+std::string ErrorMessage(int code, std::string_view detail = {});
+
+} // namespace scrabble

@@ -1,0 +1,146 @@
+#include "scrabble/engine/tile.h"
+
+#include <algorithm>
+
+#include "framework/savefile/typed_stream.h"
+#include "scrabble/engine/letters.h"
+#include "scrabble/engine/move.h"
+#include "scrabble/engine/random.h"
+#include "scrabble/engine/text.h"
+
+namespace scrabble {
+
+TJeton::TJeton(char letter)
+    : Letter(letter == kJoker ? kJoker : letter), IsJoker(letter == kJoker), Value(LetterValue(letter))
+{
+}
+
+void TJeton::SetJokerLetter(char letter)
+{
+    if (!IsJoker)
+        return;
+    Letter = IsUpperLetter(Upper(letter)) ? Lower(letter) : kJoker;
+}
+
+TileRect TJeton::PositionFor(Random &random) const
+{
+    int x = 0;
+    int y = 0;
+    if (State == InBag) {
+        x = 506 + random.Below(203);
+        y = 373 + random.Below(96);
+    } else if (State == OnRack) {
+        x = 480 + 32 * Slot;
+        y = 90 * Owner - 75;
+    } else if (State == InExchange) {
+        x = 480 + 32 * Slot;
+        y = 375;
+    } else {
+        x = 30 * Col + 1;
+        y = 30 * Row + 1;
+    }
+    return {x, y, x + kSize, y + kSize};
+}
+
+void TJeton::SetTarget(Random &random)
+{
+    Target = PositionFor(random);
+    Moving = !(Bounds == Target);
+}
+
+void TJeton::MoveTo(int x, int y)
+{
+    Bounds = {x, y, x + kSize, y + kSize};
+}
+
+bool TJeton::HitTest(int x, int y) const
+{
+    return x > Bounds.Left && x < Bounds.Right && y > Bounds.Top && y < Bounds.Bottom;
+}
+
+bool TJeton::Step()
+{
+    auto toward = [](int from, int to) { return from + std::clamp(to - from, -15, 15); };
+    const int x = toward(Bounds.Left, Target.Left);
+    const int y = toward(Bounds.Top, Target.Top);
+    const bool moved = x != Bounds.Left || y != Bounds.Top;
+    MoveTo(x, y);
+    Moving = !(Bounds == Target);
+    return moved;
+}
+
+std::string TJeton::Description(const std::function<std::string(int)> &playerName) const
+{
+    if (State == InBag)
+        return "Masse";
+    std::string text;
+    if (IsJoker)
+        text = "Joker" + Latin1(" («") + Letter + Latin1("»)");
+    else
+        text = "Lettre " + Latin1("«") + Letter + Latin1("»");
+    if (Move != nullptr)
+        text += Latin1(" jouée par «") + playerName(Move->Player) + Latin1("» ") + Move->Text() +
+                Latin1(" coup n° ") + std::to_string(Move->MoveNumber);
+    if (State == OnRack && Owner >= 1 && Owner <= 4) {
+        text += ' ';
+        text += playerName(Owner);
+    } else if (State == InExchange) {
+        text += Latin1(" en cours échange");
+    }
+    return text;
+}
+
+void TJeton::Write(savefile::TypedWriter &out) const
+{
+    for (const TileRect *r : {&Bounds, &Target}) {
+        out.WriteInteger(r->Left);
+        out.WriteInteger(r->Right);
+        out.WriteInteger(r->Top);
+        out.WriteInteger(r->Bottom);
+    }
+    out.WriteInteger(Row);
+    out.WriteInteger(Col);
+    out.WriteString(std::string(1, Letter));
+    out.WriteInteger(State);
+    out.WriteInteger(Owner);
+    out.WriteInteger(Slot);
+    out.WriteInteger(Value);
+    out.WriteString(IsJoker ? "T" : "F");
+    out.WriteInteger(Move != nullptr ? Move->MoveNumber : -1);
+}
+
+std::unique_ptr<TJeton> TJeton::Read(savefile::TypedReader &in, int &moveNumber)
+{
+    TileRect rects[2];
+    for (TileRect &r : rects) {
+        r.Left = in.ReadInteger();
+        r.Right = in.ReadInteger();
+        r.Top = in.ReadInteger();
+        r.Bottom = in.ReadInteger();
+    }
+    const int row = in.ReadInteger();
+    const int col = in.ReadInteger();
+    const std::string letter = in.ReadString();
+    const int state = in.ReadInteger();
+    const int owner = in.ReadInteger();
+    const int slot = in.ReadInteger();
+    const int value = in.ReadInteger();
+    const std::string joker = in.ReadString();
+    moveNumber = in.ReadInteger();
+    if (letter.size() != 1)
+        throw savefile::ReadError("tile letter");
+    auto tile = std::make_unique<TJeton>(joker == "T" ? kJoker : letter[0]);
+    tile->Letter = letter[0];
+    tile->Value = value;
+    tile->State = state;
+    tile->Owner = owner;
+    tile->Slot = slot;
+    tile->Row = row;
+    tile->Col = col;
+    tile->Bounds = rects[0];
+    tile->Target = rects[1];
+    tile->Moving = !(tile->Bounds == tile->Target);
+    return tile;
+}
+
+} // namespace scrabble
