@@ -4,6 +4,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/temp_settings.h"
 #include "support/test_game_window.h"
+#include "main_form_fixture.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -17,46 +18,6 @@
 #include <QStatusBar>
 #include <gtest/gtest.h>
 
-namespace {
-// A main window on a temporary settings store with a dictionary file next
-// to "the program", as after a normal start.
-class MainFormTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        QFile dico(settings.Path(QStringLiteral("LDico.ox")));
-        dico.open(QIODevice::WriteOnly);
-        TMainForm::Environment environment;
-        environment.dictionaryFolders = {settings.Path(QString())};
-        environment.programPath = settings.Path(QStringLiteral("ludorine"));
-        form = std::make_unique<TMainForm>(environment);
-        ASSERT_TRUE(form->Initialize());
-        form->ShowAfterSplash();
-    }
-
-    TestGameWindow *Open(const QString &title, bool withMenu = false)
-    {
-        auto *window = new TestGameWindow(title, withMenu);
-        form->AddGameWindow(window);
-        return window;
-    }
-
-    QMdiArea *Area() const { return qobject_cast<QMdiArea *>(form->centralWidget()); }
-
-    QStringList MenuTitles() const
-    {
-        QStringList titles;
-        for (QAction *action : form->menuBar()->actions())
-            if (action->isVisible())
-                titles << action->text();
-        return titles;
-    }
-
-    TempSettings settings;
-    ScriptedDialogsScope dialogs;
-    std::unique_ptr<TMainForm> form;
-};
-} // namespace
 
 TEST_F(MainFormTest, MenusEntriesShortcutsAndHints)
 {

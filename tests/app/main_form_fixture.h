@@ -1,0 +1,51 @@
+#pragma once
+// A main window on a temporary settings store with a dictionary file next
+// to "the program", as after a normal start; shared by the main window tests.
+#include "app/main_form.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_settings.h"
+#include "support/test_game_window.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <gtest/gtest.h>
+#include <memory>
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QFile dico(settings.Path(QStringLiteral("LDico.ox")));
+        dico.open(QIODevice::WriteOnly);
+        TMainForm::Environment environment;
+        environment.dictionaryFolders = {settings.Path(QString())};
+        environment.programPath = settings.Path(QStringLiteral("ludorine"));
+        form = std::make_unique<TMainForm>(environment);
+        ASSERT_TRUE(form->Initialize());
+        form->ShowAfterSplash();
+    }
+
+    TestGameWindow *Open(const QString &title, bool withMenu = false)
+    {
+        auto *window = new TestGameWindow(title, withMenu);
+        form->AddGameWindow(window);
+        return window;
+    }
+
+    QMdiArea *Area() const { return qobject_cast<QMdiArea *>(form->centralWidget()); }
+
+    QStringList MenuTitles() const
+    {
+        QStringList titles;
+        for (QAction *action : form->menuBar()->actions())
+            if (action->isVisible())
+                titles << action->text();
+        return titles;
+    }
+
+    TempSettings settings;
+    ScriptedDialogsScope dialogs;
+    std::unique_ptr<TMainForm> form;
+};
