@@ -1,15 +1,43 @@
 #include "app/tool_windows.h"
 
 #include "app/main_form.h"
-#include "framework/dialog_service.h"
+#include "dictionary/windows/dictionary_manager_window.h"
+#include "dictionary/windows/word_search_window.h"
+#include "framework/game_window.h"
+#include "framework/tick_driver.h"
 
-// Placeholder until the two windows are built: says so instead of opening.
-void OpenWordSearch(TMainForm *)
+namespace {
+
+// Shows a tool modal above the main window. The active game is paused and
+// its ticks held while the tool is open. The tool blocks the main window
+// only, so that the help window it opens stays usable.
+void RunTool(TMainForm *mainForm, QDialog &tool)
 {
-    Dialogs().message(QStringLiteral("La recherche de mots n'est pas encore disponible."), ProgramTitle());
+    TFLudorine *active = mainForm->ActiveGameWindow();
+    const bool wasPaused = active && active->Paused;
+    if (active)
+        active->Paused = true;
+    {
+        ModalScope modal;
+        tool.setWindowModality(Qt::WindowModal);
+        tool.exec();
+    }
+    if (active) {
+        active->Paused = wasPaused;
+        active->setFocus();
+    }
 }
 
-void OpenDictionaryManager(TMainForm *)
+} // namespace
+
+void OpenWordSearch(TMainForm *mainForm)
 {
-    Dialogs().message(QStringLiteral("Le gestionnaire de dictionnaire n'est pas encore disponible."), ProgramTitle());
+    TFrech search(mainForm->DictionaryFile(), mainForm);
+    RunTool(mainForm, search);
+}
+
+void OpenDictionaryManager(TMainForm *mainForm)
+{
+    TTFDico manager(mainForm->DictionaryFile(), mainForm);
+    RunTool(mainForm, manager);
 }

@@ -1,0 +1,63 @@
+#include "dictionary/windows/dictionary_manager_window.h"
+
+#include "dictionary/windows/dico_export_page.h"
+#include "dictionary/windows/dico_import_page.h"
+#include "dictionary/windows/dico_info_page.h"
+#include "dictionary/windows/dico_maintenance_page.h"
+#include "dictionary/windows/dico_session.h"
+#include "dictionary/windows/dico_update_page.h"
+#include "framework/help_window.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+TTFDico::TTFDico(const QString &dictionaryFile, QWidget *parent)
+    : QDialog(parent), session_(std::make_unique<DicoSession>(dictionaryFile))
+{
+    setObjectName(QStringLiteral("TTFDico"));
+    setWindowTitle(QStringLiteral("Dictionnaire"));
+
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName(QStringLiteral("PageControl1"));
+    UpdatePage = new DicoUpdatePage(*session_, PageControl);
+    ExportPage = new DicoExportPage(*session_, PageControl);
+    ImportPage = new DicoImportPage(*session_, PageControl);
+    InfoPage = new DicoInfoPage(*session_, PageControl);
+    MaintenancePage = new DicoMaintenancePage(*session_, PageControl);
+    PageControl->addTab(UpdatePage, QStringLiteral("Mise à jour"));
+    PageControl->addTab(ExportPage, QStringLiteral("Exports"));
+    PageControl->addTab(ImportPage, QStringLiteral("Import"));
+    PageControl->addTab(InfoPage, QStringLiteral("Info"));
+    PageControl->addTab(MaintenancePage, QStringLiteral("Maintenance"));
+    PageControl->setTabVisible(PageControl->indexOf(MaintenancePage), false);
+    PageControl->setCurrentWidget(UpdatePage);
+    connect(PageControl, &QTabWidget::currentChanged, this, &TTFDico::PageShown);
+
+    Btn_help = new QPushButton(QStringLiteral("&Aide"), this);
+    Btn_help->setObjectName(QStringLiteral("Btn_help"));
+    Btn_close = new QPushButton(QStringLiteral("&Fermer"), this);
+    Btn_close->setObjectName(QStringLiteral("Btn_close"));
+    for (QPushButton *button : {Btn_help, Btn_close})
+        button->setAutoDefault(false);
+    connect(Btn_help, &QPushButton::clicked, this, [] { ShowHelpTopic(HelpTopic()); });
+    connect(Btn_close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Btn_help);
+    buttons->addWidget(Btn_close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(PageControl, 1);
+    layout->addLayout(buttons);
+    resize(560, 440);
+}
+
+TTFDico::~TTFDico() = default;
+
+void TTFDico::PageShown(int index)
+{
+    if (PageControl->widget(index) == InfoPage)
+        InfoPage->RefreshIfStale();
+}

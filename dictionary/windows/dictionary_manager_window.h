@@ -1,0 +1,42 @@
+#pragma once
+// TTFDico, "Dictionnaire": the dictionary manager. Adds and deletes words,
+// exports and imports word lists and shows statistics, on four pages; a
+// fifth, hidden page holds a maintenance command. Every change goes straight
+// to the dictionary file through an object opened for writing for that
+// change alone; the tests and statistics use the window's read-only object.
+#include <QDialog>
+#include <memory>
+
+class QPushButton;
+class QTabWidget;
+struct DicoSession;
+class DicoExportPage;
+class DicoImportPage;
+class DicoInfoPage;
+class DicoMaintenancePage;
+class DicoUpdatePage;
+
+class TTFDico : public QDialog {
+    Q_OBJECT
+public:
+    explicit TTFDico(const QString &dictionaryFile, QWidget *parent = nullptr);
+    ~TTFDico() override;
+
+    static QString HelpTopic() { return QStringLiteral("Ludorine.chm::/Dico.htm"); }
+
+    DicoSession &Session() { return *session_; }
+
+    QTabWidget *PageControl;
+    DicoUpdatePage *UpdatePage;
+    DicoExportPage *ExportPage;
+    DicoImportPage *ImportPage;
+    DicoInfoPage *InfoPage;
+    DicoMaintenancePage *MaintenancePage;
+    QPushButton *Btn_help;
+    QPushButton *Btn_close;
+
+private:
+    void PageShown(int index);
+
+    std::unique_ptr<DicoSession> session_;
+};

@@ -1,0 +1,25 @@
+#include "dictionary/windows/writable_dictionary.h"
+
+#include "dictionary/dictionnaire.h"
+#include "framework/dialog_service.h"
+
+#include <QFile>
+
+QString CannotWriteDictionaryMessage()
+{
+    return QStringLiteral("Impossible d'ouvrir le dictionnaire en écriture !");
+}
+
+std::unique_ptr<TDictionnaire> OpenWritableDictionary(const QString &fileName)
+{
+    // Opening for writing creates a missing file; a dictionary that has gone
+    // away must not be replaced by an empty one.
+    std::unique_ptr<TDictionnaire> dictionary;
+    if (QFile::exists(fileName))
+        dictionary = TDictionnaire::Create(QFile::encodeName(fileName).toStdString(), 'W');
+    if (!dictionary || !dictionary->IsOpen() || !dictionary->IsWritable()) {
+        Dialogs().message(CannotWriteDictionaryMessage(), QString(), MessageIcon::Error);
+        return nullptr;
+    }
+    return dictionary;
+}

@@ -1,0 +1,67 @@
+// The "Outils" menu entries open the two tools modal above the main window,
+// on the main window's dictionary file.
+#include "app/main_form.h"
+#include "dictionary/dictionnaire.h"
+#include "dictionary/windows/dico_session.h"
+#include "dictionary/windows/dictionary_manager_window.h"
+#include "dictionary/windows/word_search_window.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+class ToolWindows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TDictionnaire::Create(QFile::encodeName(settings.Path(QStringLiteral("LDico.ox"))).toStdString(), 'W')
+            ->AddWord("CHAT", false);
+        TMainForm::Environment environment;
+        environment.dictionaryFolders = {settings.Path(QString())};
+        environment.programPath = settings.Path(QStringLiteral("ludorine"));
+        form = std::make_unique<TMainForm>(environment);
+        ASSERT_TRUE(form->Initialize());
+        form->ShowAfterSplash();
+    }
+
+    // Triggers a menu entry and returns what was open modally, closed at once.
+    template <typename Tool> Tool *OpenedBy(const char *action)
+    {
+        Tool *seen = nullptr;
+        QTimer::singleShot(0, form.get(), [&] {
+            seen = qobject_cast<Tool *>(QApplication::activeModalWidget());
+            EXPECT_NE(seen, nullptr);
+            if (seen) {
+                EXPECT_EQ(seen->parentWidget(), form.get());
+                EXPECT_TRUE(seen->isModal());
+                checkOpen(seen);
+                seen->reject();
+            }
+        });
+        form->Action(QString::fromLatin1(action))->trigger();
+        return seen;
+    }
+
+    TempSettings settings;
+    ScriptedDialogsScope dialogs;
+    std::unique_ptr<TMainForm> form;
+    std::function<void(QWidget *)> checkOpen = [](QWidget *) {};
+};
+} // namespace
+
+TEST_F(ToolWindows, MenuEntriesOpenTheToolsOnTheProgramsDictionary)
+{
+    checkOpen = [](QWidget *tool) { EXPECT_EQ(tool->windowTitle(), QStringLiteral("Recherche de mots")); };
+    EXPECT_NE(OpenedBy<TFrech>("Recherche"), nullptr);
+    checkOpen = [this](QWidget *tool) {
+        auto *manager = static_cast<TTFDico *>(tool);
+        EXPECT_EQ(manager->Session().FileName, form->DictionaryFile());
+        EXPECT_TRUE(manager->Session().Contains(QStringLiteral("CHAT")));
+    };
+    EXPECT_NE(OpenedBy<TTFDico>("Dictionnaire1"), nullptr);
+    EXPECT_TRUE(dialogs->asked.empty());
+}
