@@ -3,6 +3,8 @@
 // computer's move.
 #include "scrabble/engine/classic_game.h"
 
+#include <algorithm>
+
 #include "scrabble/engine/move_ranking.h"
 #include "scrabble/engine/text.h"
 
@@ -115,6 +117,52 @@ void ClassicGame::FixOnBoard(TJeton *tile, int col, int row, const Tcoup *move)
     tile->Selected = false;
     tile->Move = move;
     tile->SetTarget(random);
+}
+
+namespace {
+std::vector<TJeton *>::iterator FindInBag(std::vector<TJeton *> &bag, char letter)
+{
+    const bool joker = letter == kJoker || IsLowerLetter(letter);
+    return std::find_if(bag.begin(), bag.end(), [&](const TJeton *t) {
+        return joker ? t->IsJoker : !t->IsJoker && t->Letter == letter;
+    });
+}
+} // namespace
+
+bool ClassicGame::TakeFromBag(char letter, int player, int slot)
+{
+    const auto it = FindInBag(bag_, letter);
+    if (it == bag_.end() || player < 1 || player > 4 || slot < 1 || slot > rackSize_ ||
+        RackTile(player, slot) != nullptr)
+        return false;
+    TJeton *tile = *it;
+    bag_.erase(it);
+    ToRack(tile, player, slot);
+    return true;
+}
+
+bool ClassicGame::PlayFromBag(char letter, int col, int row)
+{
+    const auto it = FindInBag(bag_, letter);
+    if (it == bag_.end() || !layout_.Inside(col, row) || At(col, row) != nullptr)
+        return false;
+    TJeton *tile = *it;
+    bag_.erase(it);
+    tile->Owner = tile->Slot = 0;
+    if (tile->IsJoker)
+        tile->SetJokerLetter(letter);
+    FixOnBoard(tile, col, row, nullptr);
+    return true;
+}
+
+void ClassicGame::EmptyRack(int player)
+{
+    for (int slot = 1; slot <= rackSize_; ++slot)
+        if (TJeton *tile = RackTile(player, slot)) {
+            if (tile->OnBoard())
+                RemoveFromBoard(tile);
+            ToBag(tile);
+        }
 }
 
 bool ClassicGame::PlaceTile(TJeton *tile, int col, int row)

@@ -116,6 +116,15 @@ public:
     // Gives the checked tiles back and records the exchange.
     const Tcoup &ExecuteExchange(const ExchangeCheck &check);
 
+    // Setting up a position (tests, tools): the first bag tile with the
+    // letter ('*' or a lower-case letter for a joker) goes to a rack slot or
+    // is played on a square with no move. False when the bag has none or the
+    // place is taken.
+    bool TakeFromBag(char letter, int player, int slot);
+    bool PlayFromBag(char letter, int col, int row);
+    // Every tile of the rack back to the bag.
+    void EmptyRack(int player);
+
     // Mouse moves of the current turn.
     // Lays a rack tile on an empty square (or its own); false when occupied.
     bool PlaceTile(TJeton *tile, int col, int row);

@@ -11,12 +11,14 @@ InputFields ClassicGame::ReadPlacedTiles()
     const int player = CurrentPlayer;
     std::string exchange;
     for (int slot = 1; slot <= rackSize_; ++slot)
-        if (const TJeton *tile = RackTile(player, slot); tile != nullptr && tile->State == InExchange)
-            exchange += std::string(1, tile->IsJoker ? kJoker : tile->Letter) + " ";
+        if (const TJeton *tile = RackTile(player, slot); tile != nullptr && tile->State == InExchange) {
+            exchange.push_back(tile->IsJoker ? kJoker : tile->Letter);
+            exchange.push_back(' ');
+        }
     if (!exchange.empty()) {
-        fields.coord1 = "E";
+        fields.coord1.assign(1, 'E');
         fields.word = exchange;
-        fields.score = "0";
+        fields.score.assign(1, '0');
         return fields;
     }
     const int size = layout_.Size();
