@@ -133,6 +133,7 @@ QWidget *TFconfig::MakePenduPage()
     CB_pendu_lettres->setObjectName(QStringLiteral("CB_pendu_lettres"));
     QGroupBox *end = MakeEndOfGameBox(Rbtn_pendu_fin1, Rbtn_pendu_fin2, ed_pendu_par1, ed_pendu_par2);
     auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(QStringLiteral("Nombre d'essais :"), CB_pendu_essai);
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(form);
@@ -169,6 +170,7 @@ QWidget *TFconfig::MakeScrabblePage()
     page->setObjectName(QStringLiteral("PageScrabble"));
     ddlb_tirage = List(QStringLiteral("ddlb_tirage"), GameOptions::DrawModeItems(), page);
     auto *form = new QFormLayout(page);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(QStringLiteral("Tirage des lettres :"), ddlb_tirage);
     return page;
 }
@@ -180,6 +182,7 @@ QWidget *TFconfig::MakeDuplicatePage()
     ddlb_tirage_duplic = List(QStringLiteral("ddlb_tirage_duplic"), GameOptions::DrawModeItems(), page);
     ddlb_vari_duplic = List(QStringLiteral("ddlb_vari_duplic"), GameOptions::VariantItems(), page);
     auto *form = new QFormLayout(page);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(QStringLiteral("Tirage des lettres :"), ddlb_tirage_duplic);
     form->addRow(QStringLiteral("Variante :"), ddlb_vari_duplic);
     return page;
@@ -192,6 +195,7 @@ QWidget *TFconfig::MakeTopWordPage()
     ddlb_tirage_topword = List(QStringLiteral("ddlb_tirage_topword"), GameOptions::DrawModeItems(), page);
     ddlb_dim_topword = List(QStringLiteral("ddlb_dim_topword"), GameOptions::DimensionItems(), page);
     auto *form = new QFormLayout(page);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(QStringLiteral("Tirage des lettres :"), ddlb_tirage_topword);
     form->addRow(QStringLiteral("Dimensions de la grille"), ddlb_dim_topword);
     return page;
@@ -206,6 +210,7 @@ QWidget *TFconfig::MakePhiloPage()
     CheckBox_mp->setObjectName(QStringLiteral("CheckBox_mp"));
     QGroupBox *end = MakeEndOfGameBox(Rbtn_philo_fin1, Rbtn_philo_fin2, ed_philo_par1, ed_philo_par2);
     auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(QStringLiteral("Longueur des mots :"), CB_philo);
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(form);
