@@ -1,0 +1,134 @@
+// Move search benchmarks on the generated dictionary file: GenerateMoves on
+// mid-game positions (20 to 60 tiles on the board, taken from seeded games
+// between computer players; racks with and without a joker), and whole games
+// between two level-5 computer players.
+//
+// Usage: bench_scrabble_moves [DICTIONARY] [benchmark options]
+// DICTIONARY defaults to LDico.ox next to the program.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "dictionary/dictionnaire.h"
+#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/move_search.h"
+
+namespace {
+
+using namespace scrabble;
+
+std::string gDictionary;
+
+struct Position {
+    Grid grid;
+    std::string rack;
+};
+
+// Plays a seeded game between two level-5 players; returns the number of moves.
+int PlayGame(const MoveSearch &search, std::uint64_t seed, std::vector<Position> *positions = nullptr)
+{
+    ClassicGame game(seed);
+    game.Players = {{"A", 5, 0, {}}, {"B", 5, 0, {}}};
+    game.NewGame();
+    int turns = 0;
+    while (!game.IsGameOver() && turns < 400) {
+        if (turns > 0) {
+            game.NextPlayer();
+            game.ShuffleBag(true);
+        }
+        game.DrawTiles();
+        const Grid grid = game.Snapshot(false);
+        if (positions != nullptr && grid.PlayedCount() >= 20 && grid.PlayedCount() <= 60)
+            positions->push_back({grid, game.RackLetters(game.CurrentPlayer)});
+        const std::vector<Tcoup> candidates = game.GenerateMoves(search, game.CurrentPlayer);
+        game.PlayComputerMove(game.PickComputerMove(candidates, 5));
+        ++turns;
+    }
+    return turns;
+}
+
+// Mid-game positions, each with its own rack and the same rack with a joker
+// in place of its last letter.
+std::vector<Position> Positions(const MoveSearch &search)
+{
+    std::vector<Position> positions;
+    for (std::uint64_t seed = 1; positions.size() < 100 && seed < 50; ++seed)
+        PlayGame(search, seed, &positions);
+    std::vector<Position> all;
+    for (const Position &p : positions) {
+        all.push_back(p);
+        if (p.rack.find('*') == std::string::npos && !p.rack.empty()) {
+            Position joker = p;
+            joker.rack.back() = '*';
+            all.push_back(joker);
+        }
+    }
+    return all;
+}
+
+void BM_GenerateMoves(benchmark::State &state)
+{
+    auto dico = TDictionnaire::Create(gDictionary, 'R');
+    const MoveSearch search(*dico);
+    const std::vector<Position> positions = Positions(search);
+    std::vector<double> times;
+    std::size_t i = 0;
+    std::size_t candidates = 0;
+    SearchOptions options;
+    options.bagSize = 50;
+    for (auto _ : state) {
+        const Position &p = positions[i];
+        const auto start = std::chrono::steady_clock::now();
+        const std::vector<Tcoup> moves = search.GenerateMoves(p.grid, p.rack, options);
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        candidates += moves.size();
+        benchmark::DoNotOptimize(moves.data());
+        i = i + 1 == positions.size() ? 0 : i + 1;
+    }
+    std::sort(times.begin(), times.end());
+    auto at = [&](double q) { return times[std::min(times.size() - 1, std::size_t(q * double(times.size())))]; };
+    state.counters["positions"] = double(positions.size());
+    state.counters["median_ms"] = at(0.5);
+    state.counters["p95_ms"] = at(0.95);
+    state.counters["max_ms"] = times.back();
+    state.counters["candidates/pos"] = double(candidates) / double(state.iterations());
+    state.counters["positions/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_GenerateMoves)->Unit(benchmark::kMillisecond)->MinTime(5.0);
+
+void BM_SelfPlayLevel5(benchmark::State &state)
+{
+    auto dico = TDictionnaire::Create(gDictionary, 'R');
+    const MoveSearch search(*dico);
+    std::uint64_t seed = 100;
+    int moves = 0;
+    for (auto _ : state)
+        moves += PlayGame(search, seed++);
+    state.counters["moves/game"] = double(moves) / double(state.iterations());
+}
+BENCHMARK(BM_SelfPlayLevel5)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    gDictionary = (std::filesystem::path(argv[0]).parent_path() / "LDico.ox").string();
+    if (argc > 1 && argv[1][0] != '-') {
+        gDictionary = argv[1];
+        ++argv;
+        --argc;
+    }
+    if (access(gDictionary.c_str(), R_OK) != 0) {
+        std::fprintf(stderr, "bench_scrabble_moves: no dictionary file %s\n", gDictionary.c_str());
+        return 2;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
