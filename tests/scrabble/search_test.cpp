@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "scrabble/engine/move_search.h"
+#include "scrabble/engine/proposals.h"
 #include "scrabble_test_support.h"
 
 using namespace scrabble;
@@ -227,4 +228,40 @@ TEST(Openness, CountsFreeSquaresAcross)
     const Tcoup across = Tcoup::Placement(1, "AB", 'H', 8, 9, grid);
     // A on I8: up to H8 (MOT) nothing, down to O: 6; B on I9: up nothing, down to J9 (X) nothing.
     EXPECT_EQ(Openness(grid, across), 6 + 0);
+}
+
+TEST_F(Search, ProposalLinesFillTheFields)
+{
+    const Grid grid = GridFrom({"", "", "", "", "", "", "", ".......MOT"});
+    const std::vector<Tcoup> moves = Run(grid, "SE", false);
+    const std::vector<std::string> lines = ProposalLines(moves);
+    ASSERT_EQ(lines.size() + 2, moves.size()); // no Pass or Exchange line
+    // Words score: they come first, in ranking order.
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i], moves[i].Text());
+    const auto fields = FieldsFromProposal(lines[0]);
+    ASSERT_TRUE(fields.has_value());
+    EXPECT_EQ(fields->coord1 + " " + fields->coord2 + " " + fields->word + " " + std::to_string(moves[0].Score) + " pts.",
+              lines[0]);
+    EXPECT_FALSE(FieldsFromProposal("   ").has_value());
+}
+
+TEST(TileMotion, StepsTowardItsTarget)
+{
+    TJeton tile('A');
+    Random random(1);
+    tile.State = OnRack;
+    tile.Owner = 2;
+    tile.Slot = 3;
+    tile.SetTarget(random);
+    EXPECT_EQ(tile.Target.Left, 480 + 32 * 3);
+    EXPECT_EQ(tile.Target.Top, 90 * 2 - 75);
+    int steps = 0;
+    while (tile.Step())
+        ++steps;
+    EXPECT_EQ(steps, (576 + 14) / 15); // 15 pixels at most per step on each axis
+    EXPECT_EQ(tile.Bounds, tile.Target);
+    EXPECT_FALSE(tile.Moving);
+    EXPECT_TRUE(tile.HitTest(tile.Bounds.Left + 1, tile.Bounds.Top + 1));
+    EXPECT_FALSE(tile.HitTest(tile.Bounds.Left, tile.Bounds.Top + 1));
 }
