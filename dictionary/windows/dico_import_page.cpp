@@ -57,6 +57,9 @@ DicoImportPage::DicoImportPage(DicoSession &session, QWidget *parent) : QWidget(
     Btn_prepare->setObjectName(QStringLiteral("Btn_prepare"));
     Btn_import = new QPushButton(QStringLiteral("Importer"), this);
     Btn_import->setObjectName(QStringLiteral("Btn_import"));
+    Lbl_count = new QLabel(this);
+    Lbl_count->setObjectName(QStringLiteral("Lbl_count"));
+    Lbl_count->setWordWrap(true);
 
     connect(Ed_fich_imp, &QLineEdit::textChanged, this, &DicoImportPage::FileNameChanged);
     connect(Ed_fich_imp, &QLineEdit::editingFinished, this, [this] {
@@ -64,6 +67,7 @@ DicoImportPage::DicoImportPage(DicoSession &session, QWidget *parent) : QWidget(
         if (full != Ed_fich_imp->text())
             Ed_fich_imp->setText(full);
     });
+    connect(lb_imp, &QListWidget::itemChanged, this, &DicoImportPage::UpdateButtons);
     connect(Btn_browse, &QPushButton::clicked, this, &DicoImportPage::Browse);
     connect(Btn_prepare, &QPushButton::clicked, this, &DicoImportPage::Prepare);
     connect(Btn_import, &QPushButton::clicked, this, &DicoImportPage::Import);
@@ -75,6 +79,7 @@ DicoImportPage::DicoImportPage(DicoSession &session, QWidget *parent) : QWidget(
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(Btn_prepare);
     buttons->addWidget(Btn_import);
+    buttons->addWidget(Lbl_count);
     buttons->addStretch();
     auto *listRow = new QHBoxLayout;
     listRow->addWidget(lb_imp, 1);
@@ -95,6 +100,10 @@ void DicoImportPage::UpdateButtons()
 {
     Btn_prepare->setEnabled(QFileInfo(Ed_fich_imp->text().trimmed()).isFile());
     Btn_import->setEnabled(lb_imp->count() > 0);
+    Lbl_count->setText(lb_imp->count() == 0 ? QString()
+                                             : QStringLiteral("%1 mots, %2 cochés")
+                                                   .arg(lb_imp->count())
+                                                   .arg(TickedWords().size()));
 }
 
 QStringList DicoImportPage::ListedWords() const
@@ -166,9 +175,11 @@ void DicoImportPage::Prepare()
         }
         lb_imp->setUpdatesEnabled(false);
         for (const std::string &word : scanner.Words()) {
-            auto *item = new QListWidgetItem(QString::fromLatin1(word), lb_imp);
+            // Ticked before it joins the list: no change signal per word.
+            auto *item = new QListWidgetItem(QString::fromLatin1(word));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
             item->setCheckState(Qt::Checked);
+            lb_imp->addItem(item);
         }
         lb_imp->setUpdatesEnabled(true);
     }

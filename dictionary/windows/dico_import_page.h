@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -27,6 +28,7 @@ public:
     QListWidget *lb_imp;
     QPushButton *Btn_prepare;
     QPushButton *Btn_import;
+    QLabel *Lbl_count; // words listed and ticked
 
 private:
     void FileNameChanged();

@@ -54,7 +54,13 @@ TTFDico::TTFDico(const QString &dictionaryFile, QWidget *parent)
     resize(560, 440);
 }
 
-TTFDico::~TTFDico() = default;
+TTFDico::~TTFDico()
+{
+    // The pages hold the session: they go first, and the tab control must not
+    // call back into a window being destroyed while it removes them.
+    disconnect(PageControl, nullptr, this, nullptr);
+    delete PageControl;
+}
 
 void TTFDico::PageShown(int index)
 {

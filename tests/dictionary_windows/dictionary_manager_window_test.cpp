@@ -8,6 +8,7 @@
 #include "dictionary/windows/dictionary_manager_window.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressDialog>
@@ -270,7 +271,9 @@ TEST_F(DictionaryManager, ImportPreparesNewWordsOnceAndAddsTheTickedOnes)
     EXPECT_EQ(Import().ListedWords(), (QStringList{"ZOU", "BIDULE", "TRUC"})); // CHAT and CHIEN are known
     EXPECT_TRUE(Import().Btn_import->isEnabled());
 
+    EXPECT_EQ(Import().Lbl_count->text(), QStringLiteral("3 mots, 3 cochés"));
     Import().lb_imp->item(1)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(Import().Lbl_count->text(), QStringLiteral("3 mots, 2 cochés"));
     dialogs->answers = {Answer::No, Answer::Yes};
     Import().Btn_import->click();
     EXPECT_FALSE(Contains("ZOU"));
@@ -360,6 +363,7 @@ TEST_F(DictionaryManager, InfoFollowsAdditionsAndDeletionsAtTheNextVisit)
     EXPECT_EQ(InfoRows(QStringLiteral("Général")), (QStringList{"Fichier : ", "Nombre de mots"}));
     EXPECT_EQ(InfoRows(QStringLiteral("Général"), 1), (QStringList{dicoPath, "16"}));
     EXPECT_EQ(InfoRows(QStringLiteral("Répartition des lettres")).size(), 26);
+    EXPECT_EQ(InfoRows(QStringLiteral("Répartition des lettres"), 1).at(1), QStringLiteral("0   (0%)")); // B
     EXPECT_EQ(InfoRows(QStringLiteral("Longueurs des mots")), (QStringList{"2", "3", "4", "5"}));
     EXPECT_TRUE(InfoRows(QStringLiteral("Perso")).isEmpty());
 

@@ -1,9 +1,8 @@
 // The rules under the two tool windows, without a window: the search
-// criterion, the search modes and their order, the word field of the
-// manager, the import scanner and the statistics tree.
+// criterion, the order of composed words, the word field of the manager
+// and the import scanner.
 #include "dico_window_fixture.h"
 #include "dictionary/import_word_scanner.h"
-#include "dictionary/statistics_tree.h"
 #include "dictionary/typed_word.h"
 #include "dictionary/word_search.h"
 
@@ -42,22 +41,6 @@ TEST(ComposedWords, LongestFirstThenByteOrderWithJokerLettersLast)
     EXPECT_EQ(words, (Words{"ARTS", "RATs", "STAR", "ART", "ARt", "AS", "TA", "sA"}));
     EXPECT_EQ(word_search::ClipboardText({"CHAT", "CHIEN"}), "CHAT\r\nCHIEN");
     EXPECT_EQ(word_search::ClipboardText({}), "");
-}
-
-class SearchModes : public DicoWindowTest {};
-
-TEST_F(SearchModes, EachModeOnASmallDictionary)
-{
-    const auto dico = Open('R');
-    using word_search::Mode;
-    EXPECT_EQ(word_search::Search(*dico, Mode::StartingWith, "CH*T"), Words{"CHATS"});
-    EXPECT_EQ(word_search::Search(*dico, Mode::StartingWith, "CH*"), (Words{"CHAT", "CHATS", "CHAUD", "CHIEN"}));
-    EXPECT_EQ(word_search::Search(*dico, Mode::Anagrams, "TRA"), (Words{"ART", "RAT", "TAR"}));
-    EXPECT_EQ(word_search::Search(*dico, Mode::Anagrams, "A"), Words{});
-    EXPECT_EQ(word_search::Search(*dico, Mode::ComposedWords, "A"), Words{});
-    // Every word of 2 letters or more spelt from S, T, A and a joker.
-    EXPECT_EQ(word_search::Search(*dico, Mode::ComposedWords, "STA*"),
-              (Words{"ArTS", "STAr", "rATS", "ArT", "TAr", "rAT", "AS", "AT", "SA", "TA"}));
 }
 
 TEST(TypedWord, AccentsFoldAndOnlyLettersRemain)
@@ -130,26 +113,4 @@ TEST(ImportWordScanner, BinaryBytesGiveOnlyWordsOfTwoToThirtyLetters)
         EXPECT_EQ(word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos) << word;
         EXPECT_TRUE(seen.insert(word).second) << word;
     }
-}
-
-TEST(StatisticsTree, FourBranchesFromTheStatisticsLines)
-{
-    const StatisticsTree tree = StatisticsTree::FromStatistics(
-        {"$P$ ZOU", "$P$ BIDULE", "$N$ 12", "$L$A  7   (25%)", "$L$B  0   (0%)", "$G$2  3   (25%)",
-         "$G$12  1   (8,3%)"},
-        "/tmp/LDico.ox");
-    ASSERT_EQ(tree.General.Rows.size(), 2u);
-    EXPECT_EQ(tree.General.Rows[0].Label, "Fichier : ");
-    EXPECT_EQ(tree.General.Rows[0].Value, "/tmp/LDico.ox");
-    EXPECT_EQ(tree.General.Rows[1].Label, "Nombre de mots");
-    EXPECT_EQ(tree.General.Rows[1].Value, "12");
-    ASSERT_EQ(tree.Letters.Rows.size(), 2u);
-    EXPECT_EQ(tree.Letters.Rows[0].Label, "A");
-    EXPECT_EQ(tree.Letters.Rows[0].Value, "7   (25%)");
-    ASSERT_EQ(tree.Lengths.Rows.size(), 2u);
-    EXPECT_EQ(tree.Lengths.Rows[1].Label, "12");
-    EXPECT_EQ(tree.Lengths.Rows[1].Value, "1   (8,3%)");
-    ASSERT_EQ(tree.UserWords.Rows.size(), 2u);
-    EXPECT_EQ(tree.UserWords.Rows[1].Label, "BIDULE");
-    EXPECT_EQ(tree.UserWords.Rows[1].Value, "");
 }
