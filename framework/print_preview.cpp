@@ -61,7 +61,7 @@ TFPrint::TFPrint(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
 
     // Show the whole page width and as much of its height as fits.
-    resize(PrintScale().PreviewWidth + 60, std::min(PrintScale().PreviewHeight + 90, 900));
+    resize(PrintScale().PreviewWidth + 90, std::min(PrintScale().PreviewHeight + 90, 900));
 
     confirmPrinter = [this](QPrinter &printer) {
         QPrintDialog dialog(&printer, this);
@@ -69,6 +69,13 @@ TFPrint::TFPrint(QWidget *parent) : QDialog(parent)
         ModalScope modal;
         return dialog.exec() == QDialog::Accepted;
     };
+}
+
+void TFPrint::showEvent(QShowEvent *event)
+{
+    if (GameWindow)
+        setWindowTitle(CaptionPrefix() + GameWindow->windowTitle());
+    QDialog::showEvent(event);
 }
 
 void TFPrint::DrawPreview(QPainter &painter)

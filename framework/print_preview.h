@@ -44,6 +44,9 @@ public:
 
     static QString CaptionPrefix() { return QStringLiteral("Apperçu : "); }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void DrawPreview(QPainter &painter);
     void PrintClicked();
