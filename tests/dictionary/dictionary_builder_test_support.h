@@ -13,48 +13,21 @@
 #include <vector>
 
 #include "dictionary/trie_format.h"
+#include "temp_folder_test.h"
 
 namespace builder_test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class FolderTest : public ::testing::Test {
+class FolderTest : public TempFolderTest {
 protected:
-    void SetUp() override
-    {
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::filesystem::temp_directory_path() /
-                  (std::string("ludorine-builder-") + info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::string PathOf(const std::string &name) const { return (folder_ / name).string(); }
+    FolderTest() : TempFolderTest("ludorine-builder-") {}
 
     std::string WriteText(const std::string &name, const std::string &text) const
     {
         std::ofstream(PathOf(name), std::ios::binary) << text;
         return PathOf(name);
     }
-
-    static Bytes FileBytes(const std::string &path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    // Names of the entries of the test folder, to spot leftover files.
-    std::vector<std::string> FolderEntries() const
-    {
-        std::vector<std::string> names;
-        for (const auto &entry : std::filesystem::directory_iterator(folder_))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    std::filesystem::path folder_;
 };
 
 namespace detail {

@@ -12,31 +12,18 @@
 #include <vector>
 
 #include "dictionary/dictionnaire.h"
+#include "temp_folder_test.h"
 
 namespace dictionnaire_test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class DictionaryFileTest : public ::testing::Test {
+class DictionaryFileTest : public TempFolderTest {
 protected:
-    void SetUp() override
-    {
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::filesystem::temp_directory_path() /
-                  (std::string("ludorine-dico-") + info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    DictionaryFileTest() : TempFolderTest("ludorine-dico-") {}
 
-    std::string PathOf(const std::string &name) const { return (folder_ / name).string(); }
     std::string DicoPath() const { return PathOf("test.ox"); }
 
-    Bytes FileBytes(const std::string &path) const
-    {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
     void WriteFile(const std::string &path, const Bytes &bytes) const
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -57,7 +44,6 @@ protected:
         return dico;
     }
 
-    std::filesystem::path folder_;
 };
 
 // One node as bytes: letter byte then the child index, little-endian.
