@@ -116,7 +116,8 @@ QString GameSettings::ProgramVersion()
 void GameSettings::SetPlayerNames(int count, const QString &names)
 {
     // The last character ends the list and never belongs to a name.
-    const QStringList parts = names.isEmpty() ? QStringList() : names.left(names.size() - 1).split(QLatin1Char(';'));
+    const QStringList parts =
+        names.isEmpty() ? QStringList() : names.left(names.size() - 1).split(QLatin1Char(';'));
     for (int n = 1; n <= std::min(count, kPlayerSlots); ++n) {
         Tjoueur &player = Players[n];
         const QString name = n <= parts.size() ? parts[n - 1] : QString();
@@ -178,7 +179,8 @@ QString GameSettings::PlayerKindText(int level) const
     case 2:
         return QStringLiteral("Joueur humain");
     default:
-        return level == 0 ? QStringLiteral("Joueur humain") : QStringLiteral("Ordinateur niveau %1").arg(level);
+        return level == 0 ? QStringLiteral("Joueur humain")
+                          : QStringLiteral("Ordinateur niveau %1").arg(level);
     }
 }
 
@@ -271,7 +273,8 @@ bool GameSettings::LoadSettings(savefile::TypedReader &reader)
         QString section, version;
         std::array<Tjoueur, kPlayerSlots + 1> players;
         GameOptions options;
-    } const before{GameKind, PlayerCount, CurrentPlayer, AllComputers, Section, SettingsVersion, Players, Options};
+    } const before{GameKind, PlayerCount,     CurrentPlayer, AllComputers,
+                   Section,  SettingsVersion, Players,       Options};
     const auto restore = [&] {
         GameKind = before.kind;
         PlayerCount = before.count;

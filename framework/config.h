@@ -7,11 +7,11 @@
 // 6 Wordy, 7 TopWord, 8 Philosophe.
 #include "framework/player.h"
 
-#include <QString>
-#include <QStringList>
 #include <array>
 #include <functional>
 #include <memory>
+#include <QString>
+#include <QStringList>
 
 class QSettings;
 class QTextStream;
@@ -28,35 +28,35 @@ inline constexpr int kStoredNameLength = 20;
 // hold the index of the selected item.
 struct GameOptions {
     // Pendu
-    int CB_pendu_essai = 2;          // "7", "10", "12" tries
-    bool CB_pendu_lettres = true;    // show the first and last letters
-    bool Rbtn_pendu_fin1 = true;     // the game ends after ed_pendu_par1 turns, else at ed_pendu_par2 points
+    int CB_pendu_essai = 2;       // "7", "10", "12" tries
+    bool CB_pendu_lettres = true; // show the first and last letters
+    bool Rbtn_pendu_fin1 = true;  // the game ends after ed_pendu_par1 turns, else at ed_pendu_par2 points
     QString ed_pendu_par1 = QStringLiteral("10");
     QString ed_pendu_par2 = QStringLiteral("50");
     // Scrabble libre, KeyWord, Wordy: 0 automatic draw, 1 manual
     int ddlb_tirage = 0;
     // Duplicate
     int ddlb_tirage_duplic = 0;
-    int ddlb_vari_duplic = 0;        // VariantItems()
+    int ddlb_vari_duplic = 0; // VariantItems()
     // Avaleur: 1 to 100
     int Vitesse_bar = 50;
     // TopWord
     int ddlb_tirage_topword = 0;
-    int ddlb_dim_topword = 0;        // 0: 10 * 10, 1: 8 * 8
+    int ddlb_dim_topword = 0; // 0: 10 * 10, 1: 8 * 8
     // Philosophe
-    int CB_philo = 0;                // word length 4 to 10, or 7: chosen at random
-    bool CheckBox_mp = true;         // show the misplaced letters too
+    int CB_philo = 0;        // word length 4 to 10, or 7: chosen at random
+    bool CheckBox_mp = true; // show the misplaced letters too
     bool Rbtn_philo_fin1 = true;
     QString ed_philo_par1 = QStringLiteral("10");
     QString ed_philo_par2 = QStringLiteral("50");
 
     bool operator==(const GameOptions &) const = default;
 
-    static QStringList TriesItems();       // Pendu
-    static QStringList DrawModeItems();    // every draw-mode list
-    static QStringList VariantItems();     // Duplicate
-    static QStringList DimensionItems();   // TopWord
-    static QStringList WordLengthItems();  // Philosophe
+    static QStringList TriesItems();      // Pendu
+    static QStringList DrawModeItems();   // every draw-mode list
+    static QStringList VariantItems();    // Duplicate
+    static QStringList DimensionItems();  // TopWord
+    static QStringList WordLengthItems(); // Philosophe
 
     // The number of tries the Pendu list gives.
     int PenduTries() const;
@@ -79,8 +79,8 @@ public:
     std::array<Tjoueur, kPlayerSlots + 1> Players;
     int CurrentPlayer = 1;
     bool AllComputers = false;
-    QString SettingsVersion;  // program version of the last settings part loaded
-    QString Section;          // this game's section of the settings store
+    QString SettingsVersion; // program version of the last settings part loaded
+    QString Section;         // this game's section of the settings store
     int MostPlayers = 4;
     int DefaultPlayers = 1;
     GameOptions Options;
@@ -128,8 +128,8 @@ public:
     int MaxLevel() const;
 
     static QString DefaultName(int slot);
-    static QString DefaultNameList();     // "Albane;Bertin;Cyrielle;Dorian;"
-    static QString Language();            // "FR"
+    static QString DefaultNameList(); // "Albane;Bertin;Cyrielle;Dorian;"
+    static QString Language();        // "FR"
     static QString ProgramVersion();
 
 private:

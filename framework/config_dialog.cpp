@@ -155,7 +155,8 @@ QWidget *TFconfig::MakeAvaleurPage()
     Vitesse_bar->setValue(50);
     Vitesse_bar->setTickPosition(QSlider::TicksBelow);
     Vitesse_bar->setTickInterval(10);
-    connect(Vitesse_bar, &QSlider::valueChanged, this, [this](int value) { VitesseBox->setTitle(SpeedCaption(value)); });
+    connect(Vitesse_bar, &QSlider::valueChanged, this,
+            [this](int value) { VitesseBox->setTitle(SpeedCaption(value)); });
     auto *inner = new QVBoxLayout(VitesseBox);
     inner->addWidget(Vitesse_bar);
     auto *layout = new QVBoxLayout(page);
@@ -241,15 +242,32 @@ void TFconfig::ShowGamePage()
     while (Pages->count() > 1)
         Pages->removeTab(1);
     switch (GameKind) {
-    case 1: Pages->addTab(PagePendu, QStringLiteral("Pendu")); break;
-    case 2: Pages->addTab(PageAvaleur, QStringLiteral("Avaleur")); break;
-    case 3: Pages->addTab(PageScrabble, QStringLiteral("Scrabble libre")); break;
-    case 4: Pages->addTab(PageDuplicate, QStringLiteral("Scrabble duplicate")); break;
-    case 5: Pages->addTab(PageScrabble, QStringLiteral("KeyWord")); break;
-    case 6: Pages->addTab(PageScrabble, QStringLiteral("Wordy")); break;
-    case 7: Pages->addTab(PageTopWord, QStringLiteral("TopWord")); break;
-    case 8: Pages->addTab(PagePhilo, QStringLiteral("Philosophe")); break;
-    default: break;
+    case 1:
+        Pages->addTab(PagePendu, QStringLiteral("Pendu"));
+        break;
+    case 2:
+        Pages->addTab(PageAvaleur, QStringLiteral("Avaleur"));
+        break;
+    case 3:
+        Pages->addTab(PageScrabble, QStringLiteral("Scrabble libre"));
+        break;
+    case 4:
+        Pages->addTab(PageDuplicate, QStringLiteral("Scrabble duplicate"));
+        break;
+    case 5:
+        Pages->addTab(PageScrabble, QStringLiteral("KeyWord"));
+        break;
+    case 6:
+        Pages->addTab(PageScrabble, QStringLiteral("Wordy"));
+        break;
+    case 7:
+        Pages->addTab(PageTopWord, QStringLiteral("TopWord"));
+        break;
+    case 8:
+        Pages->addTab(PagePhilo, QStringLiteral("Philosophe"));
+        break;
+    default:
+        break;
     }
     PlayerCountList->setEnabled(GameKind != 2);
 }

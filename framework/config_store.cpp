@@ -75,7 +75,7 @@ void GameSettings::SetupForGame(int kind)
         int most, defaults;
     };
     static constexpr KindRow kRows[] = {
-        {"", 4, 1},       {"Pendo", 4, 1},   {"Avaleur", 1, 1}, {"Sbl", 4, 2},         {"Sbld", 40, 2},
+        {"", 4, 1},        {"Pendo", 4, 1}, {"Avaleur", 1, 1}, {"Sbl", 4, 2},         {"Sbld", 40, 2},
         {"slosilo", 4, 2}, {"Wordy", 4, 2}, {"TopWord", 4, 2}, {"Filozofisto", 4, 1},
     };
     GameKind = kind;
@@ -131,9 +131,12 @@ void GameSettings::ReadStore(QSettings &store)
                 !Read(store, QStringLiteral("ekstremoj"), QStringLiteral("J")).startsWith(QLatin1Char('N'));
         }
         if (GameKind == 1 || GameKind == 8) {
-            const bool first = Read(store, QStringLiteral("fino"), QStringLiteral("JN")).startsWith(QLatin1Char('J'));
-            const QString turns = PositiveIntegerOr10(Read(store, QStringLiteral("fino1"), QStringLiteral("10")));
-            const QString points = PositiveIntegerOr10(Read(store, QStringLiteral("fino2"), QStringLiteral("50")));
+            const bool first =
+                Read(store, QStringLiteral("fino"), QStringLiteral("JN")).startsWith(QLatin1Char('J'));
+            const QString turns =
+                PositiveIntegerOr10(Read(store, QStringLiteral("fino1"), QStringLiteral("10")));
+            const QString points =
+                PositiveIntegerOr10(Read(store, QStringLiteral("fino2"), QStringLiteral("50")));
             if (GameKind == 1) {
                 Options.Rbtn_pendu_fin1 = first;
                 Options.ed_pendu_par1 = turns;
@@ -154,9 +157,11 @@ void GameSettings::ReadStore(QSettings &store)
                 Options.ddlb_tirage = mode;
         }
         if (GameKind == 4)
-            Options.ddlb_vari_duplic = Index(Read(store, QStringLiteral("diverseco"), QStringLiteral("0")), 4, 0);
+            Options.ddlb_vari_duplic =
+                Index(Read(store, QStringLiteral("diverseco"), QStringLiteral("0")), 4, 0);
         if (GameKind == 7)
-            Options.ddlb_dim_topword = Index(Read(store, QStringLiteral("dimensio"), QStringLiteral("0")), 2, 0);
+            Options.ddlb_dim_topword =
+                Index(Read(store, QStringLiteral("dimensio"), QStringLiteral("0")), 2, 0);
         if (GameKind == 8) {
             Options.CB_philo = Index(Read(store, QStringLiteral("longo"), QStringLiteral("0")), 8, 0);
             Options.CheckBox_mp =
@@ -188,7 +193,8 @@ void GameSettings::StoreSettings(QSettings &store)
         levels += QStringLiteral("%1").arg(player.Level, 2, 16, QLatin1Char('0')).toUpper();
     }
     Write(store, QStringLiteral("ludantoj"), names);
-    Write(store, QStringLiteral("nombro"), QStringLiteral("%1").arg(PlayerCount, 2, 16, QLatin1Char('0')).toUpper());
+    Write(store, QStringLiteral("nombro"),
+          QStringLiteral("%1").arg(PlayerCount, 2, 16, QLatin1Char('0')).toUpper());
     Write(store, QStringLiteral("etato"), levels);
     const auto yesNo = [](bool yes) { return yes ? QStringLiteral("J") : QStringLiteral("N"); };
     if (GameKind == 1) {

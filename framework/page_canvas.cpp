@@ -1,10 +1,10 @@
 #include "framework/page_canvas.h"
 
+#include <algorithm>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <algorithm>
 
 namespace {
 bool ValidTarget(int target)
@@ -15,14 +15,22 @@ bool ValidTarget(int target)
 Qt::BrushStyle QtBrushStyle(BrushStyle style)
 {
     switch (style) {
-    case BrushStyle::Solid: return Qt::SolidPattern;
-    case BrushStyle::Clear: return Qt::NoBrush;
-    case BrushStyle::Horizontal: return Qt::HorPattern;
-    case BrushStyle::Vertical: return Qt::VerPattern;
-    case BrushStyle::FDiagonal: return Qt::FDiagPattern;
-    case BrushStyle::BDiagonal: return Qt::BDiagPattern;
-    case BrushStyle::Cross: return Qt::CrossPattern;
-    case BrushStyle::DiagCross: return Qt::DiagCrossPattern;
+    case BrushStyle::Solid:
+        return Qt::SolidPattern;
+    case BrushStyle::Clear:
+        return Qt::NoBrush;
+    case BrushStyle::Horizontal:
+        return Qt::HorPattern;
+    case BrushStyle::Vertical:
+        return Qt::VerPattern;
+    case BrushStyle::FDiagonal:
+        return Qt::FDiagPattern;
+    case BrushStyle::BDiagonal:
+        return Qt::BDiagPattern;
+    case BrushStyle::Cross:
+        return Qt::CrossPattern;
+    case BrushStyle::DiagCross:
+        return Qt::DiagCrossPattern;
     }
     return Qt::SolidPattern;
 }
@@ -30,13 +38,20 @@ Qt::BrushStyle QtBrushStyle(BrushStyle style)
 Qt::PenStyle QtPenStyle(PenStyle style)
 {
     switch (style) {
-    case PenStyle::Solid: return Qt::SolidLine;
-    case PenStyle::Dash: return Qt::DashLine;
-    case PenStyle::Dot: return Qt::DotLine;
-    case PenStyle::DashDot: return Qt::DashDotLine;
-    case PenStyle::DashDotDot: return Qt::DashDotDotLine;
-    case PenStyle::Clear: return Qt::NoPen;
-    case PenStyle::InsideFrame: return Qt::SolidLine;
+    case PenStyle::Solid:
+        return Qt::SolidLine;
+    case PenStyle::Dash:
+        return Qt::DashLine;
+    case PenStyle::Dot:
+        return Qt::DotLine;
+    case PenStyle::DashDot:
+        return Qt::DashDotLine;
+    case PenStyle::DashDotDot:
+        return Qt::DashDotDotLine;
+    case PenStyle::Clear:
+        return Qt::NoPen;
+    case PenStyle::InsideFrame:
+        return Qt::SolidLine;
     }
     return Qt::SolidLine;
 }
@@ -163,8 +178,8 @@ void PageCanvas::PutText(int target, const Surface &surface, const QString &text
     painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
 }
 
-void PageCanvas::DrawText(int target, const QString &text, double x, double y, double rightLimit, TextAlign align,
-                          double *xEnd, double *yBelow)
+void PageCanvas::DrawText(int target, const QString &text, double x, double y, double rightLimit,
+                          TextAlign align, double *xEnd, double *yBelow)
 {
     if (xEnd)
         *xEnd = x;
@@ -240,7 +255,8 @@ double PageCanvas::TextHeightCm(int target, const QString &text)
     if (scale <= 0)
         return 0;
     const QFont font = FontOf(target);
-    const QFontMetricsF metrics = target == 1 ? QFontMetricsF(font, PrinterMetricsDevice()) : QFontMetricsF(font);
+    const QFontMetricsF metrics =
+        target == 1 ? QFontMetricsF(font, PrinterMetricsDevice()) : QFontMetricsF(font);
     // The height of a line of this font; the text itself does not change it.
     Q_UNUSED(text);
     return metrics.height() / scale;

@@ -21,7 +21,13 @@ class QPainter;
 enum class BrushStyle { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };
 enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear, InsideFrame };
 // Font styles, combined with |.
-enum FontStyle : unsigned { FontRegular = 0, FontBold = 1, FontItalic = 2, FontUnderline = 4, FontStrikeOut = 8 };
+enum FontStyle : unsigned {
+    FontRegular = 0,
+    FontBold = 1,
+    FontItalic = 2,
+    FontUnderline = 4,
+    FontStrikeOut = 8
+};
 // Left: the text starts at x; Center: centred on x; Right: ends at x;
 // Justify: spread between x and the right limit.
 enum class TextAlign { Left = 0, Center = 1, Right = 2, Justify = 3 };

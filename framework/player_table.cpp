@@ -13,7 +13,8 @@ PlayerTable::PlayerTable(GameSettings &settings, QWidget *parent) : QTableWidget
 {
     setObjectName(QStringLiteral("ListeJoueurs"));
     setColumnCount(4);
-    setHorizontalHeaderLabels({QStringLiteral("Nom"), QStringLiteral("Type de joueur"), QString(), QString()});
+    setHorizontalHeaderLabels(
+        {QStringLiteral("Nom"), QStringLiteral("Type de joueur"), QString(), QString()});
     horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
@@ -95,7 +96,8 @@ void PlayerCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index
     }
 }
 
-void PlayerCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+void PlayerCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
+                                      const QModelIndex &index) const
 {
     Tjoueur &player = settings_.Players[index.row() + 1];
     if (auto *box = qobject_cast<QLineEdit *>(editor)) {

@@ -1,13 +1,13 @@
 #include "framework/print_geometry.h"
 
+#include <cmath>
+#include <memory>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
-#include <cmath>
-#include <memory>
 
 namespace {
 PrintScaleState state;
@@ -142,8 +142,8 @@ QRectF BitmapRectCm(QSize bitmap, double x, double y, double width, double heigh
     return QRectF(left, top, width, height);
 }
 
-bool FillGradient(QPainter &dc, const QRect &rect, int steps, const QColor &startColour, const QColor &endColour,
-                  int direction)
+bool FillGradient(QPainter &dc, const QRect &rect, int steps, const QColor &startColour,
+                  const QColor &endColour, int direction)
 {
     if (steps < 1)
         return false;

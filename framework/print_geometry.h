@@ -18,13 +18,13 @@ inline constexpr double kPageHeightCm = 29.7;
 inline constexpr double kLowResolutionPrinterScale = 118.11;
 
 struct PrintScaleState {
-    double ScreenScale = 0;      // preview pixels per centimetre
-    int PreviewWidth = 0;        // preview drawing area, pixels
+    double ScreenScale = 0; // preview pixels per centimetre
+    int PreviewWidth = 0;   // preview drawing area, pixels
     int PreviewHeight = 0;
-    int ScreenFontFactor = 0;    // preview pixels per 12 points of font size
-    double PrinterScale = 0;     // printer device units per centimetre
-    double PrintOffsetX = 0.45;  // centimetres taken off every printer x
-    double PrintOffsetY = 0.5;   // and y (the printer's unprintable margin)
+    int ScreenFontFactor = 0;   // preview pixels per 12 points of font size
+    double PrinterScale = 0;    // printer device units per centimetre
+    double PrintOffsetX = 0.45; // centimetres taken off every printer x
+    double PrintOffsetY = 0.5;  // and y (the printer's unprintable margin)
 };
 
 // The program's one scale state.
@@ -73,8 +73,7 @@ int PrinterUnitsY(double cm);
 // or height of 0 follows from the other by the picture's proportions; both 0
 // give a 20 cm wide picture. Alignment 0: x (y) is the left (top) edge,
 // 1: the centre, 2: the right (bottom) edge.
-QRectF BitmapRectCm(QSize bitmap, double x, double y, double width, double height, int hAlign,
-                    int vAlign);
+QRectF BitmapRectCm(QSize bitmap, double x, double y, double width, double height, int hAlign, int vAlign);
 
 // Paints Rect with Steps bands going from one step after StartColour to
 // EndColour: direction 0 bands run from top to bottom, any other direction

@@ -3,8 +3,8 @@
 // the preview area at the screen's scale each time the area repaints; the
 // "Imprimer" button asks for a printer and prints the same page on it. The
 // window stays open after printing.
-#include <QDialog>
 #include <functional>
+#include <QDialog>
 
 class QPrinter;
 class QPushButton;

@@ -5,8 +5,8 @@
 #include "support/scripted_dialogs.h"
 #include "support/test_game_window.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 namespace {
 // Stands in for the main window: records the status texts and the save
@@ -42,8 +42,14 @@ struct Call {
 
 class RecordingCanvas : public PageCanvas {
 public:
-    void SetBrush(int, const QColor &c, BrushStyle s) override { calls.push_back({"brush", double(c.rgb()), double(int(s)), {}}); }
-    void SetPen(int, const QColor &c, double w, PenStyle s) override { calls.push_back({"pen", w, double(int(s)), c.name()}); }
+    void SetBrush(int, const QColor &c, BrushStyle s) override
+    {
+        calls.push_back({"brush", double(c.rgb()), double(int(s)), {}});
+    }
+    void SetPen(int, const QColor &c, double w, PenStyle s) override
+    {
+        calls.push_back({"pen", w, double(int(s)), c.name()});
+    }
     void SetFont(int, const QString &f, const QColor &c, double pt, unsigned style) override
     {
         calls.push_back({"font", pt, double(style & FontBold), f + "/" + c.name()});

@@ -4,9 +4,9 @@
 #include "framework/painter_page_canvas.h"
 #include "framework/print_geometry.h"
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QPainter>
-#include <gtest/gtest.h>
 #include <set>
 
 namespace {

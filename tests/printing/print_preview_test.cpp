@@ -1,10 +1,11 @@
 // The preview window: its drawing area and caption, printing a page to a
 // PDF file, and the pause around the preview.
-#include "framework/print_preview.h"
 #include "framework/page_canvas.h"
 #include "framework/print_geometry.h"
+#include "framework/print_preview.h"
 #include "support/test_game_window.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 class PrintPreview : public ::testing::Test {
@@ -96,7 +96,8 @@ TEST_F(PrintPreview, PrintingWritesOneA4PageAndKeepsTheWindowOpen)
         keep.write(pdf);
     const QString text = QString::fromLatin1(pdf);
     EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))), 1);
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("/MediaBox \\[0 0 595\\.\\d+ 84[12]\\.\\d+\\]"))));
+    EXPECT_TRUE(
+        text.contains(QRegularExpression(QStringLiteral("/MediaBox \\[0 0 595\\.\\d+ 84[12]\\.\\d+\\]"))));
     // The offsets are the PDF page's margins: the page lands where it is drawn.
     const QMarginsF margins = CurrentPrinter().pageLayout().margins(QPageLayout::Millimeter);
     EXPECT_NEAR(margins.left(), 4.5, 0.01);

@@ -4,6 +4,7 @@
 #include "framework/player_table.h"
 #include "support/temp_settings.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,7 +18,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 QWidget *Editor(PlayerTable *table)
@@ -176,8 +176,8 @@ TEST(ConfigDialog, EndOfGameButtonsAndNumberFields)
 TEST(ConfigDialog, EachGameShowsThePlayersPageAndItsOwnPage)
 {
     TempSettings temp;
-    const QString pages[] = {"Pendu",    "Avaleur", "Scrabble libre", "Scrabble duplicate",
-                             "KeyWord",  "Wordy",   "TopWord",        "Philosophe"};
+    const QString pages[] = {"Pendu",   "Avaleur", "Scrabble libre", "Scrabble duplicate",
+                             "KeyWord", "Wordy",   "TopWord",        "Philosophe"};
     for (int kind = 1; kind <= 8; ++kind) {
         SCOPED_TRACE(kind);
         TFconfig config;

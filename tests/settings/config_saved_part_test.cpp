@@ -4,8 +4,8 @@
 #include "framework/savefile/typed_stream.h"
 #include "support/temp_settings.h"
 
-#include <QTextStream>
 #include <gtest/gtest.h>
+#include <QTextStream>
 #include <sstream>
 
 namespace {
@@ -121,7 +121,11 @@ TEST(SettingsPart, EveryKindRoundTripsItsPlayersAndSavedOptions)
             expected.CB_pendu_lettres = false;
             expected.CB_pendu_essai = 1;
             break;
-        case 3: case 5: case 6: expected.ddlb_tirage = 1; break;
+        case 3:
+        case 5:
+        case 6:
+            expected.ddlb_tirage = 1;
+            break;
         case 4:
             expected.ddlb_tirage_duplic = 1;
             expected.ddlb_vari_duplic = 2;
@@ -134,7 +138,8 @@ TEST(SettingsPart, EveryKindRoundTripsItsPlayersAndSavedOptions)
             expected.CheckBox_mp = false;
             expected.CB_philo = 5;
             break;
-        default: break;
+        default:
+            break;
         }
         EXPECT_EQ(loaded.Options, expected);
     }

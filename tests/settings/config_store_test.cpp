@@ -3,8 +3,8 @@
 #include "framework/config.h"
 #include "support/temp_settings.h"
 
-#include <QSettings>
 #include <gtest/gtest.h>
+#include <QSettings>
 
 namespace {
 QString StoredValue(const GameSettings &settings, const QString &name)
@@ -55,7 +55,11 @@ GameOptions StoredPart(int kind, const GameOptions &changed)
         o.ed_pendu_par1 = changed.ed_pendu_par1;
         o.ed_pendu_par2 = changed.ed_pendu_par2;
         break;
-    case 3: case 5: case 6: o.ddlb_tirage = changed.ddlb_tirage; break;
+    case 3:
+    case 5:
+    case 6:
+        o.ddlb_tirage = changed.ddlb_tirage;
+        break;
     case 4:
         o.ddlb_tirage_duplic = changed.ddlb_tirage_duplic;
         o.ddlb_vari_duplic = changed.ddlb_vari_duplic;
@@ -71,7 +75,8 @@ GameOptions StoredPart(int kind, const GameOptions &changed)
         o.ed_philo_par1 = changed.ed_philo_par1;
         o.ed_philo_par2 = changed.ed_philo_par2;
         break;
-    default: break;
+    default:
+        break;
     }
     return o;
 }
