@@ -4,16 +4,13 @@
 #include "framework/dialog_service.h"
 #include "framework/game_file.h"
 #include "framework/game_window.h"
-#include "framework/painter_page_canvas.h"
+#include "framework/print_preview.h"
 #include "framework/recent_documents.h"
 #include "framework/savefile/typed_stream.h"
 #include "framework/tick_driver.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <fstream>
 
 namespace {
@@ -171,21 +168,7 @@ bool TMainForm::SaveGameWindow(TFLudorine *window)
 
 void TMainForm::FilePrint(TFLudorine *window)
 {
-    if (!window)
-        return;
-    PausedScope paused(window);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setFullPage(true);
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(QStringLiteral("Apperçu : ") + window->windowTitle());
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [window](QPrinter *target) {
-        QPainter painter(target);
-        const double pixelsPerCm = target->resolution() / 2.54;
-        PainterPageCanvas canvas(painter, pixelsPerCm);
-        window->PrintPage(1, canvas);
-    });
-    ModalScope modal;
-    preview.exec();
+    // The preview pauses the game while it is shown.
+    if (window)
+        ShowPrintPreview(window);
 }

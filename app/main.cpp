@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 #include "app/program_pictures.h"
 #include "app/splash_form.h"
+#include "app/version.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ludorine"));
+    QApplication::setApplicationVersion(QStringLiteral(LUDORINE_VERSION));
     QApplication::setApplicationDisplayName(QStringLiteral("Ludorine"));
     QApplication::setDesktopFileName(QStringLiteral("ludorine"));
     QApplication::setWindowIcon(ProgramIcon());
