@@ -198,6 +198,32 @@ void ClassicGame::ReturnPendingTiles()
             ReturnToRack(tile);
 }
 
+bool ClassicGame::PutInExchange(TJeton *tile)
+{
+    if (tile->IsPlayed() || BagSize() < rackSize_ || tile->State == InBag)
+        return false;
+    RemoveFromBoard(tile);
+    tile->State = InExchange;
+    tile->SetTarget(random);
+    return true;
+}
+
+void ClassicGame::SwapSlots(int player, int a, int b)
+{
+    if (player < 1 || player > 4 || a < 1 || b < 1 || a > rackSize_ || b > rackSize_ || a == b)
+        return;
+    std::swap(racks_[Index(player, a)], racks_[Index(player, b)]);
+    for (const int slot : {a, b})
+        if (TJeton *tile = RackTile(player, slot)) {
+            tile->Slot = slot;
+            tile->SetTarget(random);
+            if (!tile->OnBoard()) {
+                tile->Bounds = tile->Target;
+                tile->Moving = false;
+            }
+        }
+}
+
 std::vector<Tcoup> ClassicGame::GenerateMoves(const MoveSearch &search, int player)
 {
     ReturnPendingTiles();

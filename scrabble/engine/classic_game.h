@@ -131,6 +131,13 @@ public:
     // Takes a tile laid this turn back to its rack slot.
     void ReturnToRack(TJeton *tile);
     void ReturnPendingTiles();
+    // Puts a tile of the current turn (on its rack or laid on the board) in
+    // the exchange area; false when the bag holds fewer tiles than a rack,
+    // the exchange then being impossible.
+    bool PutInExchange(TJeton *tile);
+    // Exchanges the contents of two slots of a rack (either may be empty);
+    // the tiles jump to their new slots at once.
+    void SwapSlots(int player, int a, int b);
 
     // The human move (validation.cpp): exchange, pass or word.
     // dictionary: the words are looked up there; a missing one is confirmed

@@ -165,6 +165,47 @@ TEST(Rack, ShuffleKeepsTilesAndSlots)
         EXPECT_EQ(game.RackTile(1, s)->Slot, s);
 }
 
+TEST(Rack, SwapSlotsMovesBothTilesAtOnceAndKeepsAnEmptySlot)
+{
+    ClassicGame game(4);
+    game.NewGame();
+    SetRack(game, 1, "ABC");
+    TJeton *a = game.RackTile(1, 1);
+    TJeton *c = game.RackTile(1, 3);
+    game.SwapSlots(1, 1, 3);
+    EXPECT_EQ(game.RackTile(1, 1), c);
+    EXPECT_EQ(game.RackTile(1, 3), a);
+    EXPECT_EQ(a->Slot, 3);
+    EXPECT_EQ(c->Bounds, c->PositionFor(game.random));
+    EXPECT_FALSE(a->Moving);
+    // Into an empty slot.
+    game.SwapSlots(1, 3, 6);
+    EXPECT_EQ(game.RackTile(1, 3), nullptr);
+    EXPECT_EQ(game.RackTile(1, 6), a);
+    EXPECT_EQ(a->Slot, 6);
+    EXPECT_EQ(game.RackText(1), "CB" "A");
+}
+
+TEST(Exchange, AreaTakesTilesOnlyWhileTheBagCanPayThemBack)
+{
+    ClassicGame game(4);
+    game.NewGame();
+    SetRack(game, 1, "ABCDEFG");
+    TJeton *laid = game.RackTile(1, 2);
+    ASSERT_TRUE(game.PlaceTile(laid, 8, 8));
+    ASSERT_TRUE(game.PutInExchange(laid));
+    EXPECT_EQ(game.At(8, 8), nullptr); // it left the board
+    EXPECT_EQ(laid->State, InExchange);
+    EXPECT_EQ(laid->Target.Top, 375);
+    // With 6 tiles left no exchange is possible.
+    while (game.BagSize() > 6) {
+        const char letter = game.Bag().back()->IsJoker ? '*' : game.Bag().back()->Letter;
+        ASSERT_TRUE(game.PlayFromBag(letter, 1 + (102 - game.BagSize()) % 15, 1 + (102 - game.BagSize()) / 15));
+    }
+    EXPECT_FALSE(game.PutInExchange(game.RackTile(1, 1)));
+    EXPECT_EQ(game.RackTile(1, 1)->State, OnRack);
+}
+
 TEST(Exchange, ErrorsInOrder)
 {
     ClassicGame game(4);
