@@ -1,5 +1,7 @@
 #include "app/game_kinds.h"
 
+#include "scrabble/windows/scrabble_window.h"
+
 const std::vector<GameKindInfo> &GameKinds()
 {
     // Each game adds its window factory here when its window exists.
@@ -15,7 +17,8 @@ const std::vector<GameKindInfo> &GameKinds()
         {7, "TFtopword", QStringLiteral("TopWord"), "Topword", QStringLiteral("Topword"),
          QStringLiteral("TopWord|Su une grille mais en 3 dimensions"), false, nullptr},
         {3, "TFScrabble", QStringLiteral("Scrabble"), "ScrabbleClassique", QStringLiteral("Partie libre"),
-         QStringLiteral("Scrabble|Le Scrabble version familiale"), true, nullptr},
+         QStringLiteral("Scrabble|Le Scrabble version familiale"), true,
+         [](QWidget *parent) -> TFLudorine * { return new TFScrabble(parent); }},
         {4, "TFDuplic", QStringLiteral("Duplicate"), "ScrabbleDuplicate", QStringLiteral("Duplicate"),
          QStringLiteral("Scrabble|Le Scrabble version compétition"), true, nullptr},
         {6, "TFWordy", QStringLiteral("Wordy"), "MWordy", QStringLiteral("Wordy"),

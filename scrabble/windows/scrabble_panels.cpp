@@ -1,0 +1,160 @@
+#include "scrabble/windows/scrabble_panels.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace scrabble_ui {
+
+namespace {
+QLineEdit *Field(const char *name, int width, int maxLength, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setFixedWidth(width);
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+} // namespace
+
+InputPanel::InputPanel(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Pnl_ctrl"));
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    QFont small = font();
+    small.setPixelSize(12);
+    setFont(small);
+    Coord1 = Field("Coord1", 26, 2, this);
+    Coord2 = Field("Coord2", 26, 2, this);
+    Mot = Field("Mot", 96, 15, this);
+    ED_note = Field("ED_note", 30, 6, this);
+    ED_note->setReadOnly(true);
+    ED_note->setFocusPolicy(Qt::NoFocus);
+    BT_val = new QPushButton(QStringLiteral("Ok"), this);
+    BT_val->setObjectName(QStringLiteral("BT_val"));
+    BT_val->setFixedWidth(30);
+    BT_val->setDefault(true);
+    Coord1->setToolTip(QStringLiteral("Ligne (A à O) pour un mot horizontal, colonne (1 à 15) pour un mot vertical ; "
+                                      "E pour un échange, P pour passer"));
+    Coord2->setToolTip(QStringLiteral("Colonne pour un mot horizontal, ligne pour un mot vertical"));
+    Mot->setToolTip(QStringLiteral("Le mot entier, ou les lettres à échanger"));
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 1, 2, 1);
+    layout->setSpacing(2);
+    for (QWidget *w : {static_cast<QWidget *>(Coord1), static_cast<QWidget *>(Coord2), static_cast<QWidget *>(Mot),
+                       static_cast<QWidget *>(ED_note), static_cast<QWidget *>(BT_val)})
+        layout->addWidget(w);
+    Coord1->installEventFilter(this);
+    Coord2->installEventFilter(this);
+    connect(BT_val, &QPushButton::clicked, this, &InputPanel::validate);
+    for (QLineEdit *edit : {Coord1, Coord2, Mot})
+        connect(edit, &QLineEdit::returnPressed, this, &InputPanel::validate);
+}
+
+scrabble::InputFields InputPanel::Fields() const
+{
+    scrabble::InputFields fields;
+    fields.coord1 = Coord1->text().toLatin1().toStdString();
+    fields.coord2 = Coord2->text().toLatin1().toStdString();
+    fields.word = Mot->text().toLatin1().toStdString();
+    fields.score = ED_note->text().toLatin1().toStdString();
+    return fields;
+}
+
+void InputPanel::SetFields(const scrabble::InputFields &fields)
+{
+    Coord1->setText(QString::fromLatin1(fields.coord1));
+    Coord2->setText(QString::fromLatin1(fields.coord2));
+    Mot->setText(QString::fromLatin1(fields.word));
+    ED_note->setText(QString::fromLatin1(fields.score));
+}
+
+void InputPanel::Clear()
+{
+    SetFields({});
+}
+
+void InputPanel::SetFieldsEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    for (QWidget *w : {static_cast<QWidget *>(Coord1), static_cast<QWidget *>(Coord2), static_cast<QWidget *>(Mot),
+                       static_cast<QWidget *>(BT_val)})
+        w->setEnabled(enabled);
+}
+
+void InputPanel::Activate()
+{
+    const bool wasDisabled = !enabled_;
+    SetFieldsEnabled(true);
+    if (wasDisabled || !Coord1->hasFocus())
+        Coord1->setFocus();
+}
+
+bool InputPanel::AcceptedCoordinateKey(const QString &text)
+{
+    if (text.size() != 1)
+        return true; // keys without a character: moves, Enter, Tab
+    const QChar c = text.at(0);
+    return c == QChar(8) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('o'));
+}
+
+bool InputPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && (watched == Coord1 || watched == Coord2)) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool control = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Return ||
+                             key->key() == Qt::Key_Enter || key->key() == Qt::Key_Tab ||
+                             key->key() == Qt::Key_Delete || key->text().isEmpty() ||
+                             key->text().at(0).category() == QChar::Other_Control;
+        if (!control && !AcceptedCoordinateKey(key->text()))
+            return true; // discarded
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void InputPanel::mousePressEvent(QMouseEvent *event)
+{
+    if (!enabled_)
+        Activate();
+    QFrame::mousePressEvent(event);
+}
+
+ListPanel::ListPanel(const QString &title, QWidget *parent) : QFrame(parent)
+{
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+    Caption = new QLabel(title, this);
+    QFont bold = Caption->font();
+    bold.setBold(true);
+    Caption->setFont(bold);
+    CloseButton = new QToolButton(this);
+    CloseButton->setText(QStringLiteral("×"));
+    CloseButton->setAutoRaise(true);
+    CloseButton->setToolTip(QStringLiteral("Fermer"));
+    List = new QListWidget(this);
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setPixelSize(11);
+    List->setFont(mono);
+    auto *header = new QHBoxLayout;
+    header->addWidget(Caption, 1);
+    header->addWidget(CloseButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(3, 2, 3, 3);
+    layout->setSpacing(2);
+    layout->addLayout(header);
+    layout->addWidget(List, 1);
+    connect(CloseButton, &QToolButton::clicked, this, [this] {
+        hide();
+        emit closedByUser();
+    });
+}
+
+} // namespace scrabble_ui

@@ -1,0 +1,69 @@
+#pragma once
+// The small panels of the Scrabble windows: the input panel of the human
+// player (coordinates, word, score and the "Ok" button) and a titled list
+// panel with a close button ("Coups possibles", "Historique").
+#include <QFrame>
+
+#include "scrabble/engine/classic_game.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QToolButton;
+
+namespace scrabble_ui {
+
+class InputPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit InputPanel(QWidget *parent = nullptr);
+
+    QLineEdit *Coord1 = nullptr;
+    QLineEdit *Coord2 = nullptr;
+    QLineEdit *Mot = nullptr;
+    QLineEdit *ED_note = nullptr;
+    QPushButton *BT_val = nullptr;
+
+    // The fields as the engine reads them (Latin-1).
+    scrabble::InputFields Fields() const;
+    void SetFields(const scrabble::InputFields &fields);
+    void Clear();
+
+    // While a joker is selected the fields are disabled: the keys then go to
+    // the joker. A click on the panel enables them again.
+    void SetFieldsEnabled(bool enabled);
+    bool FieldsEnabled() const { return enabled_; }
+    // Enables the fields and focuses the first coordinate.
+    void Activate();
+
+    // The coordinate fields take Backspace, digits and the characters 'A'
+    // to 'o' in code order; every other character is discarded.
+    static bool AcceptedCoordinateKey(const QString &text);
+
+signals:
+    void validate();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    bool enabled_ = true;
+};
+
+class ListPanel : public QFrame {
+    Q_OBJECT
+public:
+    ListPanel(const QString &title, QWidget *parent = nullptr);
+
+    QListWidget *List = nullptr;
+    QLabel *Caption = nullptr;
+    QToolButton *CloseButton = nullptr;
+
+signals:
+    // The close button hid the panel.
+    void closedByUser();
+};
+
+} // namespace scrabble_ui

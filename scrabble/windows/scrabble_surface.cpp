@@ -1,0 +1,204 @@
+#include "scrabble/windows/scrabble_surface.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "framework/config_dialog.h"
+#include "scrabble/windows/board_painter.h"
+#include "scrabble/windows/scrabble_window.h"
+
+namespace scrabble_ui {
+
+namespace {
+const QColor kGradientStart(0, 50, 57);
+const QColor kGradientEnd(41, 107, 24);
+const QColor kBag(0, 50, 57);
+
+QFont PanelFont(int pixels, bool bold = false)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QRect TileRectOf(const scrabble::TJeton &tile)
+{
+    return QRect(tile.Bounds.Left, tile.Bounds.Top, scrabble::TJeton::kSize, scrabble::TJeton::kSize);
+}
+} // namespace
+
+QRect PlayerPanelRect(int player)
+{
+    // x 505 to 740, y 90 i - 78 to 90 i + 7 (both edges included).
+    return QRect(QPoint(505, 90 * player - 78), QPoint(740, 90 * player + 7));
+}
+
+QString ElapsedText(qint64 ms)
+{
+    const qint64 seconds = std::max<qint64>(0, ms) / 1000;
+    return QString::asprintf("%2.2d:%2.2d:%2.2d.", int(seconds / 3600), int(seconds / 60 % 60), int(seconds % 60));
+}
+
+QImage SurfaceBackground(const QSize &size, const QImage &boardPicture)
+{
+    QImage background(size, QImage::Format_RGB32);
+    QPainter painter(&background);
+    // One stripe per pixel column, from the first colour to the second.
+    const int width = std::max(1, size.width());
+    for (int x = 0; x < size.width(); ++x) {
+        const double t = width > 1 ? double(x) / (width - 1) : 0;
+        const QColor colour(int(kGradientStart.red() + t * (kGradientEnd.red() - kGradientStart.red()) + 0.5),
+                            int(kGradientStart.green() + t * (kGradientEnd.green() - kGradientStart.green()) + 0.5),
+                            int(kGradientStart.blue() + t * (kGradientEnd.blue() - kGradientStart.blue()) + 0.5));
+        painter.setPen(colour);
+        painter.drawLine(x, 0, x, size.height() - 1);
+    }
+    painter.drawImage(kBoardX, kBoardY, boardPicture);
+    return background;
+}
+
+ScrabbleSurface::ScrabbleSurface(TFScrabble *window) : QWidget(window), window_(window)
+{
+    setObjectName(QStringLiteral("PaintBox"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize ScrabbleSurface::PictureSize() const
+{
+    return size().expandedTo(QSize(TFScrabble::kSurfaceWidth, TFScrabble::kSurfaceHeight));
+}
+
+void ScrabbleSurface::RebuildBackground()
+{
+    background_ = SurfaceBackground(PictureSize(), window_->BoardImage());
+    update();
+}
+
+void ScrabbleSurface::DrawPlayerPanel(QPainter &painter, int player) const
+{
+    const scrabble::ClassicGame &game = window_->Game();
+    const TFconfig &config = window_->Config();
+    const QRect panel = PlayerPanelRect(player);
+    const bool current = player == game.CurrentPlayer && !window_->GameOver;
+    painter.setPen(QPen(current ? QColor(220, 0, 0) : QColor(0, 0, 190), current ? 2 : 1));
+    painter.setBrush(current ? QColor(Qt::white) : QColor(192, 192, 192));
+    painter.drawRect(panel.adjusted(current ? 1 : 0, current ? 1 : 0, -1, -1));
+    const int top = panel.top();
+    const int line = top + 65;
+    painter.setPen(current ? QColor(220, 0, 0) : QColor(0, 0, 190));
+    painter.drawLine(panel.left(), line, panel.right(), line);
+    painter.drawLine(580, line, 580, panel.bottom());
+    painter.drawLine(620, line, 620, panel.bottom());
+
+    const Tjoueur &who = config.Players[std::size_t(player)];
+    painter.setFont(PanelFont(11, current));
+    painter.setPen(current ? QColor(200, 0, 0) : Qt::black);
+    const int textTop = line + 2;
+    const int textHeight = panel.bottom() - line - 2;
+    painter.drawText(QRect(506, textTop, 71, textHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(who.Name, Qt::ElideRight, 71));
+    painter.drawText(QRect(581, textTop, 39, textHeight), Qt::AlignCenter, QString::number(who.Score) + QStringLiteral(" p."));
+    painter.setFont(PanelFont(11));
+    painter.drawText(QRect(623, textTop, 117, textHeight), Qt::AlignLeft | Qt::AlignVCenter, ElapsedText(who.TimeMs));
+    // The player's last move, under the rack.
+    painter.setPen(Qt::black);
+    painter.setFont(PanelFont(11));
+    const QString last = QString::fromLatin1(game.Player(player).LastMoveText);
+    painter.drawText(QRect(512, top + 36, 226, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(last, Qt::ElideRight, 226));
+}
+
+void ScrabbleSurface::Compose(QPainter &painter) const
+{
+    if (background_.isNull())
+        painter.drawImage(0, 0, SurfaceBackground(PictureSize(), window_->BoardImage()));
+    else
+        painter.drawImage(0, 0, background_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const scrabble::ClassicGame &game = window_->Game();
+    const int players = std::min(4, game.PlayerCount());
+    for (int player = 1; player <= players; ++player)
+        DrawPlayerPanel(painter, player);
+    painter.setPen(QColor(120, 150, 120));
+    painter.setBrush(kBag);
+    painter.drawRect(kBagArea.adjusted(0, 0, -1, -1));
+
+    // Bag tiles under everything, then the board, then the racks.
+    const scrabble::TJeton *dragged = window_->DraggedTile;
+    auto draw = [&](const scrabble::TJeton &tile) {
+        TileLook look;
+        const bool inRack = tile.State == scrabble::OnRack || tile.State == scrabble::InExchange;
+        look.grey = inRack && (tile.Owner != game.CurrentPlayer || window_->GameOver);
+        look.selected = tile.Selected;
+        look.underline = tile.Selected && tile.IsJoker && &tile == dragged && window_->SelectedJokerBlinkOn();
+        DrawTile(painter, TileRectOf(tile), tile.Letter, tile.Value, tile.IsJoker, look);
+    };
+    for (int layer = 0; layer < 3; ++layer)
+        for (const auto &tile : game.Tiles()) {
+            const int wanted = tile->State == scrabble::InBag ? 0 : tile->OnBoard() ? 1 : 2;
+            if (wanted == layer && tile.get() != dragged)
+                draw(*tile);
+        }
+    if (dragged != nullptr)
+        draw(*dragged);
+}
+
+QImage ScrabbleSurface::Picture() const
+{
+    QImage picture(PictureSize(), QImage::Format_RGB32);
+    QPainter painter(&picture);
+    Compose(painter);
+    return picture;
+}
+
+void ScrabbleSurface::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    Compose(painter);
+}
+
+void ScrabbleSurface::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    RebuildBackground();
+}
+
+void ScrabbleSurface::mousePressEvent(QMouseEvent *event)
+{
+    setFocus(Qt::MouseFocusReason);
+    window_->SurfaceMouseDown(event->position().toPoint(), event->button());
+}
+
+void ScrabbleSurface::mouseMoveEvent(QMouseEvent *event)
+{
+    window_->SurfaceMouseMove(event->position().toPoint(), event->buttons());
+}
+
+void ScrabbleSurface::mouseReleaseEvent(QMouseEvent *event)
+{
+    window_->SurfaceMouseUp(event->position().toPoint(), event->button());
+}
+
+void ScrabbleSurface::keyPressEvent(QKeyEvent *event)
+{
+    if (!window_->SurfaceKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+bool ScrabbleSurface::event(QEvent *event)
+{
+    // Tab and Enter give up the joker's selection instead of moving the focus.
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && window_->SurfaceKey(key))
+            return true;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace scrabble_ui

@@ -1,0 +1,108 @@
+#pragma once
+// A classic Scrabble window on a temporary settings store and the generated
+// dictionary, with the Configuration dialog answered by the test, driven tick
+// by tick.
+#include "framework/config_dialog.h"
+#include "framework/tick_driver.h"
+#include "scrabble/windows/scrabble_panels.h"
+#include "scrabble/windows/scrabble_surface.h"
+#include "scrabble/windows/scrabble_window.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_settings.h"
+
+#include <QApplication>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+class ScrabbleWindowTest : public ::testing::Test {
+protected:
+    // A window whose configuration takes these players (level 0 = human)
+    // and has run to the first turn's wait (or the first computer's search).
+    TFScrabble &Start(const std::vector<int> &levels, std::uint64_t seed = 1)
+    {
+        window = std::make_unique<TFScrabble>(nullptr, QStringLiteral(LUDORINE_TEST_DICTIONARY));
+        window->StopTicks();
+        window->seedSource = [seed] { return seed; };
+        window->Game().random.Reseed(seed);
+        window->runConfiguration = [this, levels](TFconfig &config) {
+            ++configurations;
+            for (std::size_t i = 0; i < levels.size(); ++i)
+                config.Players[i + 1].Level = std::uint8_t(levels[i]);
+            config.GameSettings::ApplyDialog(int(levels.size()));
+            return answerConfiguration;
+        };
+        window->show();
+        RunUntil([this] { return window->Phase == 1 || window->Phase == 11; });
+        Settle();
+        return *window;
+    }
+
+    void Tick(int count = 1)
+    {
+        for (int i = 0; i < count; ++i)
+            window->Ticks()->fire();
+    }
+
+    bool RunUntil(const std::function<bool()> &done, int most = 20000)
+    {
+        for (int i = 0; i < most; ++i) {
+            if (done())
+                return true;
+            window->Ticks()->fire();
+        }
+        return done();
+    }
+
+    // Ticks until no tile moves and no command waits (a human's turn waits).
+    void Settle()
+    {
+        RunUntil([this] {
+            for (const auto &tile : window->Game().Tiles())
+                if (!(tile->Bounds == tile->Target))
+                    return false;
+            const int phase = window->Phase;
+            return window->PendingCommands.empty() &&
+                   ((phase == 1 && window->Step == 1) || phase == 11 || phase == -2);
+        }, 2000);
+    }
+
+    // "Ok" pressed: ticks until the validation ran.
+    void Validate()
+    {
+        window->BTvaliderClick();
+        RunUntil([this] { return window->Step != 2; }, 200);
+    }
+
+    // The current player's rack becomes these letters, each tile in place.
+    void SetRack(int player, const std::string &letters)
+    {
+        scrabble::ClassicGame &game = window->Game();
+        game.EmptyRack(player);
+        for (std::size_t i = 0; i < letters.size(); ++i)
+            ASSERT_TRUE(game.TakeFromBag(letters[i], player, int(i) + 1)) << letters[i];
+        for (const auto &tile : game.Tiles())
+            tile->Bounds = tile->Target;
+    }
+
+    static QPoint SlotPoint(int player, int slot) { return QPoint(495 + 32 * slot, 90 * player - 60); }
+    static QPoint SquarePoint(int col, int row) { return QPoint(30 * col + 16, 30 * row + 16); }
+
+    // Drags with the mouse from one point of the surface to another.
+    void Drag(const QPoint &from, const QPoint &to)
+    {
+        QWidget *surface = window->Surface;
+        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(surface, (from + to) / 2);
+        QTest::mouseMove(surface, to);
+        QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
+    }
+
+    TempSettings settings;
+    ScriptedDialogsScope dialogs;
+    std::unique_ptr<TFScrabble> window;
+    bool answerConfiguration = true;
+    int configurations = 0;
+};
