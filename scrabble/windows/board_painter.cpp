@@ -126,6 +126,7 @@ void DrawTile(QPainter &painter, const QRect &rect, char letter, int value, bool
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
     const QRect r = rect.adjusted(0, 0, -1, -1); // the 30 pixels, edges included
     painter.fillRect(rect, look.grey ? kGreyFace : kFace);
     if (!look.grey) {
