@@ -8,8 +8,11 @@
 
 #include "fixture_facts.h"
 #include "framework/game_file.h"
+#include "framework/help_window.h"
 
+#include <QAction>
 #include <QListWidget>
+#include <QMenu>
 #include <QMdiSubWindow>
 
 namespace {
@@ -139,4 +142,25 @@ TEST_F(ScrabbleFixturesTest, FinishedGameEndsWithItsAdjustments)
     EXPECT_TRUE(text.contains(QString::fromLatin1(game.History().back()->Text())));
     w->Ticks()->fire();
     EXPECT_EQ(game.MoveCount(), FIXTURE_FINISHED_MOVES);
+}
+
+TEST_F(ScrabbleFixturesTest, NewGameMenuOpensTheWindowWithItsMenuAndHelp)
+{
+    auto *entry = form->findChild<QAction *>(QStringLiteral("ScrabbleClassique"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->isEnabled());
+    auto *w = qobject_cast<TFScrabble *>(form->NewGame(3));
+    ASSERT_NE(w, nullptr);
+    w->StopTicks();
+    EXPECT_EQ(w->GameKind, 3);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Scrabble"));
+    EXPECT_EQ(form->ActiveGameWindow(), w);
+    EXPECT_TRUE(MenuTitles().contains(QStringLiteral("&Scrabble")));
+    QStringList entries;
+    for (QAction *action : w->GameMenu()->actions())
+        if (!action->isSeparator())
+            entries << action->text() + QLatin1Char('|') + action->shortcut().toString();
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("&Nouvelle partie|Ctrl+N"), QStringLiteral("Afficher l'&historique|Ctrl+H"),
+                                    QStringLiteral("&Proposer un coup|F2"), QString::fromUtf8("&Mélanger les lettres|F8")}));
+    EXPECT_EQ(HelpWindow::PageOf(QStringLiteral("Ludorine.chm::/Scrabble.htm")), QStringLiteral("Scrabble.htm"));
 }

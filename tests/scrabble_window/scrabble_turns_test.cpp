@@ -1,0 +1,82 @@
+// The turn state machine of the classic Scrabble window: players' clocks,
+// a new game started from the menu with the save question, the status texts
+// of what lies under the mouse.
+#include "scrabble_window_fixture.h"
+
+#include <QListWidget>
+#include <QLineEdit>
+
+TEST_F(ScrabbleWindowTest, HumanClockRunsWhileWaitingAndComputerTimeCoversItsSearch)
+{
+    qint64 now = 1000;
+    TFScrabble &w = Start({0, 5});
+    w.clock = [&now] { return now; };
+    w.PhaseStart = now;
+    const std::int32_t before = w.Config().Players[1].TimeMs;
+    for (int i = 0; i < 10; ++i) {
+        now += 50;
+        Tick();
+    }
+    EXPECT_EQ(w.Config().Players[1].TimeMs - before, 500);
+    // The computer's search takes 1.5 s of the clock: it is counted.
+    w.Pnl_ctrl->Coord1->setText(QStringLiteral("P"));
+    dialogs->answers = {Answer::Yes};
+    Validate();
+    ASSERT_EQ(w.Game().MoveCount(), 1);
+    RunUntil([&] { return w.Phase == 11; });
+    auto search = w.clock;
+    w.clock = [&now] { return now += 1500; };
+    RunUntil([&] { return w.Game().MoveCount() == 2; }, 10);
+    w.clock = search;
+    EXPECT_GE(w.Config().Players[2].TimeMs, 1500);
+    EXPECT_LE(w.Config().Players[2].TimeMs, 3 * 1500);
+    EXPECT_EQ(w.Config().Players[1].TimeMs - before, 500);
+}
+
+TEST_F(ScrabbleWindowTest, NewGameAsksToSaveThenStartsAgainWithTheConfiguration)
+{
+    TFScrabble &w = Start({0, 0});
+    w.Pnl_ctrl->Coord1->setText(QStringLiteral("P"));
+    dialogs->answers = {Answer::Yes};
+    Validate();
+    ASSERT_TRUE(w.Modified);
+    // Cancel keeps the game.
+    dialogs->answers = {Answer::Cancel};
+    w.MnouvellePartie->trigger();
+    EXPECT_EQ(dialogs->Texts(QStringLiteral("question")).last(), QStringLiteral("Sauvegarder le contenu de Sans nom ? "));
+    EXPECT_NE(w.Phase, -1);
+    EXPECT_EQ(w.Game().MoveCount(), 1);
+    // No: a new game, set up again.
+    dialogs->answers = {Answer::No};
+    w.MnouvellePartie->trigger();
+    EXPECT_EQ(w.Phase, -1);
+    RunUntil([&] { return w.Phase == 1 && w.Step == 1; });
+    EXPECT_EQ(configurations, 2);
+    EXPECT_EQ(w.Game().MoveCount(), 0);
+    EXPECT_EQ(w.HistoryPanel->List->count(), 0);
+    EXPECT_EQ(w.Game().CurrentPlayer, 1);
+    EXPECT_EQ(w.Game().BagSize(), 102 - 14);
+    EXPECT_EQ(w.Config().Players[1].Score, 0);
+    EXPECT_TRUE(w.Game().Player(1).LastMoveText.empty());
+    EXPECT_FALSE(w.GameOver);
+}
+
+TEST_F(ScrabbleWindowTest, StatusTextsDescribeSquaresBagAndRackTiles)
+{
+    TFScrabble &w = Start({0, 0});
+    SetRack(1, "MOTABCD");
+    w.Pnl_ctrl->SetFields({"H", "7", "MOT", ""});
+    Validate();
+    Settle();
+    const QString centre = w.DescriptionAt(SquarePoint(8, 8));
+    EXPECT_TRUE(centre.startsWith(QStringLiteral("H 8 case mot compte double. Lettre «O» jouée par «"))) << qPrintable(centre);
+    EXPECT_TRUE(centre.endsWith(QStringLiteral("H 7 MOT 8 pts. coup n° 1"))) << qPrintable(centre);
+    EXPECT_EQ(w.DescriptionAt(SquarePoint(2, 1)), QStringLiteral("A 2 "));
+    const QString bag = w.DescriptionAt(QPoint(600, 480));
+    EXPECT_TRUE(bag.startsWith(QStringLiteral("%1 lettres dans la masse. ").arg(w.Game().BagSize())));
+    EXPECT_EQ(bag.size(), QStringLiteral("%1 lettres dans la masse.  ").arg(w.Game().BagSize()).size() + w.Game().BagSize());
+    const scrabble::TJeton *tile = w.Game().RackTile(1, 4);
+    const QString onRack = w.DescriptionAt(SlotPoint(1, 4));
+    EXPECT_EQ(onRack, QStringLiteral("Lettre «%1» %2").arg(QChar::fromLatin1(tile->Letter)).arg(w.Config().Players[1].Name));
+    EXPECT_EQ(w.DescriptionAt(QPoint(745, 505)), QString());
+}
