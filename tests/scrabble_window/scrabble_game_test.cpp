@@ -6,6 +6,8 @@
 #include "framework/game_file.h"
 #include "framework/painter_page_canvas.h"
 #include "framework/picture_export.h"
+#include "framework/print_geometry.h"
+#include "framework/print_preview.h"
 #include "framework/savefile/typed_stream.h"
 
 #include <QBuffer>
@@ -16,6 +18,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <sstream>
@@ -287,4 +290,37 @@ TEST_F(ScrabbleWindowTest, PrintedPageShowsTheBoardPlayersAndMoves)
     EXPECT_TRUE(content.startsWith("%PDF"));
     EXPECT_TRUE(content.contains("/Subtype /Image"));
     EXPECT_GT(content.size(), 20000);
+}
+
+TEST_F(ScrabbleWindowTest, PrintPreviewShowsThePageAndPrintsItToPdf)
+{
+    TFScrabble &w = Start({5, 5}, 8);
+    RunUntil([&] { return w.Game().MoveCount() >= 6; });
+    ResetPrintScale();
+    CurrentPrinter().setOutputFormat(QPrinter::PdfFormat);
+    CurrentPrinter().setResolution(600);
+    TFPrint preview;
+    preview.GameWindow = &w;
+    preview.show();
+    const QImage page = preview.appercu()->grab().toImage();
+    QDir().mkpath(QStringLiteral(LUDORINE_SCREENSHOT_DIR));
+    page.save(QStringLiteral(LUDORINE_SCREENSHOT_DIR "/scrabble_preview_page.png"));
+    // Board colours where the board picture lies (3 to 11 cm across).
+    int coloured = 0;
+    for (int x = page.width() * 3 / 21; x < page.width() * 11 / 21; x += 2) {
+        const QColor c = page.pixelColor(x, int(page.height() * 7.5 / 29.7));
+        coloured += c.saturation() > 40;
+    }
+    EXPECT_GT(coloured, 20);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("preview.pdf"));
+    preview.confirmPrinter = [&](QPrinter &printer) {
+        printer.setOutputFileName(file);
+        return true;
+    };
+    QTest::mouseClick(preview.PrintButton(), Qt::LeftButton);
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().contains("/Subtype /Image"));
+    EXPECT_FALSE(w.Paused);
 }
