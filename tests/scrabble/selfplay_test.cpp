@@ -171,5 +171,5 @@ TEST(Program, MovesAndScore)
         out << "...\n";
     }
     EXPECT_EQ(RunProgram(std::string("moves ") + LUDORINE_TEST_DICTIONARY + " " + board + " AB", output), 2);
-    EXPECT_NE(output.find("line 1"), std::string::npos);
+    EXPECT_NE(output.find("la ligne 1"), std::string::npos);
 }

@@ -20,11 +20,11 @@ std::optional<scrabble::Grid> ParseBoard(const std::string &text, int size, std:
             continue; // blank lines after the board
         ++row;
         if (row > size) {
-            error = "more than " + std::to_string(size) + " lines";
+            error = "plus de " + std::to_string(size) + " lignes";
             return std::nullopt;
         }
         if (int(line.size()) != size) {
-            error = "line " + std::to_string(row) + " has " + std::to_string(line.size()) + " characters, not " +
+            error = "la ligne " + std::to_string(row) + " a " + std::to_string(line.size()) + " caractères au lieu de " +
                     std::to_string(size);
             return std::nullopt;
         }
@@ -33,7 +33,7 @@ std::optional<scrabble::Grid> ParseBoard(const std::string &text, int size, std:
             if (c == '.')
                 continue;
             if (!scrabble::IsUpperLetter(c) && !scrabble::IsLowerLetter(c)) {
-                error = "line " + std::to_string(row) + ", column " + std::to_string(col) + ": unexpected '" +
+                error = "ligne " + std::to_string(row) + ", colonne " + std::to_string(col) + " : caractère inattendu '" +
                         std::string(1, c) + "'";
                 return std::nullopt;
             }
@@ -41,7 +41,7 @@ std::optional<scrabble::Grid> ParseBoard(const std::string &text, int size, std:
         }
     }
     if (row != size) {
-        error = std::to_string(row) + " lines, not " + std::to_string(size);
+        error = std::to_string(row) + " lignes au lieu de " + std::to_string(size);
         return std::nullopt;
     }
     return grid;
@@ -51,14 +51,14 @@ std::optional<scrabble::Grid> ReadBoardFile(const std::string &path, int size, s
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = "cannot read " + path;
+        error = "impossible de lire " + path;
         return std::nullopt;
     }
     std::stringstream text;
     text << in.rdbuf();
     auto grid = ParseBoard(text.str(), size, error);
     if (!grid)
-        error = path + ": " + error;
+        error = path + " : " + error;
     return grid;
 }
 

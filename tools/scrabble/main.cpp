@@ -23,14 +23,15 @@ using namespace scrabble;
 
 int Usage()
 {
-    std::cerr << "usage: ludorine-scrabble moves DICT BOARDFILE RACK [--variant classic|duplicate|problem] [--bag N]\n"
-                 "       ludorine-scrabble score DICT BOARDFILE \"H 8 CAFE\"\n";
+    std::cerr << "usage : ludorine-scrabble moves DICO PLATEAU TIRAGE [--variant classic|duplicate|problem] [--bag N]\n"
+                 "        ludorine-scrabble score DICO PLATEAU \"H 8 CAFE\"\n"
+                 "PLATEAU : 15 lignes de 15 caractères, '.' case vide, A-Z lettre posée, a-z joker\n";
     return 2;
 }
 
 int Fail(const std::string &message)
 {
-    std::cerr << "ludorine-scrabble: " << message << "\n";
+    std::cerr << "ludorine-scrabble : " << message << "\n";
     return 2;
 }
 
@@ -74,12 +75,12 @@ int Moves(const std::vector<std::string> &args)
             else if (v == "problem")
                 variant = Variant::Problem;
             else
-                return Fail("unknown variant '" + v + "'");
+                return Fail("variante inconnue '" + v + "'");
         } else if (args[i] == "--bag" && i + 1 < args.size()) {
             try {
                 bag = std::stoi(args[++i]);
             } catch (...) {
-                return Fail("--bag needs a number");
+                return Fail("--bag attend un nombre");
             }
         } else {
             return Usage();
@@ -87,14 +88,14 @@ int Moves(const std::vector<std::string> &args)
     }
     auto dico = OpenDictionary(args[0]);
     if (!dico)
-        return Fail("cannot open the dictionary " + args[0]);
+        return Fail("impossible d'ouvrir le dictionnaire " + args[0]);
     std::string error;
     const auto grid = scrabble_tool::ReadBoardFile(args[1], 15, error);
     if (!grid)
         return Fail(error);
     std::string rack;
     if (!ParseRack(args[2], rack))
-        return Fail("bad rack '" + args[2] + "': 1 to 8 letters, '*' or '?' for a joker");
+        return Fail("tirage incorrect '" + args[2] + "' : de 1 à 8 lettres, '*' ou '?' pour un joker");
     MoveSearch search(*dico);
     SearchOptions options;
     options.variant = variant;
@@ -111,7 +112,7 @@ int Score(const std::vector<std::string> &args)
         return Usage();
     auto dico = OpenDictionary(args[0]);
     if (!dico)
-        return Fail("cannot open the dictionary " + args[0]);
+        return Fail("impossible d'ouvrir le dictionnaire " + args[0]);
     std::string error;
     const auto grid = scrabble_tool::ReadBoardFile(args[1], 15, error);
     if (!grid)
@@ -129,7 +130,7 @@ int Score(const std::vector<std::string> &args)
         }
     }
     if (parts.size() != 3)
-        return Fail("bad move '" + args[2] + "': expected \"H 8 WORD\" or \"8 H WORD\"");
+        return Fail("coup incorrect '" + args[2] + "' : attendu \"H 8 MOT\" ou \"8 H MOT\"");
     auto rowOf = [](const std::string &s) {
         return s.size() == 1 && IsUpperLetter(Upper(s[0])) ? Upper(s[0]) - 'A' + 1 : 0;
     };
