@@ -64,7 +64,10 @@ ScrabbleSurface::ScrabbleSurface(TFScrabble *window) : QWidget(window), window_(
 {
     setObjectName(QStringLiteral("PaintBox"));
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    // A click leaves the focus where it is (the input panel, so that Enter
+    // validates the tiles just laid); the window gives the surface the focus
+    // only while a selected joker waits for its letter.
+    setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -170,7 +173,6 @@ void ScrabbleSurface::resizeEvent(QResizeEvent *event)
 
 void ScrabbleSurface::mousePressEvent(QMouseEvent *event)
 {
-    setFocus(Qt::MouseFocusReason);
     window_->SurfaceMouseDown(event->position().toPoint(), event->button());
 }
 

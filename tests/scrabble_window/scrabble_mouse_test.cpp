@@ -57,7 +57,9 @@ TEST_F(ScrabbleWindowTest, HumanWordByMouseIsScoredRecordedAndPassesTheTurn)
     EXPECT_EQ(w.Pnl_ctrl->Mot->text(), QStringLiteral("MOT"));
     EXPECT_EQ(w.Pnl_ctrl->ED_note->text(), QStringLiteral("8"));
 
-    QTest::mouseClick(w.Pnl_ctrl->BT_val, Qt::LeftButton);
+    // The clicks left the focus in the input panel: Enter validates.
+    ASSERT_EQ(QApplication::focusWidget(), w.Pnl_ctrl->Coord1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(w.Step, 2);
     RunUntil([&] { return w.Step != 2; }, 200);
     ASSERT_EQ(w.Game().MoveCount(), 1);
@@ -190,7 +192,10 @@ TEST_F(ScrabbleWindowTest, ExchangeAreaFillsTheFieldsAndIsRefusedWithSixTilesInT
     Drag(SlotPoint(1, 5), exchange);
     EXPECT_EQ(w.Pnl_ctrl->Mot->text(), QStringLiteral("B E "));
     const int bag = w.Game().BagSize();
-    Validate();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(w.Step, 2);
+    RunUntil([&] { return w.Step != 2; }, 200);
     ASSERT_EQ(w.Game().MoveCount(), 1);
     EXPECT_EQ(w.Game().History()[0]->Kind, scrabble::Exchange);
     EXPECT_EQ(w.Game().History()[0]->Word, "BE");
@@ -231,6 +236,7 @@ TEST_F(ScrabbleWindowTest, SelectedJokerTakesTypedLettersAndIsPlayedInLowerCase)
     ASSERT_TRUE(joker->IsJoker);
     EXPECT_EQ(w.DraggedTile, joker);
     EXPECT_FALSE(w.Pnl_ctrl->FieldsEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), w.Surface);
     QTest::keyClick(w.Surface, Qt::Key_O);
     EXPECT_EQ(joker->Letter, 'o');
     EXPECT_EQ(w.Pnl_ctrl->Mot->text(), QStringLiteral("Mo"));
@@ -242,6 +248,7 @@ TEST_F(ScrabbleWindowTest, SelectedJokerTakesTypedLettersAndIsPlayedInLowerCase)
     QTest::keyClick(w.Surface, Qt::Key_Tab);
     EXPECT_EQ(w.DraggedTile, nullptr);
     EXPECT_TRUE(w.Pnl_ctrl->FieldsEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), w.Pnl_ctrl->Coord1);
     QTest::keyClick(w.Surface, Qt::Key_A); // no joker selected: nothing changes
     EXPECT_EQ(joker->Letter, 'o');
     Drag(SlotPoint(1, 3), SquarePoint(9, 8));

@@ -35,6 +35,8 @@ protected:
             return answerConfiguration;
         };
         window->show();
+        window->activateWindow(); // the keyboard goes where a user's would
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         RunUntil([this] { return window->Phase == 1 || window->Phase == 11; });
         Settle();
         return *window;
