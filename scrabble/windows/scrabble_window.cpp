@@ -69,7 +69,7 @@ TFScrabble::TFScrabble(QWidget *parent, const QString &dictionaryFile) : TFLudor
 
     TakePlayersFromSettings();
     setMinimumSize(kSurfaceWidth, kSurfaceHeight);
-    resize(kSurfaceWidth + 262, kSurfaceHeight);
+    resize(sizeHint());
     Phase = -1;
     Step = 0;
     PhaseStart = Now();

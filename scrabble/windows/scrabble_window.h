@@ -44,6 +44,8 @@ public:
     // Size of the game surface's drawing (board, player panels, bag).
     static constexpr int kSurfaceWidth = 750;
     static constexpr int kSurfaceHeight = 512;
+    // Room on the right of the surface for the proposals and history panels.
+    static constexpr int kSidePanelsWidth = 262;
 
     struct PendingCommand {
         char letter = ' '; // 'C' configure, 'D' deal, ' ' nothing
@@ -122,6 +124,9 @@ public:
     void ShowHelp() override;
     void PrintPage(int target, PageCanvas &canvas) override;
     QMenu *GameMenu() override { return Menu; }
+    // The game surface with the proposals and history panels beside it: the
+    // size the main window opens the window at.
+    QSize sizeHint() const override { return QSize(kSurfaceWidth + kSidePanelsWidth, kSurfaceHeight); }
     void FormClose() override;
 
 protected:

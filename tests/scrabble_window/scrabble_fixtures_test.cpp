@@ -149,9 +149,15 @@ TEST_F(ScrabbleFixturesTest, NewGameMenuOpensTheWindowWithItsMenuAndHelp)
     auto *entry = form->findChild<QAction *>(QStringLiteral("ScrabbleClassique"));
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(entry->isEnabled());
+    form->resize(1024, 768);
     auto *w = qobject_cast<TFScrabble *>(form->NewGame(3));
     ASSERT_NE(w, nullptr);
     w->StopTicks();
+    // Opened at a size that shows the proposals and history panels beside
+    // the game surface.
+    QApplication::processEvents();
+    EXPECT_TRUE(w->rect().contains(w->Proposals->geometry())) << w->width() << "x" << w->height();
+    EXPECT_TRUE(w->rect().contains(w->HistoryPanel->geometry()));
     EXPECT_EQ(w->GameKind, 3);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Scrabble"));
     EXPECT_EQ(form->ActiveGameWindow(), w);
