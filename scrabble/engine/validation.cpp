@@ -54,8 +54,12 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
     const int player = CurrentPlayer;
     for (int slot = 1; slot <= rackSize_; ++slot)
         if (TJeton *tile = RackTile(player, slot)) {
-            if (tile->State == InExchange)
+            if (tile->State == InExchange) {
+                // Out of the exchange area: home to its slot, whatever the
+                // move turns out to be.
                 tile->State = OnRack;
+                tile->SetTarget(random);
+            }
             if (tile->State == Matched)
                 tile->State = Placed;
         }

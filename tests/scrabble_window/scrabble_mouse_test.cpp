@@ -226,6 +226,24 @@ TEST_F(ScrabbleWindowTest, ExchangeAreaFillsTheFieldsAndIsRefusedWithSixTilesInT
     EXPECT_EQ(w.Game().MoveCount(), 1);
 }
 
+TEST_F(ScrabbleWindowTest, TilesLeftInTheExchangeAreaGoHomeWhenTheTurnEndsOtherwise)
+{
+    TFScrabble &w = Start({0, 0});
+    SetRack(1, "ABCDEFG");
+    TJeton *b = w.Game().RackTile(1, 2);
+    Drag(SlotPoint(1, 2), QPoint(600, 440));
+    ASSERT_EQ(b->State, scrabble::InExchange);
+    // The player changes his mind and passes instead.
+    w.Pnl_ctrl->Clear();
+    dialogs->answers = {Answer::Yes};
+    Validate();
+    ASSERT_EQ(w.Game().MoveCount(), 1);
+    EXPECT_EQ(w.Game().History()[0]->Kind, scrabble::Pass);
+    EXPECT_EQ(b->State, scrabble::OnRack);
+    Settle();
+    EXPECT_EQ(b->Bounds, b->PositionFor(w.Game().random)); // back on its rack, not in the bag area
+}
+
 TEST_F(ScrabbleWindowTest, SelectedJokerTakesTypedLettersAndIsPlayedInLowerCase)
 {
     TFScrabble &w = Start({0, 0});
