@@ -436,6 +436,10 @@ void TFScrabble::Deal(PendingCommand &command)
     game_.DrawTiles(DrawPromptHook());
     Redraw();
     command.progress = 999;
+    // The deal is over: the status bar says again whose turn it is rather
+    // than leaving the deal's text up for the whole turn.
+    ShowStatus(QStringLiteral("Le joueur « %1 » a la main")
+                   .arg(QString::fromLatin1(game_.PlayerName(game_.CurrentPlayer))));
 }
 
 void TFScrabble::GoToPhase(int phase)

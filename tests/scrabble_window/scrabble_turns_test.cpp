@@ -1,6 +1,8 @@
 // The turn state machine of the classic Scrabble window: players' clocks,
 // a new game started from the menu with the save question, the status texts
 // of what lies under the mouse.
+#include "framework/letter_tables.h"
+#include "framework/main_window_link.h"
 #include "scrabble_window_fixture.h"
 
 #include <QListWidget>
@@ -79,4 +81,38 @@ TEST_F(ScrabbleWindowTest, StatusTextsDescribeSquaresBagAndRackTiles)
     const QString onRack = w.DescriptionAt(SlotPoint(1, 4));
     EXPECT_EQ(onRack, QStringLiteral("Lettre «%1» %2").arg(QChar::fromLatin1(tile->Letter)).arg(w.Config().Players[1].Name));
     EXPECT_EQ(w.DescriptionAt(QPoint(745, 505)), QString());
+}
+
+namespace {
+// Stands in for the main window to see what the game shows in the status bar.
+class StatusRecorder : public MainWindowLink {
+public:
+    StatusRecorder() : previous_(MainForm()) { SetMainForm(this); }
+    ~StatusRecorder() override { SetMainForm(previous_); }
+    void ShowStatus(const QString &text) override { texts << text; }
+    bool SaveGameWindow(TFLudorine *) override { return false; }
+    void UpdateFileCommands() override {}
+    const LetterTables &Letters() const override { return tables_; }
+    QString DictionaryFile() const override { return QString(); }
+
+    QStringList texts;
+
+private:
+    MainWindowLink *previous_;
+    LetterTables tables_;
+};
+} // namespace
+
+TEST_F(ScrabbleWindowTest, AfterTheDealTheStatusBarSaysWhoseTurnItIs)
+{
+    StatusRecorder status;
+    TFScrabble &w = Start({0, 0});
+    ASSERT_FALSE(status.texts.isEmpty());
+    EXPECT_EQ(status.texts.last(), QStringLiteral("Le joueur « Albane » a la main"));
+    w.Pnl_ctrl->Coord1->setText(QStringLiteral("P"));
+    dialogs->answers = {Answer::Yes};
+    Validate();
+    Settle();
+    EXPECT_TRUE(status.texts.contains(QStringLiteral("Distribution des lettres...")));
+    EXPECT_EQ(status.texts.last(), QStringLiteral("Le joueur « Bertin » a la main"));
 }
