@@ -5,7 +5,7 @@
 #include "framework/picture_export.h"
 #include "framework/recent_documents.h"
 #include "framework/savefile/typed_stream.h"
-#include "main_form_fixture.h"
+#include "support/main_form_fixture.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/temp_settings.h"
 #include "support/test_game_window.h"
-#include "main_form_fixture.h"
+#include "support/main_form_fixture.h"
 
 #include <QAction>
 #include <QCoreApplication>

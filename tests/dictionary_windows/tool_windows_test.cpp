@@ -5,8 +5,7 @@
 #include "dictionary/windows/dico_session.h"
 #include "dictionary/windows/dictionary_manager_window.h"
 #include "dictionary/windows/word_search_window.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_settings.h"
+#include "support/main_form_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,18 +13,11 @@
 #include <gtest/gtest.h>
 
 namespace {
-class ToolWindows : public ::testing::Test {
+class ToolWindows : public MainFormTest {
 protected:
-    void SetUp() override
+    void PrepareDictionary(const QString &path) override
     {
-        TDictionnaire::Create(QFile::encodeName(settings.Path(QStringLiteral("LDico.ox"))).toStdString(), 'W')
-            ->AddWord("CHAT", false);
-        TMainForm::Environment environment;
-        environment.dictionaryFolders = {settings.Path(QString())};
-        environment.programPath = settings.Path(QStringLiteral("ludorine"));
-        form = std::make_unique<TMainForm>(environment);
-        ASSERT_TRUE(form->Initialize());
-        form->ShowAfterSplash();
+        TDictionnaire::Create(QFile::encodeName(path).toStdString(), 'W')->AddWord("CHAT", false);
     }
 
     // Triggers a menu entry and returns what was open modally, closed at once.
@@ -46,9 +38,6 @@ protected:
         return seen;
     }
 
-    TempSettings settings;
-    ScriptedDialogsScope dialogs;
-    std::unique_ptr<TMainForm> form;
     std::function<void(QWidget *)> checkOpen = [](QWidget *) {};
 };
 } // namespace

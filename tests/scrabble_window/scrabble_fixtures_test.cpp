@@ -3,7 +3,7 @@
 // with their whole content: a change that makes old saved games unreadable
 // fails here. The disabled test wrote them once:
 //   test_scrabble_window --gtest_also_run_disabled_tests --gtest_filter='*WriteFixtures*'
-#include "app/main_form_fixture.h"
+#include "support/main_form_fixture.h"
 #include "scrabble_window_fixture.h"
 
 #include "fixture_facts.h"

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,25 @@ std::unique_ptr<TDictionnaire> OpenDictionary(const std::string &path)
         return nullptr;
     auto dico = TDictionnaire::Create(path, 'R');
     return dico->IsOpen() ? std::move(dico) : nullptr;
+}
+
+// The dictionary and the board named by the first two arguments.
+struct Position {
+    std::unique_ptr<TDictionnaire> dico;
+    std::optional<Grid> grid;
+};
+
+// 0 when both were read; otherwise the exit status after the message.
+int LoadPosition(const std::vector<std::string> &args, Position &position)
+{
+    position.dico = OpenDictionary(args[0]);
+    if (!position.dico)
+        return Fail("impossible d'ouvrir le dictionnaire " + args[0]);
+    std::string error;
+    position.grid = scrabble_tool::ReadBoardFile(args[1], 15, error);
+    if (!position.grid)
+        return Fail(error);
+    return 0;
 }
 
 // Rack letters, '*' or '?' for a joker, at most 8 (a Duplicate draw).
@@ -86,13 +106,11 @@ int Moves(const std::vector<std::string> &args)
             return Usage();
         }
     }
-    auto dico = OpenDictionary(args[0]);
-    if (!dico)
-        return Fail("impossible d'ouvrir le dictionnaire " + args[0]);
-    std::string error;
-    const auto grid = scrabble_tool::ReadBoardFile(args[1], 15, error);
-    if (!grid)
-        return Fail(error);
+    Position position;
+    if (const int failed = LoadPosition(args, position))
+        return failed;
+    auto &dico = position.dico;
+    const auto &grid = position.grid;
     std::string rack;
     if (!ParseRack(args[2], rack))
         return Fail("tirage incorrect '" + args[2] + "' : de 1 à 8 lettres, '*' ou '?' pour un joker");
@@ -110,13 +128,10 @@ int Score(const std::vector<std::string> &args)
 {
     if (args.size() != 3)
         return Usage();
-    auto dico = OpenDictionary(args[0]);
-    if (!dico)
-        return Fail("impossible d'ouvrir le dictionnaire " + args[0]);
-    std::string error;
-    const auto grid = scrabble_tool::ReadBoardFile(args[1], 15, error);
-    if (!grid)
-        return Fail(error);
+    Position position;
+    if (const int failed = LoadPosition(args, position))
+        return failed;
+    const auto &grid = position.grid;
     // "H 8 CAFE" (across from row H, column 8) or "8 H CAFE" (down).
     std::vector<std::string> parts;
     std::string part;

@@ -17,14 +17,21 @@ class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QFile dico(settings.Path(QStringLiteral("LDico.ox")));
-        dico.open(QIODevice::WriteOnly);
+        PrepareDictionary(settings.Path(QStringLiteral("LDico.ox")));
         TMainForm::Environment environment;
         environment.dictionaryFolders = {settings.Path(QString())};
         environment.programPath = settings.Path(QStringLiteral("ludorine"));
         form = std::make_unique<TMainForm>(environment);
         ASSERT_TRUE(form->Initialize());
         form->ShowAfterSplash();
+    }
+
+    // The dictionary file "next to the program"; an empty file unless a test
+    // needs words in it.
+    virtual void PrepareDictionary(const QString &path)
+    {
+        QFile dico(path);
+        dico.open(QIODevice::WriteOnly);
     }
 
     TestGameWindow *Open(const QString &title, bool withMenu = false)
