@@ -21,9 +21,14 @@ QPixmap CubePicture(int size)
     painter.setRenderHint(QPainter::Antialiasing);
     const double s = size * 0.42, cx = size / 2.0, cy = size / 2.0 + size * 0.06;
     const QPointF top(cx, cy - s), left(cx - s * 0.87, cy - s / 2), right(cx + s * 0.87, cy - s / 2);
-    const QPointF centre(cx, cy), bottomLeft(cx - s * 0.87, cy + s / 2), bottomRight(cx + s * 0.87, cy + s / 2);
+    const QPointF centre(cx, cy), bottomLeft(cx - s * 0.87, cy + s / 2),
+        bottomRight(cx + s * 0.87, cy + s / 2);
     const QPointF bottom(cx, cy + s);
-    struct Face { QPolygonF shape; QColor colour; QString letter; };
+    struct Face {
+        QPolygonF shape;
+        QColor colour;
+        QString letter;
+    };
     const Face faces[] = {
         {QPolygonF({top, right, centre, left}), QColor(0xFF, 0xF0, 0xCC), QStringLiteral("L")},
         {QPolygonF({left, centre, bottom, bottomLeft}), QColor(0xE0, 0xC8, 0x90), QStringLiteral("U")},
@@ -45,8 +50,8 @@ QPixmap CubePicture(int size)
 
 QLabel *LinkLabel(const QString &url, const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toHtmlEscaped(), text.toHtmlEscaped()),
-                             parent);
+    auto *label = new QLabel(
+        QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toHtmlEscaped(), text.toHtmlEscaped()), parent);
     label->setOpenExternalLinks(true);
     label->setTextInteractionFlags(Qt::TextBrowserInteraction);
     return label;
@@ -56,7 +61,8 @@ QLabel *LinkLabel(const QString &url, const QString &text, QWidget *parent)
 QString TAboutBox::ContactUrl(const QString &version)
 {
     QUrl url(QStringLiteral("mailto:") + ContactAddress());
-    url.setQuery(QStringLiteral("subject=") + QString::fromLatin1(QUrl::toPercentEncoding(QStringLiteral("Ludorine ") + version)));
+    url.setQuery(QStringLiteral("subject=") +
+                 QString::fromLatin1(QUrl::toPercentEncoding(QStringLiteral("Ludorine ") + version)));
     return url.toString(QUrl::FullyEncoded);
 }
 
@@ -83,7 +89,8 @@ TAboutBox::TAboutBox(const QString &version, const QString &legalText, QWidget *
     auto *legal = new QLabel(legalText, this);
     legal->setObjectName(QStringLiteral("LegalLabel"));
     legal->setWordWrap(true);
-    auto *contact = LinkLabel(ContactUrl(version), QStringLiteral("Écrire à l'auteur : ") + ContactAddress(), this);
+    auto *contact =
+        LinkLabel(ContactUrl(version), QStringLiteral("Écrire à l'auteur : ") + ContactAddress(), this);
     contact->setObjectName(QStringLiteral("ContactLabel"));
     auto *web = LinkLabel(WebPage(), WebPage(), this);
     web->setObjectName(QStringLiteral("WebLabel"));

@@ -20,12 +20,14 @@ QString DictionaryLocation::NoDictionaryMessage()
     return QStringLiteral("Ludorine ne peut fonctionner sans dictionnaire !");
 }
 
-DictionaryLocation::DictionaryLocation(QStringList searchFolders) : searchFolders_(std::move(searchFolders)) {}
+DictionaryLocation::DictionaryLocation(QStringList searchFolders) : searchFolders_(std::move(searchFolders))
+{
+}
 
 std::unique_ptr<QSettings> DictionaryLocation::OpenPrimaryStore()
 {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::SystemScope,
-                                       QStringLiteral("OXA"), QStringLiteral("Ludorine"));
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("OXA"),
+                                       QStringLiteral("Ludorine"));
 }
 
 std::unique_ptr<QSettings> DictionaryLocation::OpenFallbackStore()

@@ -6,9 +6,9 @@
 // "\Software\OXA\Ludorine\Configuracio", value "Vortaro". When it cannot be
 // used (not writable, unreadable), the per-user store is used instead: key
 // "\SoftWare\OXA\Ludorine", section "Configuracio", value "Vortaro".
+#include <memory>
 #include <QString>
 #include <QStringList>
-#include <memory>
 
 class QSettings;
 

@@ -76,7 +76,8 @@ QString DesktopEntry(const QString &programPath)
     // The installed entry runs "ludorine" from the path; the one written at
     // start-up runs this very program.
     QString entry = ReadResource(QStringLiteral(":/desktop/ludorine.desktop"));
-    entry.replace(QStringLiteral("Exec=ludorine "), QStringLiteral("Exec=") + QuoteExec(programPath) + QLatin1Char(' '));
+    entry.replace(QStringLiteral("Exec=ludorine "),
+                  QStringLiteral("Exec=") + QuoteExec(programPath) + QLatin1Char(' '));
     return entry;
 }
 
@@ -101,7 +102,8 @@ Registration RegisterFileType(const QString &programPath, const QString &dataHom
     if (result.mimeWritten)
         RunIfPresent(QStringLiteral("update-mime-database"), {home.filePath(QStringLiteral("mime"))});
     if (result.desktopWritten)
-        RunIfPresent(QStringLiteral("update-desktop-database"), {home.filePath(QStringLiteral("applications"))});
+        RunIfPresent(QStringLiteral("update-desktop-database"),
+                     {home.filePath(QStringLiteral("applications"))});
     return result;
 }
 

@@ -9,9 +9,9 @@
 #include "framework/savefile/typed_stream.h"
 #include "framework/tick_driver.h"
 
+#include <fstream>
 #include <QDir>
 #include <QFileInfo>
-#include <fstream>
 
 namespace {
 
@@ -37,7 +37,10 @@ bool OverwriteAllowed(const QString &fileName)
 // Keeps the window's ticks from acting while the main window shows a dialog.
 class PausedScope {
 public:
-    explicit PausedScope(TFLudorine *window) : window_(window), was_(window->Paused) { window_->Paused = true; }
+    explicit PausedScope(TFLudorine *window) : window_(window), was_(window->Paused)
+    {
+        window_->Paused = true;
+    }
     ~PausedScope() { window_->Paused = was_; }
 
 private:
@@ -99,8 +102,9 @@ bool TMainForm::OpenGameFile(const QString &fileName)
         }
     }
     if (!ok)
-        Dialogs().message(QStringLiteral("Erreur dans le format du fichier %1. Fichier illisible.").arg(fileName),
-                          ProgramTitle, MessageIcon::Error);
+        Dialogs().message(
+            QStringLiteral("Erreur dans le format du fichier %1. Fichier illisible.").arg(fileName),
+            ProgramTitle, MessageIcon::Error);
     return ok;
 }
 
@@ -138,7 +142,8 @@ bool TMainForm::FileSaveAs(TFLudorine *window)
     const bool named = window->FileName != TFLudorine::UnnamedFile() && QFileInfo(window->FileName).isFile();
     const QString proposed = named ? QFileInfo(window->FileName).absoluteFilePath() : window->FileName;
     int filter = 1;
-    const QString chosen = Dialogs().saveFileName(QStringLiteral("Enregistrer sous"), kSaveAsFilter, proposed, &filter);
+    const QString chosen =
+        Dialogs().saveFileName(QStringLiteral("Enregistrer sous"), kSaveAsFilter, proposed, &filter);
     if (chosen.isEmpty())
         return false;
     const QString target = ExpandChosenName(chosen, filter);

@@ -3,8 +3,8 @@
 // menu entry. The main window builds its menu from it and the saved-game
 // reader recreates a window from a kind code with it. A kind whose window is
 // not built has no factory: its menu entry is shown disabled.
-#include <QString>
 #include <functional>
+#include <QString>
 #include <vector>
 
 class QWidget;
@@ -13,13 +13,13 @@ class TFLudorine;
 using GameWindowFactory = std::function<TFLudorine *(QWidget *parent)>;
 
 struct GameKindInfo {
-    int Code;               // 1 Pendu ... 8 Philosophe
-    const char *ClassName;  // window class, e.g. "TFScrabble"
-    QString Title;          // game title
-    const char *MenuName;   // object name of the menu entry
-    QString MenuCaption;    // caption of the entry
-    QString Hint;           // "short|long" hint of the entry
-    bool InScrabbleMenu;    // entry sits in the "Scrabble" submenu
+    int Code;              // 1 Pendu ... 8 Philosophe
+    const char *ClassName; // window class, e.g. "TFScrabble"
+    QString Title;         // game title
+    const char *MenuName;  // object name of the menu entry
+    QString MenuCaption;   // caption of the entry
+    QString Hint;          // "short|long" hint of the entry
+    bool InScrabbleMenu;   // entry sits in the "Scrabble" submenu
     GameWindowFactory Create;
 };
 

@@ -6,13 +6,13 @@
 #include "app/splash_form.h"
 #include "app/version.h"
 
+#include <cstdio>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {

@@ -35,9 +35,9 @@ TMainForm::Environment TMainForm::DefaultEnvironment(const QStringList &argument
     // Next to the program (the build folder), then the data folder of the
     // installation the program runs from, then the configured one.
     const QString programDir = QCoreApplication::applicationDirPath();
-    environment.dictionaryFolders = {programDir,
-                                     QDir::cleanPath(programDir + QStringLiteral("/../" LUDORINE_RELATIVE_DATA_DIR)),
-                                     QStringLiteral(LUDORINE_DATA_DIR)};
+    environment.dictionaryFolders = {
+        programDir, QDir::cleanPath(programDir + QStringLiteral("/../" LUDORINE_RELATIVE_DATA_DIR)),
+        QStringLiteral(LUDORINE_DATA_DIR)};
     environment.dataHome = file_type::UserDataHome();
     environment.arguments = arguments;
     return environment;
@@ -137,19 +137,23 @@ void TMainForm::BuildActions()
         action->setEnabled(bool(kind.Create));
         connect(action, &QAction::triggered, this, [this, code] { NewGame(code); });
     }
-    connect(MakeAction("FileOpenItem", QStringLiteral("&Ouvrir"), QStringLiteral("Ouvrir|Ouvrir une partie enregistrée"),
+    connect(MakeAction("FileOpenItem", QStringLiteral("&Ouvrir"),
+                       QStringLiteral("Ouvrir|Ouvrir une partie enregistrée"),
                        QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, [this] { FileOpen(); });
-    connect(MakeAction("FileCloseItem", QStringLiteral("&Fermer"), QStringLiteral("Fermer|Fermer la fenêtre active")),
+    connect(MakeAction("FileCloseItem", QStringLiteral("&Fermer"),
+                       QStringLiteral("Fermer|Fermer la fenêtre active")),
             &QAction::triggered, mdi_, &QMdiArea::closeActiveSubWindow);
     connect(MakeAction("FileSaveItem", QStringLiteral("&Enregistrer"),
-                       QStringLiteral("Enregistrer|Enregistrer la partie active"), QKeySequence(Qt::CTRL | Qt::Key_S)),
+                       QStringLiteral("Enregistrer|Enregistrer la partie active"),
+                       QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, [this] { FileSave(ActiveGameWindow()); });
     connect(MakeAction("FileSaveAsItem", QStringLiteral("Enregistrer &sous..."),
                        QStringLiteral("Enregistrer sous|Enregistrer la partie active sous un autre nom")),
             &QAction::triggered, this, [this] { FileSaveAs(ActiveGameWindow()); });
     connect(MakeAction("Imprimer1", QStringLiteral("&Imprimer..."),
-                       QStringLiteral("Imprimer|Imprimer la partie active"), QKeySequence(Qt::CTRL | Qt::Key_P)),
+                       QStringLiteral("Imprimer|Imprimer la partie active"),
+                       QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, [this] { FilePrint(ActiveGameWindow()); });
     connect(MakeAction("FileExitItem", QStringLiteral("&Quitter"), QStringLiteral("Quitter|Quitter Ludorine"),
                        QKeySequence(Qt::CTRL | Qt::Key_Q)),
@@ -160,20 +164,24 @@ void TMainForm::BuildActions()
                        QStringLiteral("Recherche|Rechercher des mots dans le dictionnaire")),
             &QAction::triggered, this, [this] { OpenWordSearch(this); });
     MakeAction("ProblemesScrabble", QStringLiteral("Problèmes de Scrabble..."),
-               QStringLiteral("Problèmes|Résoudre des problèmes de Scrabble"))->setEnabled(false);
+               QStringLiteral("Problèmes|Résoudre des problèmes de Scrabble"))
+        ->setEnabled(false);
     connect(MakeAction("Dictionnaire1", QStringLiteral("Dictionnaire..."),
                        QStringLiteral("Dictionnaire|Gérer le dictionnaire")),
             &QAction::triggered, this, [this] { OpenDictionaryManager(this); });
 
-    connect(MakeAction("WindowCascadeItem", QStringLiteral("&Cascade"), QStringLiteral("Cascade|Disposer les fenêtres en cascade")),
+    connect(MakeAction("WindowCascadeItem", QStringLiteral("&Cascade"),
+                       QStringLiteral("Cascade|Disposer les fenêtres en cascade")),
             &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
-    connect(MakeAction("WindowTileItem", QStringLiteral("Mosaïque &horizontale"),
-                       QStringLiteral("Mosaïque horizontale|Disposer les fenêtres les unes au-dessus des autres")),
+    connect(MakeAction(
+                "WindowTileItem", QStringLiteral("Mosaïque &horizontale"),
+                QStringLiteral("Mosaïque horizontale|Disposer les fenêtres les unes au-dessus des autres")),
             &QAction::triggered, this, &TMainForm::TileHorizontally);
     connect(MakeAction("WindowTileItem2", QStringLiteral("Mosaïque &verticale"),
                        QStringLiteral("Mosaïque verticale|Disposer les fenêtres côte à côte")),
             &QAction::triggered, this, &TMainForm::TileVertically);
-    connect(MakeAction("WindowMinimizeItem", QStringLiteral("&Tout réduire"), QStringLiteral("Tout réduire|Réduire toutes les fenêtres")),
+    connect(MakeAction("WindowMinimizeItem", QStringLiteral("&Tout réduire"),
+                       QStringLiteral("Tout réduire|Réduire toutes les fenêtres")),
             &QAction::triggered, this, [this] {
                 for (QMdiSubWindow *window : mdi_->subWindowList())
                     window->showMinimized();
@@ -188,12 +196,15 @@ void TMainForm::BuildActions()
     connect(MakeAction("LudorinesurleWeb1", QStringLiteral("Ludorine sur le &Web..."),
                        QStringLiteral("Web|Ouvrir la page de Ludorine sur le Web")),
             &QAction::triggered, this, [] { QDesktopServices::openUrl(QUrl(TAboutBox::WebPage())); });
-    connect(MakeAction("HelpAboutItem", QStringLiteral("&A propos..."), QStringLiteral("A propos|A propos de Ludorine")),
+    connect(MakeAction("HelpAboutItem", QStringLiteral("&A propos..."),
+                       QStringLiteral("A propos|A propos de Ludorine")),
             &QAction::triggered, this, &TMainForm::ShowAbout);
 
     // The standard edit actions act on the focused text field.
-    const std::pair<const char *, const char *> edits[] = {{"EditCut", "cut"}, {"EditCopy", "copy"}, {"EditPaste", "paste"}};
-    const QString captions[] = {QStringLiteral("Cou&per"), QStringLiteral("&Copier"), QStringLiteral("Co&ller")};
+    const std::pair<const char *, const char *> edits[] = {
+        {"EditCut", "cut"}, {"EditCopy", "copy"}, {"EditPaste", "paste"}};
+    const QString captions[] = {QStringLiteral("Cou&per"), QStringLiteral("&Copier"),
+                                QStringLiteral("Co&ller")};
     const QKeySequence keys[] = {QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste};
     for (int i = 0; i < 3; ++i) {
         QAction *action = MakeAction(edits[i].first, captions[i], QString(), keys[i]);
@@ -203,11 +214,13 @@ void TMainForm::BuildActions()
         addAction(action);
     }
 
-    const std::pair<const char *, ToolPicture> icons[] = {
-        {"FileOpenItem", ToolPicture::Open},         {"FileSaveItem", ToolPicture::Save},
-        {"Imprimer1", ToolPicture::Print},           {"WindowCascadeItem", ToolPicture::Cascade},
-        {"WindowTileItem", ToolPicture::TileHorizontal}, {"WindowTileItem2", ToolPicture::TileVertical},
-        {"Aide1", ToolPicture::Help}};
+    const std::pair<const char *, ToolPicture> icons[] = {{"FileOpenItem", ToolPicture::Open},
+                                                          {"FileSaveItem", ToolPicture::Save},
+                                                          {"Imprimer1", ToolPicture::Print},
+                                                          {"WindowCascadeItem", ToolPicture::Cascade},
+                                                          {"WindowTileItem", ToolPicture::TileHorizontal},
+                                                          {"WindowTileItem2", ToolPicture::TileVertical},
+                                                          {"Aide1", ToolPicture::Help}};
     for (const auto &[name, picture] : icons)
         Action(QString::fromLatin1(name))->setIcon(ToolIcon(picture));
 }
@@ -272,8 +285,9 @@ void TMainForm::BuildToolBar()
     toolBar_ = addToolBar(QStringLiteral("Barre d'outils"));
     toolBar_->setObjectName(QStringLiteral("ToolBar"));
     toolBar_->setMovable(false);
-    const char *const entries[] = {"FileOpenItem", "FileSaveItem", "Imprimer1", nullptr, "WindowCascadeItem",
-                                   "WindowTileItem", "WindowTileItem2", nullptr, "Aide1"};
+    const char *const entries[] = {
+        "FileOpenItem",   "FileSaveItem",    "Imprimer1", nullptr, "WindowCascadeItem",
+        "WindowTileItem", "WindowTileItem2", nullptr,     "Aide1"};
     for (const char *name : entries) {
         if (name)
             toolBar_->addAction(Action(QString::fromLatin1(name)));
@@ -376,7 +390,8 @@ bool TMainForm::event(QEvent *event)
 {
     // The splash window is freed once the main window is active and the
     // splash has done its work.
-    if (event->type() == QEvent::WindowActivate && splash_ && splash_->isHidden() && !splash_->TimerActive()) {
+    if (event->type() == QEvent::WindowActivate && splash_ && splash_->isHidden() &&
+        !splash_->TimerActive()) {
         splash_->deleteLater();
         splash_ = nullptr;
     }

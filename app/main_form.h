@@ -6,11 +6,11 @@
 #include "framework/letter_tables.h"
 #include "framework/main_window_link.h"
 
+#include <functional>
+#include <map>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
-#include <functional>
-#include <map>
 
 class QAction;
 class QMdiSubWindow;

@@ -10,8 +10,10 @@ namespace {
 int ValueOf(QChar letter)
 {
     switch (letter.unicode()) {
-    case 'D': return 2;
-    default: return 1;
+    case 'D':
+        return 2;
+    default:
+        return 1;
     }
 }
 
@@ -40,7 +42,8 @@ void DrawLetterTile(QPainter &painter, const QRectF &rect, QChar letter, int val
     font.setPixelSize(std::max(6, int(rect.height() * 0.62)));
     painter.setFont(font);
     painter.setPen(QColor(0x30, 0x20, 0x10));
-    painter.drawText(rect.adjusted(0, -rect.height() * 0.04, -rect.width() * 0.12, 0), Qt::AlignCenter, letter);
+    painter.drawText(rect.adjusted(0, -rect.height() * 0.04, -rect.width() * 0.12, 0), Qt::AlignCenter,
+                     letter);
     if (value > 0 && rect.width() >= 24) {
         font.setPixelSize(std::max(5, int(rect.height() * 0.22)));
         painter.setFont(font);
@@ -76,8 +79,9 @@ QImage SplashPicture()
     font.setPixelSize(15);
     painter.setFont(font);
     painter.setPen(QColor(0xD0, 0xE8, 0xD8));
-    painter.drawText(QRectF(0, 178, 622, 30), Qt::AlignCenter,
-                     QStringLiteral("Scrabble · Duplicate · TopWord · Wordy · La clé · Philosophe · Pendu · Avaleur"));
+    painter.drawText(
+        QRectF(0, 178, 622, 30), Qt::AlignCenter,
+        QStringLiteral("Scrabble · Duplicate · TopWord · Wordy · La clé · Philosophe · Pendu · Avaleur"));
     return image;
 }
 

@@ -115,7 +115,8 @@ void ImportWordScanner::TakeLatin1(unsigned char c)
 
 void ImportWordScanner::EndWord()
 {
-    if (!tooLong_ && word_.size() >= typed_word::kMinLetters && !listed_.count(word_) && !known_.count(word_)) {
+    if (!tooLong_ && word_.size() >= typed_word::kMinLetters && !listed_.count(word_) &&
+        !known_.count(word_)) {
         if (isKnown_(word_)) {
             known_.insert(word_);
         } else {

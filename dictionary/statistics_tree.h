@@ -22,5 +22,6 @@ struct StatisticsTree {
     std::vector<const Branch *> Branches() const { return {&General, &Letters, &Lengths, &UserWords}; }
 
     // `dictionaryFile` is shown first under "Général". Texts are UTF-8.
-    static StatisticsTree FromStatistics(const std::vector<std::string> &lines, const std::string &dictionaryFile);
+    static StatisticsTree FromStatistics(const std::vector<std::string> &lines,
+                                         const std::string &dictionaryFile);
 };

@@ -15,8 +15,14 @@ inline constexpr std::uint8_t GroupHead = 0x40;
 inline constexpr std::uint8_t UserWord = 0x20;
 inline constexpr std::uint8_t LetterCode = 0x1F; // 1 = A ... 26 = Z
 
-inline constexpr char LetterOf(std::uint8_t letterByte) { return char((letterByte & LetterCode) + 64); }
-inline constexpr std::uint8_t CodeOf(char upperLetter) { return std::uint8_t(upperLetter - 64); }
+inline constexpr char LetterOf(std::uint8_t letterByte)
+{
+    return char((letterByte & LetterCode) + 64);
+}
+inline constexpr std::uint8_t CodeOf(char upperLetter)
+{
+    return std::uint8_t(upperLetter - 64);
+}
 
 inline std::uint32_t ChildIndex(const std::uint8_t *node)
 {

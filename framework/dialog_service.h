@@ -3,9 +3,9 @@
 // anything: message boxes, Yes/No(/Cancel) questions, text prompts and file
 // dialogs. The application installs the Qt implementation; tests install a
 // scripted one that records the questions and gives the answers.
-#include <QString>
 #include <memory>
 #include <optional>
+#include <QString>
 
 class QWidget;
 
@@ -37,8 +37,7 @@ public:
     virtual QString openFileName(const QString &title, const QString &filter,
                                  const QString &directory = QString()) = 0;
     virtual QString saveFileName(const QString &title, const QString &filter,
-                                 const QString &directory = QString(),
-                                 int *selectedFilter = nullptr) = 0;
+                                 const QString &directory = QString(), int *selectedFilter = nullptr) = 0;
 };
 
 // The dialog service in use. Never null: the Qt implementation is the default.

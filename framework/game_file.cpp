@@ -64,7 +64,8 @@ QByteArray SavedGameBytes(TFLudorine &window, const QDateTime &when)
     {
         savefile::TypedWriter writer(out);
         savefile::HeaderWriteTexts texts;
-        texts.origin = Latin1(QStringLiteral("OXA/Ludorine ") + QCoreApplication::applicationVersion()).substr(0, 255);
+        texts.origin =
+            Latin1(QStringLiteral("OXA/Ludorine ") + QCoreApplication::applicationVersion()).substr(0, 255);
         texts.owner = Latin1(OwnerName()).substr(0, 255);
         texts.date = Latin1(SaveDateText(when));
         savefile::WriteSavedGameHeader(writer, window.GameKind, texts);
@@ -80,7 +81,9 @@ QByteArray TextExportBytes(TFLudorine &window, const QDateTime &when)
     QString body;
     {
         QTextStream stream(&body);
-        stream << QStringLiteral("OXA/Ludorine ") << window.Title << '\n' << '\n' << SaveDateText(when) << '\n';
+        stream << QStringLiteral("OXA/Ludorine ") << window.Title << '\n'
+               << '\n'
+               << SaveDateText(when) << '\n';
         window.ExportText(stream);
         stream << ProgramTitle() << '\n';
     }

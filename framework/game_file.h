@@ -5,9 +5,9 @@
 // Every form is written to a temporary file beside the target, which
 // replaces the target only once all was written: a failed save leaves the
 // previous file as it was.
+#include <optional>
 #include <QDateTime>
 #include <QString>
-#include <optional>
 
 class QByteArray;
 class TFLudorine;
@@ -32,7 +32,8 @@ QByteArray TextExportBytes(TFLudorine &window, const QDateTime &when);
 // takes the file as its own (FileName, caption) and is no longer modified;
 // the exports leave the window as it was. False when the file could not be
 // written; the target is then unchanged.
-bool WriteGameFile(TFLudorine &window, const QString &fileName, const QDateTime &when = QDateTime::currentDateTime());
+bool WriteGameFile(TFLudorine &window, const QString &fileName,
+                   const QDateTime &when = QDateTime::currentDateTime());
 
 // Reads and checks the header of a saved game. The game kind when every
 // check value and the repeated kind agree; nullopt when a check fails. A

@@ -23,9 +23,9 @@ public:
     ~TFLudorine() override;
 
     // --- The window's state, read and written by the main window and games.
-    QString FileName;     // "Sans nom" until the game is saved or loaded
-    int GameKind = 0;     // kind code of the game (see game_kinds.h)
-    QString Title;        // game title, also the window caption
+    QString FileName; // "Sans nom" until the game is saved or loaded
+    int GameKind = 0; // kind code of the game (see game_kinds.h)
+    QString Title;    // game title, also the window caption
     bool Modified = false;
     bool Closing = false;
     bool GameOver = false;

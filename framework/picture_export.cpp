@@ -1,9 +1,9 @@
 #include "framework/picture_export.h"
 
-#include <QIODevice>
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
+#include <QIODevice>
 
 bool WriteJpeg(const QImage &image, QIODevice &out, int quality)
 {

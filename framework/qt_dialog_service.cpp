@@ -66,31 +66,28 @@ std::optional<QString> QtDialogService::prompt(const QString &title, const QStri
 {
     ModalScope modal;
     bool ok = false;
-    const QString text = QInputDialog::getText(DialogParent(), TitleOr(title), label,
-                                               QLineEdit::Normal, initial, &ok);
+    const QString text =
+        QInputDialog::getText(DialogParent(), TitleOr(title), label, QLineEdit::Normal, initial, &ok);
     if (!ok)
         return std::nullopt;
     return text;
 }
 
-QString QtDialogService::openFileName(const QString &title, const QString &filter,
-                                      const QString &directory)
+QString QtDialogService::openFileName(const QString &title, const QString &filter, const QString &directory)
 {
     ModalScope modal;
-    return QFileDialog::getOpenFileName(DialogParent(), TitleOr(title), directory,
-                                        QtFilterFromPipes(filter));
+    return QFileDialog::getOpenFileName(DialogParent(), TitleOr(title), directory, QtFilterFromPipes(filter));
 }
 
-QString QtDialogService::saveFileName(const QString &title, const QString &filter,
-                                      const QString &directory, int *selectedFilter)
+QString QtDialogService::saveFileName(const QString &title, const QString &filter, const QString &directory,
+                                      int *selectedFilter)
 {
     ModalScope modal;
     const QString qtFilter = QtFilterFromPipes(filter);
     QString chosenFilter;
     // The program asks its own overwrite question, through this interface.
-    const QString name = QFileDialog::getSaveFileName(DialogParent(), TitleOr(title), directory,
-                                                      qtFilter, &chosenFilter,
-                                                      QFileDialog::DontConfirmOverwrite);
+    const QString name = QFileDialog::getSaveFileName(DialogParent(), TitleOr(title), directory, qtFilter,
+                                                      &chosenFilter, QFileDialog::DontConfirmOverwrite);
     if (selectedFilter) {
         const QStringList filters = qtFilter.split(QStringLiteral(";;"));
         *selectedFilter = std::max<int>(1, int(filters.indexOf(chosenFilter)) + 1);

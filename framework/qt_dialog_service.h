@@ -10,8 +10,7 @@ public:
     Answer question(const QString &text, const QString &title, QuestionButtons buttons) override;
     std::optional<QString> prompt(const QString &title, const QString &label,
                                   const QString &initial) override;
-    QString openFileName(const QString &title, const QString &filter,
-                         const QString &directory) override;
+    QString openFileName(const QString &title, const QString &filter, const QString &directory) override;
     QString saveFileName(const QString &title, const QString &filter, const QString &directory,
                          int *selectedFilter) override;
 };

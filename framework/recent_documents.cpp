@@ -47,7 +47,8 @@ void AddApplication(QDomDocument &doc, QDomElement &bookmark, const QString &mim
     }
     QDomElement applications = metadata.firstChildElement(QStringLiteral("bookmark:applications"));
     if (applications.isNull())
-        applications = metadata.appendChild(doc.createElement(QStringLiteral("bookmark:applications"))).toElement();
+        applications =
+            metadata.appendChild(doc.createElement(QStringLiteral("bookmark:applications"))).toElement();
     for (QDomElement app = applications.firstChildElement(); !app.isNull(); app = app.nextSiblingElement()) {
         if (app.attribute(QStringLiteral("name")) == program) {
             app.setAttribute(QStringLiteral("modified"), Now());
@@ -90,7 +91,8 @@ bool AddToDesktopList(const QString &filePath, const QString &dataHome, const QS
     if (!root.hasAttribute(QStringLiteral("xmlns:mime")))
         root.setAttribute(QStringLiteral("xmlns:mime"), kMimeNs);
 
-    const QString href = QString::fromUtf8(QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath()).toEncoded());
+    const QString href =
+        QString::fromUtf8(QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath()).toEncoded());
     QDomElement bookmark = FindBookmark(root, href);
     const QString now = Now();
     if (bookmark.isNull()) {
@@ -112,7 +114,8 @@ bool AddToDesktopList(const QString &filePath, const QString &dataHome, const QS
 
 QStringList ProgramList()
 {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("OXA"), QStringLiteral("Ludorine"));
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("OXA"),
+                    QStringLiteral("Ludorine"));
     QStringList files = store.value(kSettingsKey).toStringList();
     files.removeAll(QString());
     return files.mid(0, kMenuLength);
@@ -124,7 +127,8 @@ void Add(const QString &filePath)
     QStringList files = ProgramList();
     files.removeAll(path);
     files.prepend(path);
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("OXA"), QStringLiteral("Ludorine"));
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("OXA"),
+                    QStringLiteral("Ludorine"));
     store.setValue(kSettingsKey, files.mid(0, kMenuLength));
     store.sync();
     AddToDesktopList(path, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
@@ -135,7 +139,8 @@ void Remove(const QString &filePath)
 {
     QStringList files = ProgramList();
     files.removeAll(QFileInfo(filePath).absoluteFilePath());
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("OXA"), QStringLiteral("Ludorine"));
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("OXA"),
+                    QStringLiteral("Ludorine"));
     store.setValue(kSettingsKey, files);
 }
 

@@ -7,9 +7,9 @@
 // opened through the dialog interface, or any application-modal widget), ticks
 // pass without acting, so a game never moves behind a question. A gate lets
 // the window make ticks pass too (its Paused and Closing flags).
+#include <functional>
 #include <QObject>
 #include <QTimer>
-#include <functional>
 
 // Marks a modal interaction in progress for as long as it lives. The dialog
 // service and every modal dialog of the program open one.

@@ -2,12 +2,12 @@
 
 #include "dictionary/windows/busy_cursor.h"
 
+#include <atomic>
+#include <memory>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QThread>
 #include <QTimer>
-#include <atomic>
-#include <memory>
 
 bool RunInBackground(QWidget *parent, const QString &title, const std::function<void()> &work,
                      const std::function<QString()> &status)

@@ -4,8 +4,8 @@
 // and a progress dialog appears when the work lasts, its text refreshed from
 // `status` a few times a second. The work must use its own dictionary
 // objects: none of the window's is touched from the worker.
-#include <QString>
 #include <functional>
+#include <QString>
 
 class QWidget;
 

@@ -5,6 +5,7 @@
 #include "dictionary/windows/text_file_filter.h"
 #include "framework/dialog_service.h"
 
+#include <atomic>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <atomic>
 
 namespace {
 
@@ -70,9 +70,10 @@ DicoExportPage::DicoExportPage(DicoSession &session, QWidget *parent) : QWidget(
     layout->addWidget(CB_user);
     layout->addSpacing(8);
     layout->addLayout(runRow);
-    auto *hint = new QLabel(QStringLiteral("Les mots sont écrits en majuscules, un par ligne. Les « ajouts » sont "
-                                           "les mots que vous avez ajoutés ou importés."),
-                            this);
+    auto *hint =
+        new QLabel(QStringLiteral("Les mots sont écrits en majuscules, un par ligne. Les « ajouts » sont "
+                                  "les mots que vous avez ajoutés ou importés."),
+                   this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
     layout->addStretch();
@@ -87,13 +88,14 @@ void DicoExportPage::showEvent(QShowEvent *event)
 
 void DicoExportPage::UpdateRunButton()
 {
-    Btn_run->setEnabled(Ed_fich->text().trimmed().size() > 1 && (CB_origin->isChecked() || CB_user->isChecked()));
+    Btn_run->setEnabled(Ed_fich->text().trimmed().size() > 1 &&
+                        (CB_origin->isChecked() || CB_user->isChecked()));
 }
 
 void DicoExportPage::Browse()
 {
-    const QString chosen =
-        Dialogs().saveFileName(QStringLiteral("Exporter les mots"), TextFileFilter(), Ed_fich->text().trimmed());
+    const QString chosen = Dialogs().saveFileName(QStringLiteral("Exporter les mots"), TextFileFilter(),
+                                                  Ed_fich->text().trimmed());
     if (!chosen.isEmpty())
         Ed_fich->setText(FullPathOf(WithDefaultExtension(chosen)));
 }
@@ -105,7 +107,8 @@ void DicoExportPage::Export()
         return;
     const QString fileName = FullPathOf(Ed_fich->text());
     Ed_fich->setText(fileName);
-    const QString failure = QStringLiteral("Impossible d'écrire sur le ficher %1. Procédure abandonnée.").arg(fileName);
+    const QString failure =
+        QStringLiteral("Impossible d'écrire sur le ficher %1. Procédure abandonnée.").arg(fileName);
     // Writing the list over the dictionary would destroy the dictionary.
     if (QFileInfo(fileName).canonicalFilePath() == QFileInfo(session_.FileName).canonicalFilePath() &&
         QFileInfo::exists(fileName)) {
@@ -133,5 +136,6 @@ void DicoExportPage::Export()
         Dialogs().message(failure, QString(), MessageIcon::Error);
         return;
     }
-    Dialogs().message(QStringLiteral("%1 mots exportés dans le fichier %2.").arg(LinesOf(fileName)).arg(fileName));
+    Dialogs().message(
+        QStringLiteral("%1 mots exportés dans le fichier %2.").arg(LinesOf(fileName)).arg(fileName));
 }

@@ -100,10 +100,10 @@ void DicoImportPage::UpdateButtons()
 {
     Btn_prepare->setEnabled(QFileInfo(Ed_fich_imp->text().trimmed()).isFile());
     Btn_import->setEnabled(lb_imp->count() > 0);
-    Lbl_count->setText(lb_imp->count() == 0 ? QString()
-                                             : QStringLiteral("%1 mots, %2 cochés")
-                                                   .arg(lb_imp->count())
-                                                   .arg(TickedWords().size()));
+    Lbl_count->setText(
+        lb_imp->count() == 0
+            ? QString()
+            : QStringLiteral("%1 mots, %2 cochés").arg(lb_imp->count()).arg(TickedWords().size()));
 }
 
 QStringList DicoImportPage::ListedWords() const
@@ -142,7 +142,8 @@ void DicoImportPage::Prepare()
                           MessageIcon::Error);
         return;
     }
-    ImportWordScanner scanner([this](const std::string &word) { return session_.ReadDictionary->Contains(word); });
+    ImportWordScanner scanner(
+        [this](const std::string &word) { return session_.ReadDictionary->Contains(word); });
     {
         BusyCursor busy;
         QProgressDialog progress(this);

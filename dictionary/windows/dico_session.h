@@ -4,9 +4,9 @@
 // statistics shown are out of date.
 #include "dictionary/dictionnaire.h"
 
+#include <memory>
 #include <QFile>
 #include <QString>
-#include <memory>
 
 struct DicoSession {
     explicit DicoSession(const QString &fileName)
@@ -14,8 +14,14 @@ struct DicoSession {
     {
     }
 
-    static std::string NativeName(const QString &fileName) { return QFile::encodeName(fileName).toStdString(); }
-    bool Contains(const QString &word) const { return ReadDictionary->Contains(word.toLatin1().toStdString()); }
+    static std::string NativeName(const QString &fileName)
+    {
+        return QFile::encodeName(fileName).toStdString();
+    }
+    bool Contains(const QString &word) const
+    {
+        return ReadDictionary->Contains(word.toLatin1().toStdString());
+    }
 
     const QString FileName;
     const std::unique_ptr<TDictionnaire> ReadDictionary;

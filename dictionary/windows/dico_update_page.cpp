@@ -61,10 +61,11 @@ DicoUpdatePage::DicoUpdatePage(DicoSession &session, QWidget *parent) : QWidget(
     layout->addLayout(modes);
     layout->addSpacing(12);
     layout->addLayout(wordRow);
-    auto *hint = new QLabel(QStringLiteral("Les accents sont retirés et seules les lettres A à Z sont gardées. "
-                                           "Les mots ajoutés ici sont vos « ajouts » : l'export et la page "
-                                           "Info les distinguent des mots d'origine."),
-                            this);
+    auto *hint =
+        new QLabel(QStringLiteral("Les accents sont retirés et seules les lettres A à Z sont gardées. "
+                                  "Les mots ajoutés ici sont vos « ajouts » : l'export et la page "
+                                  "Info les distinguent des mots d'origine."),
+                   this);
     hint->setWordWrap(true);
     layout->addSpacing(12);
     layout->addWidget(hint);
@@ -126,8 +127,8 @@ void DicoUpdatePage::RemoveWord()
     const auto writable = OpenWritableDictionary(session_.FileName);
     if (!writable)
         return;
-    if (Dialogs().question(QStringLiteral("Confirmez-vous la suppression de « %1 » ?").arg(word), DicoTitle()) ==
-        Answer::Yes) {
+    if (Dialogs().question(QStringLiteral("Confirmez-vous la suppression de « %1 » ?").arg(word),
+                           DicoTitle()) == Answer::Yes) {
         if (writable->RemoveWord(word.toStdString()))
             session_.StatsStale = true;
         else

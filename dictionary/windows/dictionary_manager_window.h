@@ -4,8 +4,8 @@
 // fifth, hidden page holds a maintenance command. Every change goes straight
 // to the dictionary file through an object opened for writing for that
 // change alone; the tests and statistics use the window's read-only object.
-#include <QDialog>
 #include <memory>
+#include <QDialog>
 
 class QPushButton;
 class QTabWidget;

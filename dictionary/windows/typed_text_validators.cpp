@@ -18,7 +18,8 @@ QValidator::State UpperCaseValidator::validate(QString &input, int &) const
 
 QString DictionaryWordValidator::WordOf(const QString &text)
 {
-    return QString::fromLatin1(typed_word::DictionaryWordOf(OneBytePerCharacter(text.toUpper()).toStdString()));
+    return QString::fromLatin1(
+        typed_word::DictionaryWordOf(OneBytePerCharacter(text.toUpper()).toStdString()));
 }
 
 QValidator::State DictionaryWordValidator::validate(QString &input, int &position) const

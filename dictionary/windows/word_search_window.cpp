@@ -19,7 +19,8 @@
 #include <QVBoxLayout>
 
 TFrech::TFrech(const QString &dictionaryFile, QWidget *parent)
-    : QDialog(parent), dictionary_(TDictionnaire::Create(QFile::encodeName(dictionaryFile).toStdString(), 'R'))
+    : QDialog(parent),
+      dictionary_(TDictionnaire::Create(QFile::encodeName(dictionaryFile).toStdString(), 'R'))
 {
     setObjectName(QStringLiteral("TFrech"));
     setWindowTitle(QStringLiteral("Recherche de mots"));

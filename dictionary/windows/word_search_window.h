@@ -3,8 +3,8 @@
 // criterion, picks a kind of search and gets the matching dictionary words,
 // which can be copied to the clipboard. The window reads the dictionary
 // through its own object.
-#include <QDialog>
 #include <memory>
+#include <QDialog>
 #include <string>
 #include <vector>
 

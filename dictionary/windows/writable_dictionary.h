@@ -1,8 +1,8 @@
 #pragma once
 // Opens the dictionary file for one change. When the file cannot be opened
 // for writing the user is told so and null is returned: nothing changes.
-#include <QString>
 #include <memory>
+#include <QString>
 
 class TDictionnaire;
 

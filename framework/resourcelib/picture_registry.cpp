@@ -1,7 +1,7 @@
 #include "framework/resourcelib/picture_registry.h"
 
-#include <QMap>
 #include <mutex>
+#include <QMap>
 
 namespace {
 

@@ -5,10 +5,10 @@
 // to case. The registry makes each picture once and keeps it; every call of
 // GetBitmap returns the caller's own copy (QImage shares the pixels until the
 // caller changes them).
+#include <functional>
 #include <QImage>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 using PictureMaker = std::function<QImage()>;
 

@@ -9,9 +9,9 @@
 namespace savefile {
 
 struct HeaderText {
-    std::string plain;     // deciphered; empty when it could not be deciphered
-    bool checked = false;  // its check value was read and compared
-    bool valid = false;    // the check value matched
+    std::string plain;    // deciphered; empty when it could not be deciphered
+    bool checked = false; // its check value was read and compared
+    bool valid = false;   // the check value matched
 };
 
 struct SavedGameHeader {

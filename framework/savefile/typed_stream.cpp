@@ -94,7 +94,11 @@ std::string Utf8ToLatin1(std::string_view utf8)
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+        int length = lead < 0x80         ? 1
+                     : (lead >> 5) == 6  ? 2
+                     : (lead >> 4) == 14 ? 3
+                     : (lead >> 3) == 30 ? 4
+                                         : 0;
         std::uint32_t code = 0;
         if (length == 0 || i + length > utf8.size()) {
             out += '?';
@@ -338,7 +342,8 @@ std::string TypedReader::ReadStringBody(std::uint8_t tag)
         std::string text;
         text.reserve(units.size() / 2);
         for (std::size_t i = 0; i + 1 < units.size(); i += 2) {
-            std::uint32_t code = static_cast<unsigned char>(units[i]) | (static_cast<unsigned char>(units[i + 1]) << 8);
+            std::uint32_t code =
+                static_cast<unsigned char>(units[i]) | (static_cast<unsigned char>(units[i + 1]) << 8);
             if (code >= 0xD800 && code <= 0xDBFF && i + 3 < units.size()) {
                 i += 2; // a surrogate pair stands for one character outside Latin-1
                 code = 0x10000;

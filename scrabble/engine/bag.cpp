@@ -84,7 +84,8 @@ void ClassicGame::DrawTilesFor(int player, const DrawPrompt &prompt)
             bagLetters += tile->Letter;
         const std::string defaultAnswer = bagLetters.substr(0, std::size_t(empty));
         const std::string title = "Tirage " + PlayerName(player);
-        const std::string label = "Choisissez " + std::to_string(empty) + " lettres parmi " + bagLetters + ":";
+        const std::string label =
+            "Choisissez " + std::to_string(empty) + " lettres parmi " + bagLetters + ":";
         std::vector<std::size_t> chosen;
         for (;;) {
             std::optional<std::string> answer = prompt ? prompt(title, label, defaultAnswer) : std::nullopt;

@@ -13,11 +13,20 @@ BoardLayout::BoardLayout(const std::vector<std::string> &rows, int centreCol, in
         for (int c = 0; c < size_ && c < int(rows[std::size_t(r)].size()); ++c) {
             Premium p = Premium::None;
             switch (rows[std::size_t(r)][std::size_t(c)]) {
-            case 'T': p = Premium::WordTriple; break;
-            case 'D': p = Premium::WordDouble; break;
-            case 't': p = Premium::LetterTriple; break;
-            case 'd': p = Premium::LetterDouble; break;
-            default: break;
+            case 'T':
+                p = Premium::WordTriple;
+                break;
+            case 'D':
+                p = Premium::WordDouble;
+                break;
+            case 't':
+                p = Premium::LetterTriple;
+                break;
+            case 'd':
+                p = Premium::LetterDouble;
+                break;
+            default:
+                break;
             }
             premiums_[std::size_t(r * size_ + c)] = p;
         }
@@ -32,22 +41,11 @@ Premium BoardLayout::At(int col, int row) const
 
 const BoardLayout &BoardLayout::Classic()
 {
-    static const BoardLayout layout({"T..d...T...d..T",
-                                     ".D...t...t...D.",
-                                     "..D...d.d...D..",
-                                     "d..D...d...D..d",
-                                     "....D.....D....",
-                                     ".t...t...t...t.",
-                                     "..d...d.d...d..",
-                                     "T..d...D...d..T",
-                                     "..d...d.d...d..",
-                                     ".t...t...t...t.",
-                                     "....D.....D....",
-                                     "d..D...d...D..d",
-                                     "..D...d.d...D..",
-                                     ".D...t...t...D.",
-                                     "T..d...T...d..T"},
-                                    8, 8);
+    static const BoardLayout layout(
+        {"T..d...T...d..T", ".D...t...t...D.", "..D...d.d...D..", "d..D...d...D..d", "....D.....D....",
+         ".t...t...t...t.", "..d...d.d...d..", "T..d...D...d..T", "..d...d.d...d..", ".t...t...t...t.",
+         "....D.....D....", "d..D...d...D..d", "..D...d.d...D..", ".D...t...t...D.", "T..d...T...d..T"},
+        8, 8);
     return layout;
 }
 
@@ -66,11 +64,16 @@ std::string MoveNotation(char direction, int col, int row)
 std::string PremiumText(Premium premium)
 {
     switch (premium) {
-    case Premium::WordTriple: return Latin1("case mot compte triple.");
-    case Premium::WordDouble: return Latin1("case mot compte double.");
-    case Premium::LetterTriple: return Latin1("case lettre compte triple.");
-    case Premium::LetterDouble: return Latin1("case lettre compte double.");
-    case Premium::None: break;
+    case Premium::WordTriple:
+        return Latin1("case mot compte triple.");
+    case Premium::WordDouble:
+        return Latin1("case mot compte double.");
+    case Premium::LetterTriple:
+        return Latin1("case lettre compte triple.");
+    case Premium::LetterDouble:
+        return Latin1("case lettre compte double.");
+    case Premium::None:
+        break;
     }
     return {};
 }

@@ -269,7 +269,8 @@ const Tcoup &ClassicGame::PlayComputerMove(const Tcoup &candidate)
                     TJeton *tile = RackTile(player, slot);
                     if (tile == nullptr)
                         continue;
-                    const bool fits = IsLowerLetter(letter) ? tile->IsJoker : !tile->IsJoker && tile->Letter == letter;
+                    const bool fits =
+                        IsLowerLetter(letter) ? tile->IsJoker : !tile->IsJoker && tile->Letter == letter;
                     if (!fits)
                         continue;
                     tile->SetJokerLetter(letter);

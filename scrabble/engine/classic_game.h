@@ -38,8 +38,8 @@ enum class DrawMode { Automatic, Manual };
 // The manual draw's text prompt: title, label, default answer; nullopt when
 // cancelled. The window connects it to its dialog service (and switches the
 // capital lock on before asking).
-using DrawPrompt = std::function<std::optional<std::string>(const std::string &title, const std::string &label,
-                                                            const std::string &defaultAnswer)>;
+using DrawPrompt = std::function<std::optional<std::string>(
+    const std::string &title, const std::string &label, const std::string &defaultAnswer)>;
 // A Yes/No question (title "Scrabble"): true for Yes.
 using Confirm = std::function<bool(const std::string &question)>;
 
@@ -59,8 +59,8 @@ struct InputFields {
 
 struct InputResult {
     enum Outcome { Played, Error, Abandoned } outcome = Abandoned;
-    int code = 0;       // the error (1 to 4, 10 to 18)
-    std::string detail; // fills the message's %s
+    int code = 0;                // the error (1 to 4, 10 to 18)
+    std::string detail;          // fills the message's %s
     const Tcoup *move = nullptr; // the move recorded
     InputFields fields;          // rewritten in normal form after a word move
     std::vector<TJeton *> highlight;
@@ -142,7 +142,8 @@ public:
     // The human move (validation.cpp): exchange, pass or word.
     // dictionary: the words are looked up there; a missing one is confirmed
     // through `confirm` (null: every word is accepted).
-    InputResult ValidateInput(const InputFields &input, const TDictionnaire *dictionary, const Confirm &confirm);
+    InputResult ValidateInput(const InputFields &input, const TDictionnaire *dictionary,
+                              const Confirm &confirm);
     // The fields from the tiles laid this turn, with the provisional score.
     InputFields ReadPlacedTiles();
 

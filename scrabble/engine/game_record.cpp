@@ -94,7 +94,8 @@ void ClassicGame::Read(savefile::TypedReader &in)
             // A tile laid this turn is both on its square and in its slot: one object.
             if (tile->IsPending() && layout_.Inside(tile->Col, tile->Row)) {
                 TJeton *onBoard = At(tile->Col, tile->Row);
-                if (onBoard != nullptr && onBoard->IsPending() && onBoard->Owner == player && onBoard->Slot == slot) {
+                if (onBoard != nullptr && onBoard->IsPending() && onBoard->Owner == player &&
+                    onBoard->Slot == slot) {
                     tiles_.pop_back();
                     links.pop_back();
                     tile = onBoard;

@@ -46,9 +46,18 @@ private:
 };
 
 // Step of a direction: 'H' goes right, 'V' goes down.
-inline int StepCol(char dir) { return dir == 'V' ? 0 : 1; }
-inline int StepRow(char dir) { return dir == 'V' ? 1 : 0; }
-inline char Across(char dir) { return dir == 'V' ? 'H' : 'V'; }
+inline int StepCol(char dir)
+{
+    return dir == 'V' ? 0 : 1;
+}
+inline int StepRow(char dir)
+{
+    return dir == 'V' ? 1 : 0;
+}
+inline char Across(char dir)
+{
+    return dir == 'V' ? 'H' : 'V';
+}
 
 // The perpendicular run of tiles through (col, row) with `letter` at that
 // square, and where it starts. A single letter means no cross word.

@@ -5,10 +5,10 @@
 namespace scrabble {
 
 namespace {
-constexpr std::array<int, 26> kValues = {1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 10, 1, 2,
+constexpr std::array<int, 26> kValues = {1, 3, 3, 2, 1, 4, 2, 4, 1, 8,  10, 1,  2,
                                          1, 1, 3, 8, 1, 1, 1, 1, 4, 10, 10, 10, 10};
 constexpr std::array<int, 26> kCounts = {9, 2, 2, 3, 15, 2, 2, 2, 8, 1, 1, 5, 3,
-                                         6, 6, 2, 1, 6, 6, 6, 6, 2, 1, 1, 1, 1};
+                                         6, 6, 2, 1, 6,  6, 6, 6, 2, 1, 1, 1, 1};
 } // namespace
 
 int LetterValue(char ch)

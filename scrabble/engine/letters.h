@@ -16,12 +16,30 @@ inline constexpr char kJoker = '*';
 // Face value of an upper-case letter; 0 for '*', lower case and anything else.
 int LetterValue(char ch);
 
-inline bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
-inline bool IsLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
-inline char Upper(char c) { return IsLowerLetter(c) ? char(c - 'a' + 'A') : c; }
-inline char Lower(char c) { return IsUpperLetter(c) ? char(c - 'A' + 'a') : c; }
-inline bool IsVowel(char c) { return kVowels.find(c) != std::string_view::npos; }
-inline bool IsConsonant(char c) { return kConsonants.find(c) != std::string_view::npos; }
+inline bool IsUpperLetter(char c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+inline bool IsLowerLetter(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+inline char Upper(char c)
+{
+    return IsLowerLetter(c) ? char(c - 'a' + 'A') : c;
+}
+inline char Lower(char c)
+{
+    return IsUpperLetter(c) ? char(c - 'A' + 'a') : c;
+}
+inline bool IsVowel(char c)
+{
+    return kVowels.find(c) != std::string_view::npos;
+}
+inline bool IsConsonant(char c)
+{
+    return kConsonants.find(c) != std::string_view::npos;
+}
 std::string UpperCase(std::string_view text);
 std::string Trimmed(std::string_view text);
 

@@ -67,13 +67,24 @@ std::string Tcoup::Text() const
     if (!text.empty() && text.size() < 9)
         text.resize(9, ' ');
     switch (Kind) {
-    case Bonus: text = "Bonus"; break;
-    case Exchange: text += "Change"; break;
+    case Bonus:
+        text = "Bonus";
+        break;
+    case Exchange:
+        text += "Change";
+        break;
     case Horizontal:
-    case Vertical: text += Notation(); break;
-    case Pass: text += "Passe"; break;
-    case Penalty: text = Latin1("Penalité"); break;
-    default: break;
+    case Vertical:
+        text += Notation();
+        break;
+    case Pass:
+        text += "Passe";
+        break;
+    case Penalty:
+        text = Latin1("Penalité");
+        break;
+    default:
+        break;
     }
     return text + " " + Word + " " + std::to_string(Score) + " pts.";
 }

@@ -98,8 +98,8 @@ void MoveSearch::GenerateLineMoves(const Grid &grid, const std::string &letters,
             if (minLength > size || pattern.size() < 2)
                 continue;
             minLength = std::max(minLength, 2);
-            const std::vector<std::string> words =
-                dictionary_.PlaceableWords(letters, options.maxTiles, minLength, size + 1 - s, pattern, crossChecks);
+            const std::vector<std::string> words = dictionary_.PlaceableWords(
+                letters, options.maxTiles, minLength, size + 1 - s, pattern, crossChecks);
             for (std::string word : words) {
                 // Board letters come back in capitals: a played joker keeps its lower case.
                 for (std::size_t k = 0; k < word.size(); ++k)

@@ -23,11 +23,20 @@ int ScoreWord(const Grid &grid, const BoardLayout &layout, const ScoringRules &r
         int letterMultiplier = 1;
         if (!square.IsPlayed()) {
             switch (layout.At(col, row)) {
-            case Premium::WordTriple: wordMultiplier *= 3; break;
-            case Premium::WordDouble: wordMultiplier *= 2; break;
-            case Premium::LetterTriple: letterMultiplier = 3; break;
-            case Premium::LetterDouble: letterMultiplier = 2; break;
-            case Premium::None: break;
+            case Premium::WordTriple:
+                wordMultiplier *= 3;
+                break;
+            case Premium::WordDouble:
+                wordMultiplier *= 2;
+                break;
+            case Premium::LetterTriple:
+                letterMultiplier = 3;
+                break;
+            case Premium::LetterDouble:
+                letterMultiplier = 2;
+                break;
+            case Premium::None:
+                break;
             }
         }
         sum += value * letterMultiplier;
@@ -37,8 +46,8 @@ int ScoreWord(const Grid &grid, const BoardLayout &layout, const ScoringRules &r
     return sum * wordMultiplier;
 }
 
-PlacementScore ScorePlacement(const Grid &grid, const BoardLayout &layout, const ScoringRules &rules,
-                              int col, int row, char dir, const std::string &word)
+PlacementScore ScorePlacement(const Grid &grid, const BoardLayout &layout, const ScoringRules &rules, int col,
+                              int row, char dir, const std::string &word)
 {
     PlacementScore result;
     bool crossWords = false;

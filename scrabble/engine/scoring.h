@@ -36,7 +36,7 @@ struct PlacementScore {
 // square, and the bonus. A main word of a single letter is not a word: only
 // its cross word scores, so that a one-tile move scores the same whichever
 // direction it is written in.
-PlacementScore ScorePlacement(const Grid &grid, const BoardLayout &layout, const ScoringRules &rules,
-                              int col, int row, char dir, const std::string &word);
+PlacementScore ScorePlacement(const Grid &grid, const BoardLayout &layout, const ScoringRules &rules, int col,
+                              int row, char dir, const std::string &word);
 
 } // namespace scrabble

@@ -31,27 +31,50 @@ std::string ErrorMessage(int code, std::string_view detail)
 {
     const char *text = nullptr;
     switch (code) {
-    case 1: text = "Vous n'avez indiqué aucune lettre à échanger !"; break;
+    case 1:
+        text = "Vous n'avez indiqué aucune lettre à échanger !";
+        break;
     case 2:
         text = "IL n'y a plus assez de lettres dans la masse pour procéder à l'échange. Selon le "
                "réglement du Scrabble, la masse doit contenir au moins 7 lettres.";
         break;
-    case 3: text = "Parmi les lettres indiquées pour l'échange, les lettres « %s » sont introuvables"; break;
-    case 4: text = "Vous ne pouvez à la fois demander un échange et poser des lettres sur le plateau !"; break;
-    case 10: text = "Les coordonnées indiquées pour ce coup ne sont pas valides."; break;
-    case 11: text = "Le placement de ce mot est impossible"; break;
-    case 12: text = "La lettre « %s » est introuvable !"; break;
-    case 13: text = "Une des lettres du premier mot placé doit recouvrir la case centrale."; break;
-    case 14: text = "Le premier mot posé doit comporter au moins 2 lettres."; break;
-    case 15: text = "Chaque mot posé doit être raccordé à un mot existant !"; break;
+    case 3:
+        text = "Parmi les lettres indiquées pour l'échange, les lettres « %s » sont introuvables";
+        break;
+    case 4:
+        text = "Vous ne pouvez à la fois demander un échange et poser des lettres sur le plateau !";
+        break;
+    case 10:
+        text = "Les coordonnées indiquées pour ce coup ne sont pas valides.";
+        break;
+    case 11:
+        text = "Le placement de ce mot est impossible";
+        break;
+    case 12:
+        text = "La lettre « %s » est introuvable !";
+        break;
+    case 13:
+        text = "Une des lettres du premier mot placé doit recouvrir la case centrale.";
+        break;
+    case 14:
+        text = "Le premier mot posé doit comporter au moins 2 lettres.";
+        break;
+    case 15:
+        text = "Chaque mot posé doit être raccordé à un mot existant !";
+        break;
     case 16:
         // The typographic apostrophe has no Latin-1 code: the straight one stands for it.
         text = "Les lettres posées lors d'un coup doivent être placées sur une même ligne ou une même "
                "colonne.";
         break;
-    case 17: text = "Vous devez indiquez quelles sont les lettres remplacées parles jokers."; break;
-    case 18: text = "Le mot posé (« %s ») ne doit contenir que des caractères alphabétiques."; break;
-    default: return {};
+    case 17:
+        text = "Vous devez indiquez quelles sont les lettres remplacées parles jokers.";
+        break;
+    case 18:
+        text = "Le mot posé (« %s ») ne doit contenir que des caractères alphabétiques.";
+        break;
+    default:
+        return {};
     }
     // The message is Latin-1; the detail already is.
     return Substitute(Latin1(text), detail);

@@ -24,7 +24,8 @@ std::string FilterCoordinate(const std::string &field)
 // The integer a field spells; 0 when it is not a number.
 int NumberOf(const std::string &text)
 {
-    if (text.empty() || text.size() > 4 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() || text.size() > 4 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return 0;
     return std::stoi(text);
 }
@@ -151,8 +152,9 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
     const int endCol = col + dc * (int(w.size()) - 1);
     const int endRow = row + dr * (int(w.size()) - 1);
     auto inSpan = [&](const TJeton *tile) {
-        return tile->IsPending() && (dir == 'H' ? tile->Row == row && tile->Col >= col && tile->Col <= endCol
-                                                : tile->Col == col && tile->Row >= row && tile->Row <= endRow);
+        return tile->IsPending() &&
+               (dir == 'H' ? tile->Row == row && tile->Col >= col && tile->Col <= endCol
+                           : tile->Col == col && tile->Row >= row && tile->Row <= endRow);
     };
 
     // Letters: a played tile must agree; otherwise a tile is found for the letter.
@@ -243,7 +245,8 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
     auto known = [&](const std::string &word) {
         if (dictionary == nullptr || dictionary->Contains(UpperCase(word)))
             return true;
-        return confirm && confirm("Le mot " + word + Latin1(" ne figure pas dans le dictionnaire. Confirmez-vous ce mot ?"));
+        return confirm && confirm("Le mot " + word +
+                                  Latin1(" ne figure pas dans le dictionnaire. Confirmez-vous ce mot ?"));
     };
     // A single letter is no word: its cross word is the word of the move.
     if (recorded.size() >= 2 && !known(recorded)) {

@@ -1,10 +1,10 @@
 #include "scrabble/windows/board_painter.h"
 
+#include <cmath>
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-#include <cmath>
 
 #include "scrabble/engine/letters.h"
 
@@ -33,11 +33,16 @@ QFont PixelFont(int pixels, bool bold, const QString &family = QStringLiteral("D
 QString PremiumLabel(scrabble::Premium premium)
 {
     switch (premium) {
-    case scrabble::Premium::WordTriple: return QStringLiteral("M×3");
-    case scrabble::Premium::WordDouble: return QStringLiteral("M×2");
-    case scrabble::Premium::LetterTriple: return QStringLiteral("L×3");
-    case scrabble::Premium::LetterDouble: return QStringLiteral("L×2");
-    default: return QString();
+    case scrabble::Premium::WordTriple:
+        return QStringLiteral("M×3");
+    case scrabble::Premium::WordDouble:
+        return QStringLiteral("M×2");
+    case scrabble::Premium::LetterTriple:
+        return QStringLiteral("L×3");
+    case scrabble::Premium::LetterDouble:
+        return QStringLiteral("L×2");
+    default:
+        return QString();
     }
 }
 
@@ -62,11 +67,16 @@ void DrawStar(QPainter &painter, const QRectF &square)
 QColor PremiumColour(scrabble::Premium premium)
 {
     switch (premium) {
-    case scrabble::Premium::WordTriple: return QColor(214, 48, 44);
-    case scrabble::Premium::WordDouble: return QColor(246, 168, 172);
-    case scrabble::Premium::LetterTriple: return QColor(42, 98, 196);
-    case scrabble::Premium::LetterDouble: return QColor(148, 204, 238);
-    default: return QColor(196, 218, 188);
+    case scrabble::Premium::WordTriple:
+        return QColor(214, 48, 44);
+    case scrabble::Premium::WordDouble:
+        return QColor(246, 168, 172);
+    case scrabble::Premium::LetterTriple:
+        return QColor(42, 98, 196);
+    case scrabble::Premium::LetterDouble:
+        return QColor(148, 204, 238);
+    default:
+        return QColor(196, 218, 188);
     }
 }
 
@@ -96,8 +106,8 @@ QImage BoardPicture(const scrabble::BoardLayout &layout)
     painter.setFont(PixelFont(10, true));
     for (int row = 1; row <= n; ++row)
         for (int col = 1; col <= n; ++col) {
-            const QRect square(kBoardMargin + (col - 1) * kSquare, kBoardMargin + (row - 1) * kSquare, kSquare,
-                               kSquare);
+            const QRect square(kBoardMargin + (col - 1) * kSquare, kBoardMargin + (row - 1) * kSquare,
+                               kSquare, kSquare);
             const scrabble::Premium premium = layout.At(col, row);
             painter.fillRect(square, PremiumColour(premium));
             if (col == layout.CentreCol() && row == layout.CentreRow()) {
@@ -107,7 +117,8 @@ QImage BoardPicture(const scrabble::BoardLayout &layout)
             const QString label = PremiumLabel(premium);
             if (label.isEmpty())
                 continue;
-            const bool dark = premium == scrabble::Premium::WordTriple || premium == scrabble::Premium::LetterTriple;
+            const bool dark =
+                premium == scrabble::Premium::WordTriple || premium == scrabble::Premium::LetterTriple;
             painter.setPen(dark ? QColor(255, 250, 240) : QColor(40, 40, 60));
             painter.drawText(square, Qt::AlignCenter, label);
         }
@@ -164,8 +175,8 @@ void DrawTile(QPainter &painter, const QRect &rect, char letter, int value, bool
         painter.setFont(PixelFont(19, true));
         painter.drawText(letterBox, Qt::AlignCenter, text);
         painter.setFont(PixelFont(9, true, QStringLiteral("DejaVu Sans Mono")));
-        painter.drawText(QRect(rect.left(), rect.bottom() - 12, rect.width() - 3, 11), Qt::AlignRight | Qt::AlignBottom,
-                         QString::number(value));
+        painter.drawText(QRect(rect.left(), rect.bottom() - 12, rect.width() - 3, 11),
+                         Qt::AlignRight | Qt::AlignBottom, QString::number(value));
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (look.selected) {

@@ -32,6 +32,7 @@ struct TileLook {
 // One tile in its 30 x 30 rectangle: letter (a joker's in green in a rounded
 // frame, '*' while it has none) and face value at the bottom right (not for
 // jokers).
-void DrawTile(QPainter &painter, const QRect &rect, char letter, int value, bool joker, const TileLook &look = {});
+void DrawTile(QPainter &painter, const QRect &rect, char letter, int value, bool joker,
+              const TileLook &look = {});
 
 } // namespace scrabble_ui

@@ -1,8 +1,8 @@
 // TFScrabble: the saved game, the text and picture exports, the printed page
 // and the help topic.
+#include <algorithm>
 #include <QListWidget>
 #include <QTextStream>
-#include <algorithm>
 
 #include "framework/config_dialog.h"
 #include "framework/help_window.h"
@@ -18,12 +18,17 @@ namespace {
 bool KnownState(int phase, int step)
 {
     switch (phase) {
-    case -2: return true;
-    case -1: return step == 0 || step == 1;
+    case -2:
+        return true;
+    case -1:
+        return step == 0 || step == 1;
     case 0:
-    case 1: return step >= 0 && step <= 2;
-    case 11: return step == 0 || step == 1;
-    default: return false;
+    case 1:
+        return step >= 0 && step <= 2;
+    case 11:
+        return step == 0 || step == 1;
+    default:
+        return false;
     }
 }
 } // namespace

@@ -1,9 +1,9 @@
 // TFScrabble: the human player's tiles moved with the mouse (drag and drop
 // onto the board, the rack and the exchange area), the letters typed for a
 // selected joker, and the status texts of what lies under the mouse.
+#include <algorithm>
 #include <QApplication>
 #include <QKeyEvent>
-#include <algorithm>
 
 #include "scrabble/windows/scrabble_panels.h"
 #include "scrabble/windows/scrabble_surface.h"
@@ -57,7 +57,8 @@ void TFScrabble::SurfaceMouseMove(const QPoint &at, Qt::MouseButtons buttons)
         return;
     if (DraggedTile != nullptr && Dragging) {
         if (buttons & Qt::LeftButton) {
-            const QRect before(DraggedTile->Bounds.Left, DraggedTile->Bounds.Top, TJeton::kSize, TJeton::kSize);
+            const QRect before(DraggedTile->Bounds.Left, DraggedTile->Bounds.Top, TJeton::kSize,
+                               TJeton::kSize);
             DraggedTile->MoveTo(at.x() - 20, at.y() - 20);
             bool free = true;
             if (Between(at.x(), 31, 481) && Between(at.y(), 31, 481)) {
@@ -67,8 +68,10 @@ void TFScrabble::SurfaceMouseMove(const QPoint &at, Qt::MouseButtons buttons)
                 free = occupant == nullptr || occupant == DraggedTile;
             }
             Surface->setCursor(free ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
-            Surface->update(before.united(
-                QRect(DraggedTile->Bounds.Left, DraggedTile->Bounds.Top, TJeton::kSize, TJeton::kSize)).adjusted(-2, -2, 2, 2));
+            Surface->update(before
+                                .united(QRect(DraggedTile->Bounds.Left, DraggedTile->Bounds.Top,
+                                              TJeton::kSize, TJeton::kSize))
+                                .adjusted(-2, -2, 2, 2));
         } else {
             // The button went up elsewhere: the tile glides back to its place.
             Dragging = false;
@@ -142,7 +145,8 @@ bool TFScrabble::SurfaceKey(QKeyEvent *event)
     const int key = event->key();
     if (key == Qt::Key_Backspace || key == Qt::Key_Clear || key == Qt::Key_Delete) {
         joker->SetJokerLetter(scrabble::kJoker);
-    } else if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return || key == Qt::Key_Enter) {
+    } else if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
+               key == Qt::Key_Enter) {
         joker->Selected = false;
         DraggedTile = nullptr;
         Pnl_ctrl->Activate();
@@ -178,7 +182,8 @@ QString TFScrabble::DescriptionAt(const QPoint &at) const
     }
     if (Between(x, 505, 740) && Between(y, 12, 366)) {
         for (const auto &tile : game_.Tiles())
-            if ((tile->State == scrabble::OnRack || tile->State == scrabble::InExchange) && tile->HitTest(x, y))
+            if ((tile->State == scrabble::OnRack || tile->State == scrabble::InExchange) &&
+                tile->HitTest(x, y))
                 return QString::fromLatin1(tile->Description([this](int p) { return game_.PlayerName(p); }));
     }
     return QString();

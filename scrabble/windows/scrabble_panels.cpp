@@ -40,15 +40,17 @@ InputPanel::InputPanel(QWidget *parent) : QFrame(parent)
     BT_val->setObjectName(QStringLiteral("BT_val"));
     BT_val->setFixedWidth(30);
     BT_val->setDefault(true);
-    Coord1->setToolTip(QStringLiteral("Ligne (A à O) pour un mot horizontal, colonne (1 à 15) pour un mot vertical ; "
-                                      "E pour un échange, P pour passer"));
+    Coord1->setToolTip(
+        QStringLiteral("Ligne (A à O) pour un mot horizontal, colonne (1 à 15) pour un mot vertical ; "
+                       "E pour un échange, P pour passer"));
     Coord2->setToolTip(QStringLiteral("Colonne pour un mot horizontal, ligne pour un mot vertical"));
     Mot->setToolTip(QStringLiteral("Le mot entier, ou les lettres à échanger"));
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 1, 2, 1);
     layout->setSpacing(2);
-    for (QWidget *w : {static_cast<QWidget *>(Coord1), static_cast<QWidget *>(Coord2), static_cast<QWidget *>(Mot),
-                       static_cast<QWidget *>(ED_note), static_cast<QWidget *>(BT_val)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(Coord1), static_cast<QWidget *>(Coord2), static_cast<QWidget *>(Mot),
+          static_cast<QWidget *>(ED_note), static_cast<QWidget *>(BT_val)})
         layout->addWidget(w);
     Coord1->installEventFilter(this);
     Coord2->installEventFilter(this);
@@ -83,8 +85,8 @@ void InputPanel::Clear()
 void InputPanel::SetFieldsEnabled(bool enabled)
 {
     enabled_ = enabled;
-    for (QWidget *w : {static_cast<QWidget *>(Coord1), static_cast<QWidget *>(Coord2), static_cast<QWidget *>(Mot),
-                       static_cast<QWidget *>(BT_val)})
+    for (QWidget *w : {static_cast<QWidget *>(Coord1), static_cast<QWidget *>(Coord2),
+                       static_cast<QWidget *>(Mot), static_cast<QWidget *>(BT_val)})
         w->setEnabled(enabled);
 }
 

@@ -1,9 +1,9 @@
 #include "scrabble/windows/scrabble_surface.h"
 
+#include <algorithm>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
 
 #include "framework/config_dialog.h"
 #include "scrabble/windows/board_painter.h"
@@ -39,7 +39,8 @@ QRect PlayerPanelRect(int player)
 QString ElapsedText(qint64 ms)
 {
     const qint64 seconds = std::max<qint64>(0, ms) / 1000;
-    return QString::asprintf("%2.2d:%2.2d:%2.2d.", int(seconds / 3600), int(seconds / 60 % 60), int(seconds % 60));
+    return QString::asprintf("%2.2d:%2.2d:%2.2d.", int(seconds / 3600), int(seconds / 60 % 60),
+                             int(seconds % 60));
 }
 
 QImage SurfaceBackground(const QSize &size, const QImage &boardPicture)
@@ -50,9 +51,10 @@ QImage SurfaceBackground(const QSize &size, const QImage &boardPicture)
     const int width = std::max(1, size.width());
     for (int x = 0; x < size.width(); ++x) {
         const double t = width > 1 ? double(x) / (width - 1) : 0;
-        const QColor colour(int(kGradientStart.red() + t * (kGradientEnd.red() - kGradientStart.red()) + 0.5),
-                            int(kGradientStart.green() + t * (kGradientEnd.green() - kGradientStart.green()) + 0.5),
-                            int(kGradientStart.blue() + t * (kGradientEnd.blue() - kGradientStart.blue()) + 0.5));
+        const QColor colour(
+            int(kGradientStart.red() + t * (kGradientEnd.red() - kGradientStart.red()) + 0.5),
+            int(kGradientStart.green() + t * (kGradientEnd.green() - kGradientStart.green()) + 0.5),
+            int(kGradientStart.blue() + t * (kGradientEnd.blue() - kGradientStart.blue()) + 0.5));
         painter.setPen(colour);
         painter.drawLine(x, 0, x, size.height() - 1);
     }
@@ -105,9 +107,11 @@ void ScrabbleSurface::DrawPlayerPanel(QPainter &painter, int player) const
     const int textHeight = panel.bottom() - line - 2;
     painter.drawText(QRect(506, textTop, 71, textHeight), Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(who.Name, Qt::ElideRight, 71));
-    painter.drawText(QRect(581, textTop, 39, textHeight), Qt::AlignCenter, QString::number(who.Score) + QStringLiteral(" p."));
+    painter.drawText(QRect(581, textTop, 39, textHeight), Qt::AlignCenter,
+                     QString::number(who.Score) + QStringLiteral(" p."));
     painter.setFont(PanelFont(11));
-    painter.drawText(QRect(623, textTop, 117, textHeight), Qt::AlignLeft | Qt::AlignVCenter, ElapsedText(who.TimeMs));
+    painter.drawText(QRect(623, textTop, 117, textHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     ElapsedText(who.TimeMs));
     // The player's last move, under the rack.
     painter.setPen(Qt::black);
     painter.setFont(PanelFont(11));

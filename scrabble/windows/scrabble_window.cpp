@@ -2,6 +2,7 @@
 // 50 ms tick.
 #include "scrabble/windows/scrabble_window.h"
 
+#include <algorithm>
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
@@ -13,7 +14,6 @@
 #include <QRandomGenerator>
 #include <QResizeEvent>
 #include <QTimer>
-#include <algorithm>
 
 #include "dictionary/dictionnaire.h"
 #include "framework/config_dialog.h"
@@ -31,7 +31,9 @@ TFScrabble::TFScrabble(QWidget *parent, const QString &dictionaryFile) : TFLudor
 {
     elapsed_.start();
     clock = [this] { return elapsed_.elapsed(); };
-    seedSource = [] { return QRandomGenerator::global()->generate64() ^ quint64(QDateTime::currentMSecsSinceEpoch()); };
+    seedSource = [] {
+        return QRandomGenerator::global()->generate64() ^ quint64(QDateTime::currentMSecsSinceEpoch());
+    };
     runConfiguration = [](TFconfig &config) {
         ModalScope modal;
         return config.exec() == QDialog::Accepted;
@@ -91,16 +93,18 @@ void TFScrabble::BuildMenu()
         addAction(action); // the shortcuts also work while the menu is not merged
         return action;
     };
-    MnouvellePartie = add("MnouvellePartie", QStringLiteral("&Nouvelle partie"), QKeySequence(Qt::CTRL | Qt::Key_N),
-                          QStringLiteral("Commencer une nouvelle partie"), &TFScrabble::NouvellePartie);
+    MnouvellePartie =
+        add("MnouvellePartie", QStringLiteral("&Nouvelle partie"), QKeySequence(Qt::CTRL | Qt::Key_N),
+            QStringLiteral("Commencer une nouvelle partie"), &TFScrabble::NouvellePartie);
     Mhisto = add("Mhisto", QStringLiteral("Afficher l'&historique"), QKeySequence(Qt::CTRL | Qt::Key_H),
                  QStringLiteral("Afficher ou cacher la liste des coups joués"), &TFScrabble::ToggleHistory);
     Mhisto->setCheckable(true);
     Menu->addSeparator();
     mprop = add("mprop", QStringLiteral("&Proposer un coup"), QKeySequence(Qt::Key_F2),
                 QStringLiteral("Lister les coups possibles avec vos lettres"), &TFScrabble::ProposeMoves);
-    Arrangerleslettres = add("Arrangerleslettres", QStringLiteral("&Mélanger les lettres"), QKeySequence(Qt::Key_F8),
-                             QStringLiteral("Mélanger les lettres de votre chevalet"), &TFScrabble::ShuffleLetters);
+    Arrangerleslettres =
+        add("Arrangerleslettres", QStringLiteral("&Mélanger les lettres"), QKeySequence(Qt::Key_F8),
+            QStringLiteral("Mélanger les lettres de votre chevalet"), &TFScrabble::ShuffleLetters);
 }
 
 void TFScrabble::resizeEvent(QResizeEvent *event)
@@ -125,7 +129,8 @@ bool TFScrabble::focusNextPrevChild(bool next)
 bool TFScrabble::CurrentIsHuman() const
 {
     const int current = game_.CurrentPlayer;
-    return current >= 1 && current <= config_->PlayerCount && config_->Players[std::size_t(current)].Level == 0;
+    return current >= 1 && current <= config_->PlayerCount &&
+           config_->Players[std::size_t(current)].Level == 0;
 }
 
 QImage TFScrabble::SurfacePicture() const
@@ -190,7 +195,8 @@ void TFScrabble::ProposalChosen(int row)
 {
     if (row < 0 || row >= Proposals->List->count() || !Pnl_ctrl->isVisible())
         return;
-    const auto fields = scrabble::FieldsFromProposal(Proposals->List->item(row)->text().toLatin1().toStdString());
+    const auto fields =
+        scrabble::FieldsFromProposal(Proposals->List->item(row)->text().toLatin1().toStdString());
     if (!fields)
         return;
     Pnl_ctrl->Activate();
@@ -264,7 +270,8 @@ void TFScrabble::TakePlayersFromSettings()
         player.Score = settings.Score;
     }
     game_.CurrentPlayer = std::clamp(config_->CurrentPlayer, 1, count);
-    game_.drawMode = config_->Options.ddlb_tirage == 1 ? scrabble::DrawMode::Manual : scrabble::DrawMode::Automatic;
+    game_.drawMode =
+        config_->Options.ddlb_tirage == 1 ? scrabble::DrawMode::Manual : scrabble::DrawMode::Automatic;
 }
 
 void TFScrabble::ScoresToSettings()
@@ -294,7 +301,8 @@ void TFScrabble::MovesRecorded()
 {
     const auto &history = game_.History();
     for (; historyShown_ < int(history.size()); ++historyShown_)
-        HistoryPanel->List->addItem(QString::fromLatin1(game_.HistoryLine(*history[std::size_t(historyShown_)])));
+        HistoryPanel->List->addItem(
+            QString::fromLatin1(game_.HistoryLine(*history[std::size_t(historyShown_)])));
     HistoryPanel->List->scrollToBottom();
     if (!history.empty())
         ShowStatus(QString::fromLatin1(game_.StatusText(*history.back())));
@@ -308,8 +316,8 @@ scrabble::DrawPrompt TFScrabble::DrawPromptHook()
     return [this](const std::string &title, const std::string &label,
                   const std::string &initial) -> std::optional<std::string> {
         SetCapsLock(1);
-        const std::optional<QString> answer =
-            Dialogs().prompt(QString::fromLatin1(title), QString::fromLatin1(label), QString::fromLatin1(initial));
+        const std::optional<QString> answer = Dialogs().prompt(
+            QString::fromLatin1(title), QString::fromLatin1(label), QString::fromLatin1(initial));
         if (!answer)
             return std::nullopt;
         return answer->toLatin1().toStdString();
@@ -360,7 +368,8 @@ void TFScrabble::Blink()
     if (now - blinkTick_ >= period) {
         blinkTick_ = now;
         blinkOn_ = !blinkOn_;
-        Surface->update(QRect(DraggedTile->Bounds.Left, DraggedTile->Bounds.Top, TJeton::kSize, TJeton::kSize));
+        Surface->update(
+            QRect(DraggedTile->Bounds.Left, DraggedTile->Bounds.Top, TJeton::kSize, TJeton::kSize));
     }
 }
 

@@ -10,10 +10,10 @@
 // player or end, 1: deal, 2: end-of-game adjustments), 1 a turn (0: who
 // plays, 1: waiting for the human, 2: validation), 11 a computer's turn (0:
 // search, 1: play), -2 game over.
-#include <QElapsedTimer>
-#include <QImage>
 #include <functional>
 #include <memory>
+#include <QElapsedTimer>
+#include <QImage>
 #include <string>
 #include <vector>
 
@@ -79,7 +79,7 @@ public:
     // --- Controls.
     scrabble_ui::ScrabbleSurface *Surface = nullptr;
     scrabble_ui::InputPanel *Pnl_ctrl = nullptr;
-    scrabble_ui::ListPanel *Proposals = nullptr; // "Coups possibles"
+    scrabble_ui::ListPanel *Proposals = nullptr;    // "Coups possibles"
     scrabble_ui::ListPanel *HistoryPanel = nullptr; // "Historique"
     QMenu *Menu = nullptr;
     QAction *MnouvellePartie = nullptr;
@@ -88,11 +88,11 @@ public:
     QAction *Arrangerleslettres = nullptr;
 
     // --- Commands.
-    void NouvellePartie();       // Ctrl+N
-    void ToggleHistory();        // Ctrl+H
-    void ProposeMoves();         // F2
-    void ShuffleLetters();       // F8
-    void BTvaliderClick();       // "Ok"
+    void NouvellePartie();        // Ctrl+N
+    void ToggleHistory();         // Ctrl+H
+    void ProposeMoves();          // F2
+    void ShuffleLetters();        // F8
+    void BTvaliderClick();        // "Ok"
     void ProposalChosen(int row); // double-click in "Coups possibles"
 
     // One tick of the 50 ms timer.

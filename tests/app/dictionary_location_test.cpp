@@ -2,10 +2,10 @@
 #include "support/scripted_dialogs.h"
 #include "support/temp_settings.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <gtest/gtest.h>
 
 namespace {
 QString MakeFile(const QString &path)
@@ -49,7 +49,8 @@ TEST(DictionaryLocation, AMissingStoredFileFallsBackToLDicoNextToTheProgram)
     ScriptedDialogsScope dialogs;
     const QString programDir = settings.Path(QStringLiteral("bin"));
     const QString dico = MakeFile(programDir + QStringLiteral("/LDico.ox"));
-    Store(QSettings::SystemScope, DictionaryLocation::PrimaryGroup(), settings.Path(QStringLiteral("disparu.ox")));
+    Store(QSettings::SystemScope, DictionaryLocation::PrimaryGroup(),
+          settings.Path(QStringLiteral("disparu.ox")));
 
     DictionaryLocation location({settings.Path(QStringLiteral("vide")), programDir});
     EXPECT_EQ(location.LocateAtStartup(), dico);
@@ -68,7 +69,8 @@ TEST(DictionaryLocation, WithNoDictionaryTheUserIsAskedUntilAnExistingFileOrCanc
     DictionaryLocation location({settings.Path(QStringLiteral("vide"))});
     EXPECT_EQ(location.LocateAtStartup(), chosen);
     ASSERT_EQ(dialogs->Texts(QStringLiteral("open")).size(), 2) << "asked again after a missing file";
-    EXPECT_EQ(dialogs->Texts(QStringLiteral("open")).first(), QStringLiteral("Fichiers Dictionnaires (*.ox)|*.ox"));
+    EXPECT_EQ(dialogs->Texts(QStringLiteral("open")).first(),
+              QStringLiteral("Fichiers Dictionnaires (*.ox)|*.ox"));
     EXPECT_EQ(StoredValue(QSettings::SystemScope, DictionaryLocation::PrimaryGroup()), chosen);
 }
 

@@ -1,8 +1,8 @@
 #include "app/file_type_registration.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 QString Read(const QString &path)
@@ -30,7 +30,8 @@ TEST(FileTypeRegistration, WritesTheMimeTypeDesktopEntryAndIconOnceThenNothing)
     const auto again = file_type::RegisterFileType(QStringLiteral("/opt/jeux/ludorine"), home.path());
     EXPECT_FALSE(again.mimeWritten || again.desktopWritten || again.failed);
 
-    const auto moved = file_type::RegisterFileType(QStringLiteral("/home/moi/mes jeux/ludorine"), home.path());
+    const auto moved =
+        file_type::RegisterFileType(QStringLiteral("/home/moi/mes jeux/ludorine"), home.path());
     EXPECT_TRUE(moved.desktopWritten);
     EXPECT_TRUE(Read(home.filePath(QStringLiteral("applications/ludorine.desktop")))
                     .contains(QStringLiteral("Exec=\"/home/moi/mes jeux/ludorine\" %f")));

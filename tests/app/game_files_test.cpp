@@ -19,10 +19,7 @@ namespace {
 // A game window whose state is a score and a list of words.
 class SavingGameWindow : public TestGameWindow {
 public:
-    explicit SavingGameWindow(int kind = 3) : TestGameWindow(QStringLiteral("Scrabble"))
-    {
-        GameKind = kind;
-    }
+    explicit SavingGameWindow(int kind = 3) : TestGameWindow(QStringLiteral("Scrabble")) { GameKind = kind; }
 
     int score = 0;
     QStringList words;
@@ -215,7 +212,8 @@ TEST_F(GameFilesTest, AFailedSaveKeepsTheOldFileAndSaysSo)
     EXPECT_FALSE(form->SaveGameFile(window, path));
     EXPECT_EQ(Contents(path), good);
     EXPECT_TRUE(window->Modified);
-    EXPECT_EQ(dialogs->Texts("message").value(0), QStringLiteral("Impossible d'enregistrer le fichier %1.").arg(path));
+    EXPECT_EQ(dialogs->Texts("message").value(0),
+              QStringLiteral("Impossible d'enregistrer le fichier %1.").arg(path));
     EXPECT_EQ(QDir(Path(QString())).entryList({QStringLiteral("*.Ldr*")}, QDir::Files),
               QStringList{"bonne.Ldr"})
         << "no temporary file is left behind";

@@ -1,11 +1,12 @@
 #include "app/game_kinds.h"
 #include "app/main_form.h"
 #include "app/splash_form.h"
+#include "support/main_form_fixture.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_settings.h"
 #include "support/test_game_window.h"
-#include "support/main_form_fixture.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
@@ -16,8 +17,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QStatusBar>
-#include <gtest/gtest.h>
-
 
 TEST_F(MainFormTest, MenusEntriesShortcutsAndHints)
 {
@@ -25,18 +24,21 @@ TEST_F(MainFormTest, MenusEntriesShortcutsAndHints)
     EXPECT_EQ(form->Action("FileOpenItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_EQ(form->Action("FileSaveItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(form->Action("FileSaveAsItem")->text(), QStringLiteral("Enregistrer &sous..."));
-    EXPECT_EQ(form->Action("Avaleur1")->statusTip(), QStringLiteral("Avaleur est un Pacman avec des lettres"));
+    EXPECT_EQ(form->Action("Avaleur1")->statusTip(),
+              QStringLiteral("Avaleur est un Pacman avec des lettres"));
     EXPECT_EQ(form->Action("Lacle")->text(), QStringLiteral("La clé"));
     EXPECT_EQ(form->Action("ScrabbleClassique")->text(), QStringLiteral("Partie libre"));
-    for (const char *name : {"WindowCascadeItem", "WindowTileItem", "WindowTileItem2", "WindowMinimizeItem",
-                             "WindowArrangeItem", "Aide1", "LudorinesurleWeb1", "HelpAboutItem", "FileExitItem",
-                             "FileCloseItem", "Imprimer1", "Recherche", "ProblemesScrabble", "Dictionnaire1"})
+    for (const char *name :
+         {"WindowCascadeItem", "WindowTileItem", "WindowTileItem2", "WindowMinimizeItem", "WindowArrangeItem",
+          "Aide1", "LudorinesurleWeb1", "HelpAboutItem", "FileExitItem", "FileCloseItem", "Imprimer1",
+          "Recherche", "ProblemesScrabble", "Dictionnaire1"})
         EXPECT_NE(form->Action(QString::fromLatin1(name)), nullptr) << name;
     EXPECT_FALSE(form->GameMenuPlaceholder()->isEnabled());
 
     // Game kinds whose window is not built yet have their entry disabled.
     for (const GameKindInfo &kind : GameKinds())
-        EXPECT_EQ(form->Action(QString::fromLatin1(kind.MenuName))->isEnabled(), bool(kind.Create)) << kind.MenuName;
+        EXPECT_EQ(form->Action(QString::fromLatin1(kind.MenuName))->isEnabled(), bool(kind.Create))
+            << kind.MenuName;
 
     // Nothing to save or print while no game is open.
     EXPECT_FALSE(form->Action("FileSaveItem")->isEnabled());

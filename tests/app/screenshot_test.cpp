@@ -8,13 +8,13 @@
 #include "support/temp_settings.h"
 #include "support/test_game_window.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <gtest/gtest.h>
 
 namespace {
 QString Shot(QWidget &widget, const QString &name)

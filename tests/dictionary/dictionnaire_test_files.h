@@ -43,7 +43,6 @@ protected:
             dico->AddWord(word, false);
         return dico;
     }
-
 };
 
 // One node as bytes: letter byte then the child index, little-endian.

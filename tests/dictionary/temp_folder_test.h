@@ -21,8 +21,8 @@ protected:
     void SetUp() override
     {
         const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::filesystem::temp_directory_path() /
-                  (prefix_ + info->test_suite_name() + "-" + info->name());
+        folder_ =
+            std::filesystem::temp_directory_path() / (prefix_ + info->test_suite_name() + "-" + info->name());
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }

@@ -4,6 +4,10 @@
 #include "dictionary/dictionnaire.h"
 #include "support/scripted_dialogs.h"
 
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <memory>
+#include <ostream>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -11,10 +15,6 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <gtest/gtest.h>
-#include <initializer_list>
-#include <memory>
-#include <ostream>
 
 // Readable strings in the failure messages.
 inline void PrintTo(const QString &text, std::ostream *out)
@@ -29,8 +29,8 @@ protected:
         ASSERT_TRUE(folder.isValid());
         dicoPath = folder.filePath(QStringLiteral("test.ox"));
         auto writer = Open('W');
-        for (const char *word : {"CHAT", "CHATS", "CHAUD", "CHIEN", "RAT", "RATS", "ART", "ARTS", "TAR", "STAR",
-                                 "AS", "SA", "AT", "TA", "ETE", "ELEVE"})
+        for (const char *word : {"CHAT", "CHATS", "CHAUD", "CHIEN", "RAT", "RATS", "ART", "ARTS", "TAR",
+                                 "STAR", "AS", "SA", "AT", "TA", "ETE", "ELEVE"})
             writer->AddWord(word, false);
     }
 

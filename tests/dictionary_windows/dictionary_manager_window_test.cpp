@@ -219,7 +219,8 @@ TEST_F(DictionaryManager, ExportNeedsANameAndABoxThenWritesTheChosenWords)
     dialogs->answers.push_back(Answer::Yes);
     Export().Btn_run->click();
     EXPECT_EQ(Read(target).count('\n'), 18);
-    EXPECT_EQ(Questions().mid(2), (QStringList{"Ecraser le fichier existant ?", "Ecraser le fichier existant ?"}));
+    EXPECT_EQ(Questions().mid(2),
+              (QStringList{"Ecraser le fichier existant ?", "Ecraser le fichier existant ?"}));
 }
 
 TEST_F(DictionaryManager, ExportFailuresAreReportedAndNeverTouchTheDictionary)
@@ -228,8 +229,10 @@ TEST_F(DictionaryManager, ExportFailuresAreReportedAndNeverTouchTheDictionary)
     const QString nowhere = Path(QStringLiteral("no/such/folder/mots.txt"));
     Export().Ed_fich->setText(nowhere);
     Export().Btn_run->click();
-    EXPECT_EQ(Messages(),
-              QStringList{QStringLiteral("Impossible d'écrire sur le ficher %1. Procédure abandonnée.").arg(nowhere)});
+    EXPECT_EQ(
+        Messages(),
+        QStringList{
+            QStringLiteral("Impossible d'écrire sur le ficher %1. Procédure abandonnée.").arg(nowhere)});
 
     // The dictionary itself as the target: refused before any question.
     const QByteArray before = Read(dicoPath);
@@ -249,7 +252,8 @@ TEST_F(DictionaryManager, BrowsingGivesFullPathsWithTheTextExtension)
     EXPECT_EQ(Export().Ed_fich->text(), Path(QStringLiteral("liste.txt")));
     Import().Btn_browse->click();
     EXPECT_EQ(Import().Ed_fich_imp->text(), Path(QStringLiteral("mots.lst")));
-    EXPECT_EQ(dialogs->asked[0].text, QStringLiteral("Fichiers texte (*.txt)|*.TXT|Tous les fichiers (*.*)|*.*"));
+    EXPECT_EQ(dialogs->asked[0].text,
+              QStringLiteral("Fichiers texte (*.txt)|*.TXT|Tous les fichiers (*.*)|*.*"));
 
     // Leaving a field turns a name typed alone into a full path.
     window->PageControl->setCurrentWidget(window->ExportPage);
@@ -278,7 +282,8 @@ TEST_F(DictionaryManager, ImportPreparesNewWordsOnceAndAddsTheTickedOnes)
     Import().Btn_import->click();
     EXPECT_FALSE(Contains("ZOU"));
     Import().Btn_import->click();
-    EXPECT_EQ(Questions(), (QStringList{"Confirmez-vous l'ajout de 2 mots ?", "Confirmez-vous l'ajout de 2 mots ?"}));
+    EXPECT_EQ(Questions(),
+              (QStringList{"Confirmez-vous l'ajout de 2 mots ?", "Confirmez-vous l'ajout de 2 mots ?"}));
     EXPECT_EQ(dialogs->asked.back().title, QStringLiteral("Dictionnaire"));
     EXPECT_EQ(UserWords(), (Words{"TRUC", "ZOU"}));
     // The added words leave the list; the unticked one stays for later.
@@ -312,9 +317,18 @@ TEST_F(DictionaryManager, ImportCanBeStoppedBetweenTwoWords)
 {
     QByteArray text;
     for (int i = 0; i < 200; ++i)
-        text += "zq" + QByteArray::number(i).replace('0', 'a').replace('1', 'b').replace('2', 'c').replace('3', 'd')
-                           .replace('4', 'e').replace('5', 'f').replace('6', 'g').replace('7', 'h').replace('8', 'i')
-                           .replace('9', 'j') +
+        text += "zq" +
+                QByteArray::number(i)
+                    .replace('0', 'a')
+                    .replace('1', 'b')
+                    .replace('2', 'c')
+                    .replace('3', 'd')
+                    .replace('4', 'e')
+                    .replace('5', 'f')
+                    .replace('6', 'g')
+                    .replace('7', 'h')
+                    .replace('8', 'i')
+                    .replace('9', 'j') +
                 "\n";
     Prepare(Write(QStringLiteral("mots.txt"), text));
     ASSERT_EQ(Import().lb_imp->count(), 200);

@@ -45,9 +45,9 @@ TEST(ComposedWords, LongestFirstThenByteOrderWithJokerLettersLast)
 
 TEST(TypedWord, AccentsFoldAndOnlyLettersRemain)
 {
-    EXPECT_EQ(typed_word::DictionaryWordOf("\xC9L\xC8VE"), "ELEVE");      // ÉLÈVE
-    EXPECT_EQ(typed_word::DictionaryWordOf("C\xD4TE"), "CTE");            // CÔTE: Ô has no folding
-    EXPECT_EQ(typed_word::DictionaryWordOf(" l'\xE9t\xE9 2 "), "LETE");  // small letters count too
+    EXPECT_EQ(typed_word::DictionaryWordOf("\xC9L\xC8VE"), "ELEVE");    // ÉLÈVE
+    EXPECT_EQ(typed_word::DictionaryWordOf("C\xD4TE"), "CTE");          // CÔTE: Ô has no folding
+    EXPECT_EQ(typed_word::DictionaryWordOf(" l'\xE9t\xE9 2 "), "LETE"); // small letters count too
     EXPECT_FALSE(typed_word::HasAcceptedLength("A"));
     EXPECT_TRUE(typed_word::HasAcceptedLength("AA"));
     EXPECT_TRUE(typed_word::HasAcceptedLength(std::string(30, 'A')));
@@ -79,8 +79,10 @@ TEST(ImportWordScanner, WordsOfTheTextUnknownToTheDictionaryListedOnce)
 
 TEST(ImportWordScanner, Utf8AndLatin1TextsGiveTheSameWordsWhateverTheChunks)
 {
-    const std::string utf8 = "\xC3\xA9l\xC3\xA8ve c\xC5\x93ur \xC3\x89T\xC3\x89 na\xC3\xAF" "f";
-    const std::string latin1 = "\xE9l\xE8ve c\x9Cur \xC9T\xC9 na\xEF" "f";
+    const std::string utf8 = "\xC3\xA9l\xC3\xA8ve c\xC5\x93ur \xC3\x89T\xC3\x89 na\xC3\xAF"
+                             "f";
+    const std::string latin1 = "\xE9l\xE8ve c\x9Cur \xC9T\xC9 na\xEF"
+                               "f";
     const Words expected{"ELEVE", "COEUR", "ETE", "NAIF"};
     EXPECT_EQ(Scan(utf8), expected);
     EXPECT_EQ(Scan(latin1), expected);

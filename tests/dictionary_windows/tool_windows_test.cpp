@@ -7,10 +7,10 @@
 #include "dictionary/windows/word_search_window.h"
 #include "support/main_form_fixture.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 class ToolWindows : public MainFormTest {

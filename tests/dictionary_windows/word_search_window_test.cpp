@@ -77,7 +77,8 @@ TEST_F(WordSearchWindow, TooManyJokersAndNoLetterAreRefusedAndClearTheList)
 
     SearchFor(QStringLiteral("???"));
     SearchFor(QString());
-    EXPECT_EQ(Messages(), (QStringList{"Pas plus de trois jokers SVP !", "Il faudrait au moins une lettre significative !",
+    EXPECT_EQ(Messages(), (QStringList{"Pas plus de trois jokers SVP !",
+                                       "Il faudrait au moins une lettre significative !",
                                        "Il faudrait au moins une lettre significative !"}));
     EXPECT_EQ(dialogs->asked.back().title, QString()); // the program's title
 }

@@ -1,14 +1,16 @@
 #include "framework/dialog_service.h"
 #include "framework/help_window.h"
 
-#include <QTextBrowser>
 #include <gtest/gtest.h>
+#include <QTextBrowser>
 
 TEST(HelpWindow, TopicsNameAPageAndUnknownOnesShowTheMainPage)
 {
-    EXPECT_EQ(HelpWindow::PageOf(QStringLiteral("Ludorine.chm::/Ludorine.htm")), QStringLiteral("Ludorine.htm"));
+    EXPECT_EQ(HelpWindow::PageOf(QStringLiteral("Ludorine.chm::/Ludorine.htm")),
+              QStringLiteral("Ludorine.htm"));
     EXPECT_EQ(HelpWindow::PageOf(QStringLiteral("Ludorine.htm")), QStringLiteral("Ludorine.htm"));
-    EXPECT_EQ(HelpWindow::PageOf(QStringLiteral("Ludorine.chm::/Inconnu.htm")), QStringLiteral("Ludorine.htm"));
+    EXPECT_EQ(HelpWindow::PageOf(QStringLiteral("Ludorine.chm::/Inconnu.htm")),
+              QStringLiteral("Ludorine.htm"));
     EXPECT_EQ(HelpWindow::PageOf(QString()), QStringLiteral("Ludorine.htm"));
 
     HelpWindow *window = ShowHelpTopic(QStringLiteral("Ludorine.chm::/Ludorine.htm"));

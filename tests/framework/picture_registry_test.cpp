@@ -1,8 +1,8 @@
 #include "framework/resourcelib/picture_registry.h"
 #include "framework/resourcelib/transparent_colour.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 TEST(PictureRegistry, NamedPicturesAreMadeOnceAndHandedOutAsCopies)
 {

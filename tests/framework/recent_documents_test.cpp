@@ -1,10 +1,10 @@
 #include "framework/recent_documents.h"
 #include "support/temp_settings.h"
 
+#include <gtest/gtest.h>
 #include <QDomDocument>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 QDomDocument Load(const QString &path)
@@ -30,8 +30,10 @@ TEST(RecentDocuments, DesktopListGainsOneBookmarkPerFileAndKeepsOthers)
     seed.close();
 
     const QString mime = QStringLiteral("application/x-ludorine-partie");
-    ASSERT_TRUE(recent::AddToDesktopList(QStringLiteral("/tmp/ma partie.ldr"), home.path(), mime, "Ludorine"));
-    ASSERT_TRUE(recent::AddToDesktopList(QStringLiteral("/tmp/ma partie.ldr"), home.path(), mime, "Ludorine"));
+    ASSERT_TRUE(
+        recent::AddToDesktopList(QStringLiteral("/tmp/ma partie.ldr"), home.path(), mime, "Ludorine"));
+    ASSERT_TRUE(
+        recent::AddToDesktopList(QStringLiteral("/tmp/ma partie.ldr"), home.path(), mime, "Ludorine"));
     const QDomElement root = Load(list).documentElement();
     const QDomNodeList bookmarks = root.elementsByTagName(QStringLiteral("bookmark"));
     ASSERT_EQ(bookmarks.size(), 2);
@@ -41,7 +43,8 @@ TEST(RecentDocuments, DesktopListGainsOneBookmarkPerFileAndKeepsOthers)
     const QDomElement app = ours.elementsByTagName(QStringLiteral("bookmark:application")).at(0).toElement();
     EXPECT_EQ(app.attribute("name"), QStringLiteral("Ludorine"));
     EXPECT_EQ(app.attribute("count"), QStringLiteral("2"));
-    EXPECT_EQ(ours.elementsByTagName(QStringLiteral("mime:mime-type")).at(0).toElement().attribute("type"), mime);
+    EXPECT_EQ(ours.elementsByTagName(QStringLiteral("mime:mime-type")).at(0).toElement().attribute("type"),
+              mime);
 }
 
 TEST(RecentDocuments, AnUnreadableDesktopListIsLeftAlone)
@@ -51,7 +54,8 @@ TEST(RecentDocuments, AnUnreadableDesktopListIsLeftAlone)
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("<xbel><bookmark");
     broken.close();
-    EXPECT_FALSE(recent::AddToDesktopList("/tmp/a.ldr", home.path(), "application/x-ludorine-partie", "Ludorine"));
+    EXPECT_FALSE(
+        recent::AddToDesktopList("/tmp/a.ldr", home.path(), "application/x-ludorine-partie", "Ludorine"));
     broken.open(QIODevice::ReadOnly);
     EXPECT_EQ(broken.readAll(), QByteArray("<xbel><bookmark"));
 }

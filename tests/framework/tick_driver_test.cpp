@@ -1,12 +1,12 @@
 #include "framework/qt_dialog_service.h"
 #include "framework/tick_driver.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 // Runs the event loop for about Ms milliseconds.

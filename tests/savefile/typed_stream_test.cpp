@@ -79,7 +79,12 @@ TEST(TypedStreamWriting, BooleansListsAndExtendedFloats)
 TEST(TypedStreamReading, EveryTypeReadsBackAcrossTheBuffer)
 {
     const std::string longText(10000, 'x'); // longer than the 4096-byte buffer
-    const long double floats[] = {0.0L, 1.0L, -2.5L, 3.141592653589793238L, 1e-4940L, 1e4000L,
+    const long double floats[] = {0.0L,
+                                  1.0L,
+                                  -2.5L,
+                                  3.141592653589793238L,
+                                  1e-4940L,
+                                  1e4000L,
                                   std::numeric_limits<long double>::infinity()};
     const Bytes bytes = Written([&](TypedWriter &w) {
         for (std::int32_t value : {0, -1, 127, 128, -129, 40000, -2147483647 - 1, 2147483647})
@@ -147,8 +152,10 @@ TEST(TypedStreamReading, WrongTagsAndShortStreamsAreReadErrors)
     EXPECT_THROW(reading({5, 0, 0, 0}, [](TypedReader &r) { r.ReadFloat(); }), ReadError);
     EXPECT_THROW(reading({6, 10, 'a'}, [](TypedReader &r) { r.ReadString(); }), ReadError);
     // A damaged length of 4 GB ends in a short read, not in an allocation of it.
-    EXPECT_THROW(reading({12, 0xFF, 0xFF, 0xFF, 0xFF, 'a'}, [](TypedReader &r) { r.ReadString(); }), ReadError);
-    EXPECT_THROW(reading({18, 0xFF, 0xFF, 0xFF, 0x7F, 'a'}, [](TypedReader &r) { r.ReadString(); }), ReadError);
+    EXPECT_THROW(reading({12, 0xFF, 0xFF, 0xFF, 0xFF, 'a'}, [](TypedReader &r) { r.ReadString(); }),
+                 ReadError);
+    EXPECT_THROW(reading({18, 0xFF, 0xFF, 0xFF, 0x7F, 'a'}, [](TypedReader &r) { r.ReadString(); }),
+                 ReadError);
 }
 
 TEST(TypedStreamReading, MalformedUtf8BecomesQuestionMarks)

@@ -88,7 +88,8 @@ TEST(Draw, FewTilesLeftAreTakenWithoutBalance)
     // Keep 4 tiles in the bag: consonants only.
     int col = 1, row = 1;
     while (game.BagSize() > 4) {
-        ASSERT_TRUE(game.PlayFromBag(game.Bag().front()->IsJoker ? '*' : game.Bag().front()->Letter, col, row));
+        ASSERT_TRUE(
+            game.PlayFromBag(game.Bag().front()->IsJoker ? '*' : game.Bag().front()->Letter, col, row));
         if (++col > 15)
             col = 1, ++row;
     }
@@ -137,7 +138,8 @@ TEST(Draw, ManualTakesTheWholeBagWithoutAsking)
     game.NewGame();
     int col = 1, row = 1;
     while (game.BagSize() > 7) {
-        ASSERT_TRUE(game.PlayFromBag(game.Bag().front()->IsJoker ? '*' : game.Bag().front()->Letter, col, row));
+        ASSERT_TRUE(
+            game.PlayFromBag(game.Bag().front()->IsJoker ? '*' : game.Bag().front()->Letter, col, row));
         if (++col > 15)
             col = 1, ++row;
     }
@@ -183,7 +185,8 @@ TEST(Rack, SwapSlotsMovesBothTilesAtOnceAndKeepsAnEmptySlot)
     EXPECT_EQ(game.RackTile(1, 3), nullptr);
     EXPECT_EQ(game.RackTile(1, 6), a);
     EXPECT_EQ(a->Slot, 6);
-    EXPECT_EQ(game.RackText(1), "CB" "A");
+    EXPECT_EQ(game.RackText(1), "CB"
+                                "A");
 }
 
 TEST(Exchange, AreaTakesTilesOnlyWhileTheBagCanPayThemBack)
@@ -200,7 +203,8 @@ TEST(Exchange, AreaTakesTilesOnlyWhileTheBagCanPayThemBack)
     // With 6 tiles left no exchange is possible.
     while (game.BagSize() > 6) {
         const char letter = game.Bag().back()->IsJoker ? '*' : game.Bag().back()->Letter;
-        ASSERT_TRUE(game.PlayFromBag(letter, 1 + (102 - game.BagSize()) % 15, 1 + (102 - game.BagSize()) / 15));
+        ASSERT_TRUE(
+            game.PlayFromBag(letter, 1 + (102 - game.BagSize()) % 15, 1 + (102 - game.BagSize()) / 15));
     }
     EXPECT_FALSE(game.PutInExchange(game.RackTile(1, 1)));
     EXPECT_EQ(game.RackTile(1, 1)->State, OnRack);
@@ -227,7 +231,8 @@ TEST(Exchange, ErrorsInOrder)
     // The bag must hold 7 tiles.
     int col = 1, row = 1;
     while (game.BagSize() > 7) {
-        ASSERT_TRUE(game.PlayFromBag(game.Bag().front()->IsJoker ? '*' : game.Bag().front()->Letter, col, row));
+        ASSERT_TRUE(
+            game.PlayFromBag(game.Bag().front()->IsJoker ? '*' : game.Bag().front()->Letter, col, row));
         if (++col > 15)
             col = 1, ++row;
     }

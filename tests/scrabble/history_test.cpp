@@ -44,12 +44,13 @@ TEST(History, GameOverAndAdjustments)
     ClassicGame game(1);
     game.Players.resize(3);
     game.NewGame();
-    SetRack(game, 1, "AE");  // 2
-    SetRack(game, 3, "B");   // 3
+    SetRack(game, 1, "AE"); // 2
+    SetRack(game, 3, "B");  // 3
     game.EmptyRack(2);
     int col = 1, row = 1;
     while (game.BagSize() > 0) {
-        ASSERT_TRUE(game.PlayFromBag(game.Bag().front()->IsJoker ? '*' : game.Bag().front()->Letter, col, row));
+        ASSERT_TRUE(
+            game.PlayFromBag(game.Bag().front()->IsJoker ? '*' : game.Bag().front()->Letter, col, row));
         if (++col > 15)
             col = 1, ++row;
     }
@@ -73,7 +74,8 @@ TEST(History, PassesEndTheGameAfterTenMoves)
     SetRack(game, 2, "B");
     int col = 1, row = 1;
     while (game.BagSize() > 0) {
-        ASSERT_TRUE(game.PlayFromBag(game.Bag().front()->IsJoker ? '*' : game.Bag().front()->Letter, col, row));
+        ASSERT_TRUE(
+            game.PlayFromBag(game.Bag().front()->IsJoker ? '*' : game.Bag().front()->Letter, col, row));
         if (++col > 15)
             col = 1, ++row;
     }

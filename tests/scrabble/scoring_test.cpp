@@ -36,8 +36,8 @@ TEST(BoardLayout, PremiumCounts)
     for (int r = 1; r <= 15; ++r)
         for (int c = 1; c <= 15; ++c) {
             ++counts[int(layout.At(c, r))];
-            EXPECT_EQ(layout.At(c, r), layout.At(r, c));           // symmetric about the diagonal
-            EXPECT_EQ(layout.At(c, r), layout.At(16 - c, r));      // and the middle column
+            EXPECT_EQ(layout.At(c, r), layout.At(r, c));      // symmetric about the diagonal
+            EXPECT_EQ(layout.At(c, r), layout.At(16 - c, r)); // and the middle column
         }
     EXPECT_EQ(counts[int(Premium::WordTriple)], 8);
     EXPECT_EQ(counts[int(Premium::WordDouble)], 17);
@@ -89,7 +89,8 @@ TEST(ComputeScore, CrossWordsAndBonus)
     const Grid withE = GridFrom({"", "", "", "", "", "", "", ".......E"});
     const Tcoup eight = Tcoup::Placement(1, "RETAINSX", 'H', 7, 8, withE);
     EXPECT_EQ(eight.TilesPlaced, 7);
-    EXPECT_EQ(eight.Score, ScoreWord(withE, BoardLayout::Classic(), ScoringRules::Classic(), 7, 8, 'H', "RETAINSX") + 50);
+    EXPECT_EQ(eight.Score,
+              ScoreWord(withE, BoardLayout::Classic(), ScoringRules::Classic(), 7, 8, 'H', "RETAINSX") + 50);
 
     // A single tile written as a one-letter word scores its cross word only,
     // the same as when written in the other direction.
@@ -160,8 +161,10 @@ TEST(MoveRecord, RoundTrip)
 TEST(Messages, CodesAndLatin1)
 {
     EXPECT_EQ(ErrorMessage(12, "Z"), Latin1("La lettre « Z » est introuvable !"));
-    EXPECT_EQ(ErrorMessage(3, "A "), Latin1("Parmi les lettres indiquées pour l'échange, les lettres « A  » sont introuvables"));
-    EXPECT_EQ(ErrorMessage(18, "A1"), Latin1("Le mot posé (« A1 ») ne doit contenir que des caractères alphabétiques."));
+    EXPECT_EQ(ErrorMessage(3, "A "),
+              Latin1("Parmi les lettres indiquées pour l'échange, les lettres « A  » sont introuvables"));
+    EXPECT_EQ(ErrorMessage(18, "A1"),
+              Latin1("Le mot posé (« A1 ») ne doit contenir que des caractères alphabétiques."));
     for (int code : {1, 2, 4, 10, 11, 13, 14, 15, 16, 17}) {
         const std::string m = ErrorMessage(code);
         EXPECT_FALSE(m.empty()) << code;

@@ -66,7 +66,8 @@ inline void SetRack(scrabble::ClassicGame &game, int player, const std::string &
 inline void PlayWord(scrabble::ClassicGame &game, const std::string &word, char dir, int col, int row)
 {
     for (std::size_t i = 0; i < word.size(); ++i)
-        ASSERT_TRUE(game.PlayFromBag(word[i], col + (dir == 'H' ? int(i) : 0), row + (dir == 'V' ? int(i) : 0)));
+        ASSERT_TRUE(
+            game.PlayFromBag(word[i], col + (dir == 'H' ? int(i) : 0), row + (dir == 'V' ? int(i) : 0)));
 }
 
 } // namespace scrabble_test

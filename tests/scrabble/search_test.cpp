@@ -17,10 +17,10 @@ namespace {
 
 using Placement = std::tuple<char, int, int, std::string>;
 
-const std::vector<std::string> kWords = {"AS",   "SA",  "TA",   "TAS",  "MOT",  "MOTS", "MOTTE", "OS",   "OSE",
-                                         "ET",   "ETE", "ES",   "SET",  "MAT",  "MATS", "TAMS",  "EMOTS", "TE",
-                                         "TES",  "MOTE", "SOT", "SOTS", "OTE",  "OTES", "TOMATE", "ME", "MA",
-                                         "AMIE", "AMI", "MI",  "MIE",  "MIS",  "SEMA", "SEMAT", "TETE", "TETES"};
+const std::vector<std::string> kWords = {
+    "AS",     "SA",  "TA",   "TAS",  "MOT",   "MOTS", "MOTTE", "OS",   "OSE",  "ET",    "ETE",  "ES",
+    "SET",    "MAT", "MATS", "TAMS", "EMOTS", "TE",   "TES",   "MOTE", "SOT",  "SOTS",  "OTE",  "OTES",
+    "TOMATE", "ME",  "MA",   "AMIE", "AMI",   "MI",   "MIE",   "MIS",  "SEMA", "SEMAT", "TETE", "TETES"};
 
 bool InWords(const std::string &w)
 {
@@ -67,8 +67,7 @@ std::set<Placement> BruteForce(const Grid &grid, const std::string &rack, bool o
                             ok = InWords(cross);
                         }
                     }
-                    if (ok && tiles >= 1 && tiles <= 7 && missing <= jokers &&
-                        (opening ? centre : connected))
+                    if (ok && tiles >= 1 && tiles <= 7 && missing <= jokers && (opening ? centre : connected))
                         found.insert({dir, col, row, word});
                 }
     return found;
@@ -107,8 +106,7 @@ TEST_F(Search, CompleteAgainstBruteForce)
     const std::vector<std::vector<std::string>> boards = {
         {"", "", "", "", "", "", "", ".......MOT"},
         {"", "", "", "", "", "", "", ".....TOMATE", "......S", "......E"},
-        {"MOTS", "A", "T.....ETE", "S......S", "", "", "", "", "", "", "", "", "", "", "..............M",
-         ""},
+        {"MOTS", "A", "T.....ETE", "S......S", "", "", "", "", "", "", "", "", "", "", "..............M", ""},
         {"", "", "", "", "", "", ".......S", ".....MoT", ".......E", "..............A", "..............S"},
         {"", "", "", "", "", "", "", "", "", "", "", "", "", "...............", "..........TETES"},
     };
@@ -140,7 +138,8 @@ TEST_F(Search, OpeningThroughTheCentre)
         if (m.IsPlacement()) {
             tomate += m.Word == "TOMATE";
             const int last = (m.Kind == 'H' ? m.Col : m.Row) + int(m.Word.size()) - 1;
-            EXPECT_TRUE((m.Kind == 'H' ? m.Row == 8 : m.Col == 8) && (m.Kind == 'H' ? m.Col : m.Row) <= 8 && last >= 8);
+            EXPECT_TRUE((m.Kind == 'H' ? m.Row == 8 : m.Col == 8) && (m.Kind == 'H' ? m.Col : m.Row) <= 8 &&
+                        last >= 8);
         }
     EXPECT_EQ(tomate, 12);
 }
@@ -174,7 +173,8 @@ TEST_F(Search, JokerSuppliesOnlyMissingLetters)
     EXPECT_GT(ete, 0);
     bool tete = false;
     for (const Tcoup &m : Run(GridFrom({"", "", "", "", "", "", "", "........T"}), "ET*", false))
-        tete |= UpperCase(m.Word) == "TETE" && std::count_if(m.Word.begin(), m.Word.end(), IsLowerLetter) == 1;
+        tete |=
+            UpperCase(m.Word) == "TETE" && std::count_if(m.Word.begin(), m.Word.end(), IsLowerLetter) == 1;
     EXPECT_TRUE(tete);
 }
 
@@ -184,10 +184,12 @@ TEST_F(Search, PlayedJokerOnTheLine)
     // joker square keeps scoring 0.
     const Grid grid = GridFrom({"", "", "", "", "", "", "", ".......MOt"});
     const std::vector<Tcoup> moves = Run(grid, "S", false);
-    const auto mots = std::find_if(moves.begin(), moves.end(), [](const Tcoup &m) { return m.Word == "MOtS"; });
+    const auto mots =
+        std::find_if(moves.begin(), moves.end(), [](const Tcoup &m) { return m.Word == "MOtS"; });
     ASSERT_NE(mots, moves.end());
     EXPECT_EQ(mots->Score, (2 + 1 + 0 + 1) * 1); // S on H11: plain
-    const auto tas = std::find_if(moves.begin(), moves.end(), [](const Tcoup &m) { return UpperCase(m.Word) == "TE"; });
+    const auto tas =
+        std::find_if(moves.begin(), moves.end(), [](const Tcoup &m) { return UpperCase(m.Word) == "TE"; });
     EXPECT_EQ(tas, moves.end()); // E is not on the rack
     EXPECT_EQ(Engine(moves), BruteForce(grid, "S", false));
 }
@@ -241,7 +243,8 @@ TEST_F(Search, ProposalLinesFillTheFields)
         EXPECT_EQ(lines[i], moves[i].Text());
     const auto fields = FieldsFromProposal(lines[0]);
     ASSERT_TRUE(fields.has_value());
-    EXPECT_EQ(fields->coord1 + " " + fields->coord2 + " " + fields->word + " " + std::to_string(moves[0].Score) + " pts.",
+    EXPECT_EQ(fields->coord1 + " " + fields->coord2 + " " + fields->word + " " +
+                  std::to_string(moves[0].Score) + " pts.",
               lines[0]);
     EXPECT_FALSE(FieldsFromProposal("   ").has_value());
 }

@@ -90,8 +90,9 @@ void PlayGame(const TDictionnaire &dico, std::uint64_t seed, const std::vector<i
         const Grid before = game.Snapshot();
         const Tcoup &played = game.PlayComputerMove(choice);
         if (played.IsPlacement()) {
-            EXPECT_EQ(played.Score, Tcoup::Placement(played.Player, played.Word, played.Kind, played.Col, played.Row,
-                                                     before).Score)
+            EXPECT_EQ(played.Score, Tcoup::Placement(played.Player, played.Word, played.Kind, played.Col,
+                                                     played.Row, before)
+                                        .Score)
                 << played.Text();
         }
         ++turns;
@@ -158,9 +159,14 @@ TEST(Program, MovesAndScore)
             out << (r == 8 ? std::string(".......CAFe....") : std::string(15, '.')) << "\n";
     }
     std::string output;
-    ASSERT_EQ(RunProgram(std::string("score ") + LUDORINE_TEST_DICTIONARY + " " + board + " \"H 8 CAFES\"", output), 0);
+    ASSERT_EQ(
+        RunProgram(std::string("score ") + LUDORINE_TEST_DICTIONARY + " " + board + " \"H 8 CAFES\"", output),
+        0);
     EXPECT_EQ(output, "10\n"); // the joker E scores 0, S on a letter double
-    ASSERT_EQ(RunProgram(std::string("moves ") + LUDORINE_TEST_DICTIONARY + " " + board + " S --variant problem", output), 0);
+    ASSERT_EQ(
+        RunProgram(std::string("moves ") + LUDORINE_TEST_DICTIONARY + " " + board + " S --variant problem",
+                   output),
+        0);
     EXPECT_NE(output.find("H 8 CAFeS 10 pts.\n"), std::string::npos);
     EXPECT_EQ(output.find("Passe"), std::string::npos);
 

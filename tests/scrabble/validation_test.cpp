@@ -16,8 +16,9 @@ class Validation : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dico = scrabble_test::SmallDictionary(folder.File("v.ox"), {"MOT", "MOTS", "CAFE", "CAFES", "SA", "AS",
-                                                                    "TA", "ET", "ETE", "MA", "TE", "OS", "OSE"});
+        dico =
+            scrabble_test::SmallDictionary(folder.File("v.ox"), {"MOT", "MOTS", "CAFE", "CAFES", "SA", "AS",
+                                                                 "TA", "ET", "ETE", "MA", "TE", "OS", "OSE"});
         game.NewGame();
         SetRack(game, 1, "CAFESTO");
         SetRack(game, 2, "ETE*MAS");

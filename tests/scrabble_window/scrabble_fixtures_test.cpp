@@ -3,8 +3,8 @@
 // with their whole content: a change that makes old saved games unreadable
 // fails here. The disabled test wrote them once:
 //   test_scrabble_window --gtest_also_run_disabled_tests --gtest_filter='*WriteFixtures*'
-#include "support/main_form_fixture.h"
 #include "scrabble_window_fixture.h"
+#include "support/main_form_fixture.h"
 
 #include "fixture_facts.h"
 #include "framework/game_file.h"
@@ -12,8 +12,8 @@
 
 #include <QAction>
 #include <QListWidget>
-#include <QMenu>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 namespace {
 
@@ -77,7 +77,8 @@ TEST_F(ScrabbleFixturesTest, JustStartedGameWaitsForTheFirstHumanMove)
 {
     TFScrabble *w = Open("classic_started.Ldr");
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Scrabble (") + Fixture("classic_started.Ldr") + QLatin1Char(')'));
+    EXPECT_EQ(w->windowTitle(),
+              QStringLiteral("Scrabble (") + Fixture("classic_started.Ldr") + QLatin1Char(')'));
     EXPECT_EQ(w->Phase, 1);
     EXPECT_EQ(w->Step, 1);
     EXPECT_FALSE(w->GameOver);
@@ -166,7 +167,10 @@ TEST_F(ScrabbleFixturesTest, NewGameMenuOpensTheWindowWithItsMenuAndHelp)
     for (QAction *action : w->GameMenu()->actions())
         if (!action->isSeparator())
             entries << action->text() + QLatin1Char('|') + action->shortcut().toString();
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("&Nouvelle partie|Ctrl+N"), QStringLiteral("Afficher l'&historique|Ctrl+H"),
-                                    QStringLiteral("&Proposer un coup|F2"), QString::fromUtf8("&Mélanger les lettres|F8")}));
-    EXPECT_EQ(HelpWindow::PageOf(QStringLiteral("Ludorine.chm::/Scrabble.htm")), QStringLiteral("Scrabble.htm"));
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("&Nouvelle partie|Ctrl+N"),
+                                    QStringLiteral("Afficher l'&historique|Ctrl+H"),
+                                    QStringLiteral("&Proposer un coup|F2"),
+                                    QString::fromUtf8("&Mélanger les lettres|F8")}));
+    EXPECT_EQ(HelpWindow::PageOf(QStringLiteral("Ludorine.chm::/Scrabble.htm")),
+              QStringLiteral("Scrabble.htm"));
 }

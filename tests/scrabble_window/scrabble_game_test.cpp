@@ -49,9 +49,10 @@ std::string TileText(const scrabble::TJeton *tile)
     if (tile == nullptr)
         return "-";
     std::ostringstream out;
-    out << tile->Letter << tile->IsJoker << ' ' << tile->Value << ' ' << tile->State << ' ' << tile->Owner << ' '
-        << tile->Slot << ' ' << tile->Row << ' ' << tile->Col << ' ' << tile->Bounds.Left << ',' << tile->Bounds.Top
-        << ' ' << tile->Target.Left << ',' << tile->Target.Top << ' ' << (tile->Move ? tile->Move->MoveNumber : -1);
+    out << tile->Letter << tile->IsJoker << ' ' << tile->Value << ' ' << tile->State << ' ' << tile->Owner
+        << ' ' << tile->Slot << ' ' << tile->Row << ' ' << tile->Col << ' ' << tile->Bounds.Left << ','
+        << tile->Bounds.Top << ' ' << tile->Target.Left << ',' << tile->Target.Top << ' '
+        << (tile->Move ? tile->Move->MoveNumber : -1);
     return out.str();
 }
 
@@ -84,7 +85,8 @@ TEST_F(ScrabbleWindowTest, FourComputersPlayToTheEndWithTheAdjustments)
         if (w.Game().RackText(p).empty())
             wentOut = p;
     std::size_t first = history.size();
-    while (first > 0 && (history[first - 1]->Kind == scrabble::Penalty || history[first - 1]->Kind == scrabble::Bonus))
+    while (first > 0 &&
+           (history[first - 1]->Kind == scrabble::Penalty || history[first - 1]->Kind == scrabble::Bonus))
         --first;
     int penalties = 0;
     for (std::size_t i = first; i < history.size(); ++i) {

@@ -12,7 +12,8 @@
 using scrabble::TJeton;
 
 namespace {
-const QString kCentreError = QString::fromUtf8("Une des lettres du premier mot placé doit recouvrir la case centrale.");
+const QString kCentreError =
+    QString::fromUtf8("Une des lettres du premier mot placé doit recouvrir la case centrale.");
 }
 
 TEST_F(ScrabbleWindowTest, NewWindowConfiguresBeforeTheFirstDealAndCancelClosesIt)
@@ -68,7 +69,8 @@ TEST_F(ScrabbleWindowTest, HumanWordByMouseIsScoredRecordedAndPassesTheTurn)
     EXPECT_TRUE(w.Modified);
     ASSERT_EQ(w.HistoryPanel->List->count(), 1);
     EXPECT_EQ(w.HistoryPanel->List->item(0)->text(),
-              QStringLiteral("1 %1  H 7 MOT 8 pts. (%2)").arg(QString::fromLatin1(rack), w.Config().Players[1].Name));
+              QStringLiteral("1 %1  H 7 MOT 8 pts. (%2)")
+                  .arg(QString::fromLatin1(rack), w.Config().Players[1].Name));
     EXPECT_EQ(w.Game().At(8, 8)->State, scrabble::Fixed);
     EXPECT_EQ(w.Game().RackTile(1, 1), nullptr);
 
@@ -107,7 +109,8 @@ TEST_F(ScrabbleWindowTest, InvalidMoveShowsItsErrorAndTheTurnGoesOn)
     QTest::keyClick(w.Pnl_ctrl->Mot, Qt::Key_Return);
     RunUntil([&] { return w.Step != 2; }, 200);
     ASSERT_EQ(dialogs->Texts(QStringLiteral("question")).size(), 1);
-    EXPECT_TRUE(dialogs->Texts(QStringLiteral("question"))[0].startsWith(QStringLiteral("Le mot DBC ne figure pas")));
+    EXPECT_TRUE(
+        dialogs->Texts(QStringLiteral("question"))[0].startsWith(QStringLiteral("Le mot DBC ne figure pas")));
     EXPECT_EQ(dialogs->asked.back().title, QStringLiteral("Scrabble"));
     EXPECT_EQ(dialogs->Texts(QStringLiteral("message")).size(), 1);
     EXPECT_EQ(w.Game().MoveCount(), 0);
@@ -118,7 +121,8 @@ TEST_F(ScrabbleWindowTest, InvalidMoveShowsItsErrorAndTheTurnGoesOn)
     w.Pnl_ctrl->Clear();
     dialogs->answers = {Answer::Yes};
     Validate();
-    EXPECT_EQ(dialogs->Texts(QStringLiteral("question")).last(), QStringLiteral("Voulez vous passer votre tour ?"));
+    EXPECT_EQ(dialogs->Texts(QStringLiteral("question")).last(),
+              QStringLiteral("Voulez vous passer votre tour ?"));
     ASSERT_EQ(w.Game().MoveCount(), 1);
     EXPECT_EQ(w.Game().History()[0]->Kind, scrabble::Pass);
     EXPECT_EQ(w.Game().At(8, 8), nullptr);
@@ -208,7 +212,8 @@ TEST_F(ScrabbleWindowTest, ExchangeAreaFillsTheFieldsAndIsRefusedWithSixTilesInT
     int square = 0;
     while (w.Game().BagSize() > 6) {
         const TJeton *last = w.Game().Bag().back();
-        ASSERT_TRUE(w.Game().PlayFromBag(last->IsJoker ? '*' : last->Letter, 1 + square % 15, 15 - square / 15));
+        ASSERT_TRUE(
+            w.Game().PlayFromBag(last->IsJoker ? '*' : last->Letter, 1 + square % 15, 15 - square / 15));
         ++square;
     }
     TJeton *tile = w.Game().RackTile(2, 1);
@@ -222,7 +227,8 @@ TEST_F(ScrabbleWindowTest, ExchangeAreaFillsTheFieldsAndIsRefusedWithSixTilesInT
     w.Pnl_ctrl->Mot->setText(QString(QChar::fromLatin1(tile->Letter)));
     Validate();
     ASSERT_EQ(dialogs->Texts(QStringLiteral("message")).size(), 1);
-    EXPECT_TRUE(dialogs->Texts(QStringLiteral("message"))[0].startsWith(QStringLiteral("IL n'y a plus assez de lettres")));
+    EXPECT_TRUE(dialogs->Texts(QStringLiteral("message"))[0].startsWith(
+        QStringLiteral("IL n'y a plus assez de lettres")));
     EXPECT_EQ(w.Game().MoveCount(), 1);
 }
 

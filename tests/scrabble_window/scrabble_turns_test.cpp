@@ -5,8 +5,8 @@
 #include "framework/main_window_link.h"
 #include "scrabble_window_fixture.h"
 
-#include <QListWidget>
 #include <QLineEdit>
+#include <QListWidget>
 
 TEST_F(ScrabbleWindowTest, HumanClockRunsWhileWaitingAndComputerTimeCoversItsSearch)
 {
@@ -45,7 +45,8 @@ TEST_F(ScrabbleWindowTest, NewGameAsksToSaveThenStartsAgainWithTheConfiguration)
     // Cancel keeps the game.
     dialogs->answers = {Answer::Cancel};
     w.MnouvellePartie->trigger();
-    EXPECT_EQ(dialogs->Texts(QStringLiteral("question")).last(), QStringLiteral("Sauvegarder le contenu de Sans nom ? "));
+    EXPECT_EQ(dialogs->Texts(QStringLiteral("question")).last(),
+              QStringLiteral("Sauvegarder le contenu de Sans nom ? "));
     EXPECT_NE(w.Phase, -1);
     EXPECT_EQ(w.Game().MoveCount(), 1);
     // No: a new game, set up again.
@@ -71,15 +72,19 @@ TEST_F(ScrabbleWindowTest, StatusTextsDescribeSquaresBagAndRackTiles)
     Validate();
     Settle();
     const QString centre = w.DescriptionAt(SquarePoint(8, 8));
-    EXPECT_TRUE(centre.startsWith(QStringLiteral("H 8 case mot compte double. Lettre «O» jouée par «"))) << qPrintable(centre);
+    EXPECT_TRUE(centre.startsWith(QStringLiteral("H 8 case mot compte double. Lettre «O» jouée par «")))
+        << qPrintable(centre);
     EXPECT_TRUE(centre.endsWith(QStringLiteral("H 7 MOT 8 pts. coup n° 1"))) << qPrintable(centre);
     EXPECT_EQ(w.DescriptionAt(SquarePoint(2, 1)), QStringLiteral("A 2 "));
     const QString bag = w.DescriptionAt(QPoint(600, 480));
     EXPECT_TRUE(bag.startsWith(QStringLiteral("%1 lettres dans la masse. ").arg(w.Game().BagSize())));
-    EXPECT_EQ(bag.size(), QStringLiteral("%1 lettres dans la masse.  ").arg(w.Game().BagSize()).size() + w.Game().BagSize());
+    EXPECT_EQ(bag.size(), QStringLiteral("%1 lettres dans la masse.  ").arg(w.Game().BagSize()).size() +
+                              w.Game().BagSize());
     const scrabble::TJeton *tile = w.Game().RackTile(1, 4);
     const QString onRack = w.DescriptionAt(SlotPoint(1, 4));
-    EXPECT_EQ(onRack, QStringLiteral("Lettre «%1» %2").arg(QChar::fromLatin1(tile->Letter)).arg(w.Config().Players[1].Name));
+    EXPECT_EQ(onRack, QStringLiteral("Lettre «%1» %2")
+                          .arg(QChar::fromLatin1(tile->Letter))
+                          .arg(w.Config().Players[1].Name));
     EXPECT_EQ(w.DescriptionAt(QPoint(745, 505)), QString());
 }
 

@@ -10,11 +10,11 @@
 #include "support/scripted_dialogs.h"
 #include "support/temp_settings.h"
 
-#include <QApplication>
-#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <QApplication>
+#include <QTest>
 #include <vector>
 
 class ScrabbleWindowTest : public ::testing::Test {
@@ -61,14 +61,16 @@ protected:
     // Ticks until no tile moves and no command waits (a human's turn waits).
     void Settle()
     {
-        RunUntil([this] {
-            for (const auto &tile : window->Game().Tiles())
-                if (!(tile->Bounds == tile->Target))
-                    return false;
-            const int phase = window->Phase;
-            return window->PendingCommands.empty() &&
-                   ((phase == 1 && window->Step == 1) || phase == 11 || phase == -2);
-        }, 2000);
+        RunUntil(
+            [this] {
+                for (const auto &tile : window->Game().Tiles())
+                    if (!(tile->Bounds == tile->Target))
+                        return false;
+                const int phase = window->Phase;
+                return window->PendingCommands.empty() &&
+                       ((phase == 1 && window->Step == 1) || phase == 11 || phase == -2);
+            },
+            2000);
     }
 
     // "Ok" pressed: ticks until the validation ran.

@@ -6,12 +6,12 @@
 #include "support/temp_settings.h"
 #include "support/test_game_window.h"
 
+#include <gtest/gtest.h>
+#include <memory>
 #include <QAction>
 #include <QFile>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <gtest/gtest.h>
-#include <memory>
 
 class MainFormTest : public ::testing::Test {
 protected:

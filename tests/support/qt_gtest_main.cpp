@@ -1,9 +1,9 @@
 // Entry point of the widget tests: a QApplication (offscreen unless a
 // display platform was asked for) around GoogleTest.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLocale>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {

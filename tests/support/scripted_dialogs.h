@@ -4,11 +4,11 @@
 // that finds no scripted answer is recorded as unexpected and cancelled.
 #include "framework/dialog_service.h"
 
-#include <QStringList>
 #include <deque>
 #include <functional>
-#include <vector>
+#include <QStringList>
 #include <variant>
+#include <vector>
 
 class ScriptedDialogs : public DialogService {
 public:
@@ -31,7 +31,8 @@ public:
 
     void message(const QString &text, const QString &title, MessageIcon icon) override;
     Answer question(const QString &text, const QString &title, QuestionButtons buttons) override;
-    std::optional<QString> prompt(const QString &title, const QString &label, const QString &initial) override;
+    std::optional<QString> prompt(const QString &title, const QString &label,
+                                  const QString &initial) override;
     QString openFileName(const QString &title, const QString &filter, const QString &directory) override;
     QString saveFileName(const QString &title, const QString &filter, const QString &directory,
                          int *selectedFilter) override;

@@ -3,8 +3,8 @@
 // a game menu of its own.
 #include "framework/game_window.h"
 
-#include <QMenu>
 #include <functional>
+#include <QMenu>
 
 class TestGameWindow : public TFLudorine {
 public:

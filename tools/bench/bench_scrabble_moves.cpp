@@ -85,19 +85,23 @@ void BM_GenerateMoves(benchmark::State &state)
         const Position &p = positions[i];
         const auto start = std::chrono::steady_clock::now();
         const std::vector<Tcoup> moves = search.GenerateMoves(p.grid, p.rack, options);
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         candidates += moves.size();
         benchmark::DoNotOptimize(moves.data());
         i = i + 1 == positions.size() ? 0 : i + 1;
     }
     std::sort(times.begin(), times.end());
-    auto at = [&](double q) { return times[std::min(times.size() - 1, std::size_t(q * double(times.size())))]; };
+    auto at = [&](double q) {
+        return times[std::min(times.size() - 1, std::size_t(q * double(times.size())))];
+    };
     state.counters["positions"] = double(positions.size());
     state.counters["median_ms"] = at(0.5);
     state.counters["p95_ms"] = at(0.95);
     state.counters["max_ms"] = times.back();
     state.counters["candidates/pos"] = double(candidates) / double(state.iterations());
-    state.counters["positions/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["positions/s"] =
+        benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_GenerateMoves)->Unit(benchmark::kMillisecond)->MinTime(5.0);
 

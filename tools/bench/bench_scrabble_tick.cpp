@@ -8,12 +8,12 @@
 // platform with a temporary settings folder.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <QApplication>
+#include <QTemporaryDir>
 #include <string>
 #include <unistd.h>
 #include <vector>

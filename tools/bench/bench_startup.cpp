@@ -4,20 +4,21 @@
 // window accounts for one second of it by design.
 //
 // Usage: bench_startup [PROGRAM] [RUNS]   (needs a display: run under xvfb-run)
+#include <algorithm>
+#include <cstdio>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <cstdio>
 #include <vector>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QString program = args.size() > 1 ? args[1] : app.applicationDirPath() + QStringLiteral("/ludorine");
+    const QString program =
+        args.size() > 1 ? args[1] : app.applicationDirPath() + QStringLiteral("/ludorine");
     const int runs = args.size() > 2 ? std::max(1, args[2].toInt()) : 10;
 
     // A private settings and data folder, so that the runs neither read nor

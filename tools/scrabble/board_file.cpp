@@ -24,8 +24,8 @@ std::optional<scrabble::Grid> ParseBoard(const std::string &text, int size, std:
             return std::nullopt;
         }
         if (int(line.size()) != size) {
-            error = "la ligne " + std::to_string(row) + " a " + std::to_string(line.size()) + " caractères au lieu de " +
-                    std::to_string(size);
+            error = "la ligne " + std::to_string(row) + " a " + std::to_string(line.size()) +
+                    " caractères au lieu de " + std::to_string(size);
             return std::nullopt;
         }
         for (int col = 1; col <= size; ++col) {
@@ -33,8 +33,8 @@ std::optional<scrabble::Grid> ParseBoard(const std::string &text, int size, std:
             if (c == '.')
                 continue;
             if (!scrabble::IsUpperLetter(c) && !scrabble::IsLowerLetter(c)) {
-                error = "ligne " + std::to_string(row) + ", colonne " + std::to_string(col) + " : caractère inattendu '" +
-                        std::string(1, c) + "'";
+                error = "ligne " + std::to_string(row) + ", colonne " + std::to_string(col) +
+                        " : caractère inattendu '" + std::string(1, c) + "'";
                 return std::nullopt;
             }
             grid.Play(col, row, c);

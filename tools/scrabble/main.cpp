@@ -24,7 +24,8 @@ using namespace scrabble;
 
 int Usage()
 {
-    std::cerr << "usage : ludorine-scrabble moves DICO PLATEAU TIRAGE [--variant classic|duplicate|problem] [--bag N]\n"
+    std::cerr << "usage : ludorine-scrabble moves DICO PLATEAU TIRAGE [--variant classic|duplicate|problem] "
+                 "[--bag N]\n"
                  "        ludorine-scrabble score DICO PLATEAU \"H 8 CAFE\"\n"
                  "PLATEAU : 15 lignes de 15 caractères, '.' case vide, A-Z lettre posée, a-z joker\n";
     return 2;
