@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Ludorine, then starts it ("run") or runs
 # every test ("test"). Safe to run again: nothing is installed twice and the
 # build is incremental.

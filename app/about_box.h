@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box: the program's name, version and legal notice, a contact
 // link that starts a mail to the maker, a link to the web page, and the place

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the dictionary file is: read from the settings store at start-up,
 // found on disk or chosen by the user, and written back.

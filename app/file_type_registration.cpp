@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/file_type_registration.h"
 
 #include "app/program_pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Associates saved games (*.ldr) with the program on the desktop, the
 // freedesktop way: a shared-mime-info type, a desktop entry that opens the

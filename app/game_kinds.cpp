@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_kinds.h"
 
 #include "scrabble/windows/scrabble_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one list of game kinds: code, window class, title and "Nouveau jeu"
 // menu entry. The main window builds its menu from it and the saved-game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame of the game windows, with the program's logo centred on its
 // background (hidden until the splash window goes away).

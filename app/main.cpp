@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the main window is created hidden and disabled, finds the
 // dictionary, then the splash window shows for one second before the main
 // window appears and opens the saved game named on the command line.

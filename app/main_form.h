@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TMainForm: the main window. A frame for the game windows with the menus,
 // toolbar and status bar; it reads the settings and finds the dictionary at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own pictures, drawn in code: the splash picture (622 x 248,
 // white is its transparent colour), the logo shown behind the game windows

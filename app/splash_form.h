@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The splash window: borderless, always on top, centred, shaped to its
 // picture, shown for one second before the main window appears.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool windows of the "Outils" menu. Each opens modal above the main
 // window with its own dictionary objects on the main window's dictionary file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds a dictionary file (see trie_format.h) from a word list in one pass:
 // the entries are folded into words in memory, then the whole trie is laid

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the dictionary file, the word lookups and the removal of a word.
 #include "dictionary/dictionnaire.h"
 

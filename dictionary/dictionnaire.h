@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TDictionnaire: one user's view of the shared dictionary file (a trie of
 // 5-byte nodes, see trie_format.h). No part of the trie is kept in memory:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The searches of the board games' computer players: the words that can be
 // laid on one board line from a rack (PlaceableWords), and the TopWord
 // variant where tiles may be stacked on board letters (StackableWords).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Export of the word list to a text file, one word per line.
 #include <cstdio>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The walk of one word down the trie, shared by the lookups, the removal of
 // a word and the cross-checks of the board searches.

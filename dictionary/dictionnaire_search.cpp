@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The searches of the word tools and of the hidden-word draws: words starting
 // with a pattern, words matching a pattern, anagrams of a rack and random
 // words. Each is one depth-first walk that prunes a branch as soon as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts of words, letters and word lengths, as the lines that the
 // dictionary manager turns into its "Info" page.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The depth-first visit of the whole trie used by the export and the
 // statistics: groups in file order, each node followed by its child group.
 #include "dictionary/dictionnaire.h"

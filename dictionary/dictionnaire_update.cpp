@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Insertion of words with in-place growth of the file, and the clearing of
 // the user-word marks. The bytes written follow the trie layout exactly:
 // a new root letter goes at the end of the root group, a new letter below a

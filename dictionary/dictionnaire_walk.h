@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bounds shared by every walk over the trie, so that a damaged file (a child
 // index looping back to an ancestor, random bytes) can only shorten a result.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/import_word_scanner.h"
 
 #include "dictionary/fold_accents.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds the candidate words of a text file for the dictionary manager's
 // import: runs of letters, accents folded, of 2 to 30 letters, that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Info" page of the dictionary manager: the lines of
 // TDictionnaire::Statistics arranged as the four branches of a two-column

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Layout of the dictionary file: a flat array of 5-byte nodes, little-endian,
 // no header. Byte 0 holds the flags and the letter code, bytes 1-4 the node

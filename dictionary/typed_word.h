@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The word field of the dictionary manager: what the user types becomes the
 // dictionary word it stands for, and a word must have a length the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a plain-text French word list: one entry per line, each entry turned
 // into a dictionary word made of the letters A to Z, or rejected.

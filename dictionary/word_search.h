@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the word search tool: the criterion as typed becomes a pattern
 // of letters and jokers, is checked, and is run as one of three searches.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The result lists of the dictionary searches: sorted without regard to
 // case, and holding no two strings equal without regard to case (the one

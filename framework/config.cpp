@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/config.h"
 
 #include "framework/resourcelib/check_values.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings and players of one game window, without the dialog that edits
 // them (config_dialog.h): which players take part and who plays, the game's

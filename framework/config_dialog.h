@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TFconfig: the settings of one game window and the modal dialog
 // "Configuration" that edits them. The "Joueurs" page sets how many players

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-game sections of the settings store: reading them when a game
 // window is made and writing them when the Configuration dialog is closed
 // with OK. Value names are Esperanto and compared without regard to case;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one interface through which the program asks or tells the user
 // anything: message boxes, Yes/No(/Cancel) questions, text prompts and file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a game window to a file and reading the header of a saved game.
 // The form written follows the file name's extension: ".TXT" the text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TFLudorine: the common base of the game windows. It holds the window's
 // saved-file identity, its game kind and the flags that ticks and computer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help viewer: one window showing the French help pages compiled into the
 // program. Topics are named "File.chm::/Topic.htm"; the page of that name is

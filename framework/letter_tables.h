@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The letter tables every game shares: the French tile set (without the two
 // jokers), the alphabet, vowels and consonants (Y is both).

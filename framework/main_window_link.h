@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What game windows and tools need from the main window, without depending on
 // the application's main window class. The main window registers itself at

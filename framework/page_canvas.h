@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing a printed page in centimetres on a portrait A4 page (21 x 29.7 cm,
 // origin at the top left). A game window draws its page once through these

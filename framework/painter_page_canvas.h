@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A page canvas that renders both targets onto one painter at a fixed number
 // of device pixels per centimetre, without printer offsets and without the

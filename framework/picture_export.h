@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a game's picture to a file: JPEG through libjpeg-turbo, or a
 // Windows bitmap. Game windows call WritePicture from their ExportPicture.

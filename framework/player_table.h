@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player table of the "Joueurs" page: one row per player taking part,
 // the name and the kind of player edited in place. Enter or Down (Up)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scale state shared by every printed page: how many preview pixels and
 // printer device units make a centimetre, the preview's size and font factor,

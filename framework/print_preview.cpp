@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/print_preview.h"
 
 #include "framework/dialog_service.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TFPrint: the print preview of a game window's page. The page is drawn on
 // the preview area at the screen's scale each time the area repaints; the

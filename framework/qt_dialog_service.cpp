@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/qt_dialog_service.h"
 
 #include "framework/tick_driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog service of the running application: Qt message boxes, input
 // dialogs and file dialogs, parented to the active window. While one is up,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recently opened games: the desktop's shared list (the freedesktop
 // recently-used.xbel file) and the program's own short list, shown in the

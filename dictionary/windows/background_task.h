@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs one piece of long dictionary work (an export, the statistics) on a
 // worker thread while the window stays responsive: the busy cursor shows,

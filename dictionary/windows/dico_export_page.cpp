@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/windows/dico_export_page.h"
 
 #include "dictionary/windows/background_task.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "Exports" of the dictionary manager: writes the words delivered with
 // the dictionary and/or the user's additions to a text file, one per line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/windows/dico_import_page.h"
 
 #include "dictionary/import_word_scanner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "Import" of the dictionary manager: finds in a text file the words
 // the dictionary does not know, lists them ticked, and adds the ticked ones

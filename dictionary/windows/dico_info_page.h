@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "Info" of the dictionary manager: the statistics of the dictionary in
 // a two-column tree, rebuilt when the page is shown after a change.

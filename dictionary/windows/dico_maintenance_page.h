@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A maintenance page of the dictionary manager that users never see: turns
 // all the user's additions into words delivered with the dictionary.

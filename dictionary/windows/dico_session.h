@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the pages of the dictionary manager share: the dictionary file, the
 // read-only object every test and the statistics use, and whether the

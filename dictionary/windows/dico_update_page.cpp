@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/windows/dico_update_page.h"
 
 #include "dictionary/typed_word.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "Mise à jour" of the dictionary manager: adds a personal word to the
 // dictionary or deletes a word, each after a confirmation.

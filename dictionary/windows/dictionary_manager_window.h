@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TTFDico, "Dictionnaire": the dictionary manager. Adds and deletes words,
 // exports and imports word lists and shows statistics, on four pages; a

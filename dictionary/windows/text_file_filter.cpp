@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/windows/text_file_filter.h"
 
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The filter of the word-list files the dictionary manager writes and reads.
 #include <QString>

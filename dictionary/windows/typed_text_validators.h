@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Validators of the tool windows' text fields; each rewrites what is typed
 // as it is typed.

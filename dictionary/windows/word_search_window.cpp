@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/windows/word_search_window.h"
 
 #include "dictionary/dictionnaire.h"

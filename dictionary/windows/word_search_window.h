@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TFrech, "Recherche de mots": the word search tool. The user types a
 // criterion, picks a kind of search and gets the matching dictionary words,

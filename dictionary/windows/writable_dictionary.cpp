@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/windows/writable_dictionary.h"
 
 #include "dictionary/dictionnaire.h"

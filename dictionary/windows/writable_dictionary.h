@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opens the dictionary file for one change. When the file cannot be opened
 // for writing the user is told so and null is returned: nothing changes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two check-value functions of the resource library, built on zlib's
 // CRC-32. Both see a text as a short string: at most its first 255 bytes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The named pictures of the program. A picture is registered under a name,
 // either drawn by a function in code or loaded from a Qt resource path (or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/resourcelib/transparent_colour.h"
 
 QImage WithTransparentColour(const QImage &image, QRgb colour)

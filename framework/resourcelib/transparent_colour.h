@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pictures drawn on a background colour become sprites by making that colour
 // transparent, as the games do with the pictures of the registry.

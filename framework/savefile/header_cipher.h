@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cipher of the texts of a saved game's header. The texts are not secret;
 // the cipher only keeps them from being edited by hand without the check

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/savefile/saved_game_dump.h"
 
 #include "framework/savefile/saved_game_header.h"

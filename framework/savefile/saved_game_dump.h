@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A readable listing of a saved game, for checking files by hand: the
 // deciphered header texts with "ok" or "bad" for each check value, the game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The common header of a saved game: the identification text "Ludorine N"
 // (N the game kind), the origin, owner and date texts, each enciphered and

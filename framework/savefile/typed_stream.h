@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The typed-value stream of saved games and settings. Every value starts with
 // a tag byte that says its type; integers take the smallest of three sizes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bag and the racks of the classic game: building and shuffling the bag,
 // the draw with its vowel/consonant balance (or by hand), shuffling a rack
 // and exchanging tiles.

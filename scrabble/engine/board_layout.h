@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shape of a board: its side, its starting square and the premium of
 // every square. The Scrabble games use the classic 15 x 15 layout; other

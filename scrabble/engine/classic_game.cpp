@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The containers of the classic game and the moves that change them outside
 // validation: laying and taking back tiles, the search for a rack and the
 // computer's move.

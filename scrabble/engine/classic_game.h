@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state and rules of one classic game: the tiles and their containers
 // (bag, racks, board), the players' scores, the history, and every action

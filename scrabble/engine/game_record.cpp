@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The classic game's part of a saved game: move counter, bag, history, board,
 // racks and the players' last move texts. The history comes before any tile,
 // so that a tile finds the move that played it by its number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A board as the rules see it: for each square, its letter (a joker's in
 // lower case), whether it holds a tile played in an earlier move or one laid

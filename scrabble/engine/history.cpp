@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history of the classic game: recording moves, the history list lines,
 // the text report, the end of the game and its adjustments, and the status
 // text of a board square.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Letters of the Scrabble games: the alphabet, the vowel and consonant lists
 // of the draw balance rule, the face values of the French set and the joker

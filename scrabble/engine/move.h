@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tcoup: one move of a Scrabble game (a word laid across or down, an
 // exchange, a pass, or an end-of-game penalty or bonus). The same record is a

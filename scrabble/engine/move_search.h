@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The move search: every legal word placement for a set of letters on a
 // board, found line by line with the dictionary's board-line query, scored

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input fields derived from the tiles the player dragged this turn: the
 // exchange area, or the word through the tiles laid on the board with its
 // provisional score.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The proposals list ("Coups possibles") shown to a human player: one line
 // per word candidate, and the input fields a chosen line fills.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The random source of a game: a seeded generator, so that a game (and a
 // test) can be replayed from its seed; the window reseeds it from the clock.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scoring of words and placements: premiums count only on the squares the
 // move covers (empty or holding a tile laid this turn); tiles already played

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scrabble/engine/text.h"
 
 #include "framework/savefile/typed_stream.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // French texts of the engine. The sources are UTF-8; every text the engine
 // hands out is Latin-1 bytes, like the rest of its strings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TJeton: one physical tile of the classic game, from the bag to a rack and
 // onto the board. The game owns every tile for the whole game; containers

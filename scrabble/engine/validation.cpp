@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Validation of the current player's input: an exchange, a pass, or a word
 // typed or laid on the board, checked step by step; the first error is
 // returned by its code and nothing changes but the tiles' matched marks.

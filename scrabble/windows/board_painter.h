@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The look of the Scrabble boards and tiles, shared by the Scrabble windows:
 // the board picture (squares of 30 pixels in the premium colours, with the

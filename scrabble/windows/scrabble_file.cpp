@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFScrabble: the saved game, the text and picture exports, the printed page
 // and the help topic.
 #include <algorithm>

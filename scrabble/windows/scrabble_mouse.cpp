@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFScrabble: the human player's tiles moved with the mouse (drag and drop
 // onto the board, the rack and the exchange area), the letters typed for a
 // selected joker, and the status texts of what lies under the mouse.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small panels of the Scrabble windows: the input panel of the human
 // player (coordinates, word, score and the "Ok" button) and a titled list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game surface of the classic Scrabble window: the static background
 // (a left-to-right gradient with the board picture at (13, 13)), the player

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFScrabble: creation, menu, commands and the turn state machine run by the
 // 50 ms tick.
 #include "scrabble/windows/scrabble_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TFScrabble: the window of a classic Scrabble game for one to four players,
 // each human or computer. A 50 ms tick animates the tiles and steps the turn

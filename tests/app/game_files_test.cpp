@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's file commands on a game window that saves a small state
 // of its own: save, reopen, exports, the overwrite question, failed saves and
 // damaged files.

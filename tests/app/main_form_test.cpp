@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_kinds.h"
 #include "app/main_form.h"
 #include "app/splash_form.h"

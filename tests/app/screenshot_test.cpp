@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main windows of the program to PNG files in the build folder,
 // so that they can be looked at as a user sees them.
 #include "app/about_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ludorine-dico program as a whole: exit statuses, messages and the file
 // written by its build command.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building dictionary files: exact bytes of small tries, the words a built
 // trie spells, the counts, and the failures that must leave no file behind.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the dictionary builder tests: a temporary folder per test, file
 // contents, and a checking walk of a built trie.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary commands of ludorine-dico: exit statuses, words given in
 // UTF-8 or Latin-1, and the argument lists of the board searches.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word lookups, the accent folding of typed text, the word-list export and
 // the statistics lines.
 #include <clocale>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged dictionary files: every operation must end, without crashing, on
 // a file with random bytes, a child index past the end, a child index that
 // loops back to an ancestor or a truncated last node.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The searches, on a small dictionary whose answers can be worked out by hand.
 #include "dictionnaire_test_files.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the dictionary tests: a temporary folder per test, the raw bytes
 // of a dictionary file, and small dictionaries built word by word.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Byte-level tests of the insertion (AddWord, with the in-place growth of the
 // file and the renumbering of child indices), of the removal and of the
 // clearing of user marks, and of several objects sharing one file.

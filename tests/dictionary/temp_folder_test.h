@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A test fixture with a fresh temporary folder per test, removed afterwards,
 // and the file helpers the dictionary tests share.

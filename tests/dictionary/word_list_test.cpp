@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning word-list lines into dictionary words.
 #include <gtest/gtest.h>
 

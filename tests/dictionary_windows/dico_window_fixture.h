@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the tool window tests: a small dictionary file in a temporary
 // folder, text files beside it, and the scripted dialog interface.

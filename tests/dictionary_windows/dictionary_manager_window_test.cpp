@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TTFDico driven through its pages with scripted answers.
 #include "dico_window_fixture.h"
 #include "dictionary/windows/dico_export_page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules under the two tool windows, without a window: the search
 // criterion, the order of composed words, the word field of the manager
 // and the import scanner.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Outils" menu entries open the two tools modal above the main window,
 // on the main window's dictionary file.
 #include "app/main_form.h"

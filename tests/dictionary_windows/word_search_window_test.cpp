@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFrech driven through its controls on a small dictionary.
 #include "dico_window_fixture.h"
 #include "dictionary/windows/word_search_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/letter_tables.h"
 #include "framework/main_window_link.h"
 #include "framework/page_canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scale tables, centimetre conversions and offsets, bitmap sizes, text
 // alignments and gradient bands.
 #include "framework/page_canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview window: its drawing area and caption, printing a page to a
 // PDF file, and the pause around the preview.
 #include "framework/page_canvas.h"

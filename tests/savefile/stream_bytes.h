@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing values to bytes and reading them back, for the stream tests.
 #include "framework/savefile/typed_stream.h"

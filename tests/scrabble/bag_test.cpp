@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bag, the draw (automatic balance and manual choice), rack shuffles and
 // exchanges of the classic game.
 #include <gtest/gtest.h>

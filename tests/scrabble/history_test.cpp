@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // History, report, end of game and the saved-game payload of the classic game.
 #include <gtest/gtest.h>
 

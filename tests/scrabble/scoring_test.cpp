@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scoring of words and moves, the move text and the saved move record.
 #include <gtest/gtest.h>
 

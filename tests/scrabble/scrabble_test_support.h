@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the Scrabble tests: small dictionaries in a temporary folder,
 // boards from text, and a game whose racks are set letter by letter.

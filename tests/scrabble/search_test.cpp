@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move search: complete against a brute-force search over every start
 // square, direction and word; the opening; jokers; ranking and levels.
 #include <gtest/gtest.h>

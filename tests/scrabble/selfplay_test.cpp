@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games between computer players on the real dictionary, checking the
 // tiles, the words on the board and the scores after every move; and the
 // ludorine-scrabble program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Validation of a human move: exchange and pass requests, every placement
 // error in its order, the dictionary confirmations and the move it plays.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the saved games under fixtures/ hold.
 #define FIXTURE_STARTED_RACK1 "OAUEIDZ"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved classic games kept under fixtures/ (just started, mid-game with a
 // joker on the board, finished) open through the main window's open command
 // with their whole content: a change that makes old saved games unreadable

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games on the classic Scrabble window: computer players to the end
 // with the end-of-game adjustments, a game saved and reopened, the text and
 // picture exports, the printed page, and pictures of the window.

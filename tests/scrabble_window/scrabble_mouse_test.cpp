@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A human turn played with the mouse on the classic Scrabble window: tiles
 // dragged onto the board, the rack and the exchange area, validation with
 // its score, history line and next player, the errors through the dialog

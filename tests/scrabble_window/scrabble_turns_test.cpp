@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turn state machine of the classic Scrabble window: players' clocks,
 // a new game started from the menu with the save question, the status texts
 // of what lies under the mouse.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A classic Scrabble window on a temporary settings store and the generated
 // dictionary, with the Configuration dialog answered by the test, driven tick

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Configuration dialog: the player table edited with the keyboard, the
 // player count, the option pages and their rules, OK and Cancel.
 #include "framework/config_dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings part of saved games and text exports, and the turn passing.
 #include "framework/config.h"
 #include "framework/resourcelib/check_values.h"

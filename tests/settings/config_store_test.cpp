@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-game sections of the settings store: first-start defaults, the
 // round trip of every kind's values, the name rules and bad stored values.
 #include "framework/config.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window on a temporary settings store with a dictionary file next
 // to "the program", as after a normal start; shared by the main window tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of the widget tests: a QApplication (offscreen unless a
 // display platform was asked for) around GoogleTest.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A dialog service for tests: every question, message, prompt and file
 // dialog is recorded, and answered from a script given in advance. A dialog

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Points the machine-wide and per-user settings stores (and the XDG data
 // folder) at a temporary folder for the life of the object, so that tests

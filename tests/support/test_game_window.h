@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A minimal game window for framework tests: counts its ticks and may carry
 // a game menu of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to make the dictionary file from a word list, as the build does:
 // read and fold the list, lay out the trie, write the file atomically.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dictionary benchmarks on the generated dictionary file: lookups of random
 // stored words, the board search of a computer player on an empty line, and
 // the in-place insertion of new words into a copy of the full file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Move search benchmarks on the generated dictionary file: GenerateMoves on
 // mid-game positions (20 to 60 tiles on the board, taken from seeded games
 // between computer players; racks with and without a joker), and whole games

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The classic Scrabble window's tick that runs a level-5 computer's search,
 // timed on the mid-game positions (20 to 60 tiles on the board) of self-play
 // games between two level-5 computers driven through the window's ticks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up benchmark: launches the program several times and measures the
 // time from the process start to the main window shown (the program prints
 // that moment when LUDORINE_STARTUP_PROBE is set, then quits). The splash

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // placeable, stackable: the searches of the board games' computer players on
 // one board line. The pattern gives the line from the word's first square:
 // '*' for an empty square, a letter for a tile on the board. Each square may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // build LISTE SORTIE: makes a dictionary file from a word list.
 #include <cstdio>
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // export, stats: the word list and the statistics of a dictionary.
 #include <clocale>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // contains, state: the lookups of one word, exactly as the games make them
 // (small ASCII letters count as capitals, accented letters never match).
 #include "dico_command.h"

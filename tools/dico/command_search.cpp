@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // starting, matching, anagrams, random: the searches of the word tools and of
 // the hidden-word draws. Patterns and racks take '*' as a joker; small
 // letters are read as capitals.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // add, remove, clear-user: the changes the dictionary manager makes. Words
 // are folded as the manager folds its word field (accents dropped, only the
 // letters A to Z kept).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The subcommands of ludorine-dico. Each one lives in its own file
 // (command_NAME.cpp) and registers itself at start-up with a static object:

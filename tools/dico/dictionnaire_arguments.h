@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the dictionary commands of ludorine-dico share: reading words and
 // numbers from the command line, opening the dictionary file, printing lists.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ludorine-dico: command-line work on dictionary files. The first argument
 // names the command, the others are its own (see dico_command.h).
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ludorine-save: looks inside saved games.
 //   ludorine-save dump FILE   lists the header and every value of the file
 #include "framework/savefile/saved_game_dump.h"

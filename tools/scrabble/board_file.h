@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A board as text: 15 lines of 15 characters, '.' for an empty square,
 // 'A'-'Z' for a played tile, 'a'-'z' for a played joker.

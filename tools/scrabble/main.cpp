@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ludorine-scrabble: lists the candidates of the move search for a rack on a
 // board, or scores one move.
 //
