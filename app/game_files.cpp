@@ -2,6 +2,7 @@
 // The main window's file commands: open, save, save as, print.
 #include "app/main_form.h"
 
+#include "framework/dialog_pause.h"
 #include "framework/dialog_service.h"
 #include "framework/game_file.h"
 #include "framework/game_window.h"
@@ -35,19 +36,19 @@ bool OverwriteAllowed(const QString &fileName)
            Dialogs().question(QStringLiteral("Ecraser le fichier existant ?"), ProgramTitle()) == Answer::Yes;
 }
 
-// Keeps the window's ticks from acting while the main window shows a dialog.
-class PausedScope {
-public:
-    explicit PausedScope(TFLudorine *window) : window_(window), was_(window->Paused)
-    {
-        window_->Paused = true;
-    }
-    ~PausedScope() { window_->Paused = was_; }
+// True when the window's game was saved to or read from a file that is
+// still there.
+bool HasOwnFile(const TFLudorine *window)
+{
+    return window->FileName != TFLudorine::UnnamedFile() && QFileInfo(window->FileName).isFile();
+}
 
-private:
-    TFLudorine *window_;
-    bool was_;
-};
+// Two names of the same file (links and "." or ".." resolved).
+bool SameFile(const QString &a, const QString &b)
+{
+    const QString canonicalA = QFileInfo(a).canonicalFilePath();
+    return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
+}
 
 } // namespace
 
@@ -75,8 +76,22 @@ void TMainForm::OpenRecentFile(const QString &fileName)
     UpdateFileCommands();
 }
 
+TFLudorine *TMainForm::WindowOfFile(const QString &fileName) const
+{
+    for (TFLudorine *window : GameWindows())
+        if (!window->Closing && HasOwnFile(window) && SameFile(window->FileName, fileName))
+            return window;
+    return nullptr;
+}
+
 bool TMainForm::OpenGameFile(const QString &fileName)
 {
+    // A game open twice would have two windows saving over each other: the
+    // window that holds the file comes to the front instead.
+    if (TFLudorine *open = WindowOfFile(fileName)) {
+        ActivateGameWindow(open);
+        return true;
+    }
     std::ifstream in(QFile::encodeName(fileName).toStdString(), std::ios::binary);
     if (!in)
         return false;
@@ -116,11 +131,10 @@ bool TMainForm::FileSave(TFLudorine *window)
         return false;
     }
     QString target = window->FileName;
-    const bool named = target != TFLudorine::UnnamedFile() && QFileInfo(target).isFile();
-    if (named) {
+    if (HasOwnFile(window)) {
         target = QFileInfo(target).absoluteFilePath();
     } else {
-        PausedScope paused(window);
+        DialogPause paused(window);
         int filter = 1;
         const QString chosen =
             Dialogs().saveFileName(QStringLiteral("Enregistrer"), kGameFilter, target, &filter);
@@ -139,9 +153,9 @@ bool TMainForm::FileSaveAs(TFLudorine *window)
 {
     if (!window)
         return false;
-    PausedScope paused(window);
-    const bool named = window->FileName != TFLudorine::UnnamedFile() && QFileInfo(window->FileName).isFile();
-    const QString proposed = named ? QFileInfo(window->FileName).absoluteFilePath() : window->FileName;
+    DialogPause paused(window);
+    const QString proposed =
+        HasOwnFile(window) ? QFileInfo(window->FileName).absoluteFilePath() : window->FileName;
     int filter = 1;
     const QString chosen =
         Dialogs().saveFileName(QStringLiteral("Enregistrer sous"), kSaveAsFilter, proposed, &filter);
@@ -169,6 +183,15 @@ bool TMainForm::SaveGameFile(TFLudorine *window, const QString &fileName)
 
 bool TMainForm::SaveGameWindow(TFLudorine *window)
 {
+    return FileSave(window);
+}
+
+bool TMainForm::SaveCommand(TFLudorine *window)
+{
+    // A game with no file yet gets the full "Enregistrer sous" dialog, as
+    // in every desktop program.
+    if (window && !HasOwnFile(window))
+        return FileSaveAs(window);
     return FileSave(window);
 }
 

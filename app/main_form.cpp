@@ -148,7 +148,7 @@ void TMainForm::BuildActions()
     connect(MakeAction("FileSaveItem", QStringLiteral("&Enregistrer"),
                        QStringLiteral("Enregistrer|Enregistrer la partie active"),
                        QKeySequence(Qt::CTRL | Qt::Key_S)),
-            &QAction::triggered, this, [this] { FileSave(ActiveGameWindow()); });
+            &QAction::triggered, this, [this] { SaveCommand(ActiveGameWindow()); });
     connect(MakeAction("FileSaveAsItem", QStringLiteral("Enregistrer &sous..."),
                        QStringLiteral("Enregistrer sous|Enregistrer la partie active sous un autre nom")),
             &QAction::triggered, this, [this] { FileSaveAs(ActiveGameWindow()); });
@@ -361,8 +361,10 @@ void TMainForm::UpdateFileCommands()
 {
     TFLudorine *active = ActiveGameWindow();
     const bool hasGame = active != nullptr;
+    // A game never saved can always be saved (under a name asked for); a
+    // game with a file, when it has changed since.
     Action(QStringLiteral("FileSaveItem"))
-        ->setEnabled(hasGame && active->FileName != TFLudorine::UnnamedFile() && active->Modified);
+        ->setEnabled(hasGame && (active->FileName == TFLudorine::UnnamedFile() || active->Modified));
     Action(QStringLiteral("FileSaveAsItem"))->setEnabled(hasGame);
     Action(QStringLiteral("Imprimer1"))->setEnabled(hasGame);
 }
@@ -422,6 +424,17 @@ TFLudorine *TMainForm::AddGameWindow(TFLudorine *window)
     return window;
 }
 
+void TMainForm::ActivateGameWindow(TFLudorine *window)
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget())) {
+        if (sub->isMinimized())
+            sub->showNormal();
+        mdi_->setActiveSubWindow(sub);
+    }
+    window->setFocus();
+    UpdateFileCommands();
+}
+
 TFLudorine *TMainForm::NewGame(int kindCode)
 {
     TFLudorine *window = CreateGameWindow(kindCode);
@@ -473,11 +486,19 @@ void TMainForm::ShowGameMenuOf(TFLudorine *window)
 bool TMainForm::CloseQuery()
 {
     const QList<TFLudorine *> windows = GameWindows();
+    QList<QPointer<TFLudorine>> agreed;
     for (TFLudorine *window : windows) {
         bool canClose = true;
         window->FormCloseQuery(canClose);
-        if (!canClose)
+        if (!canClose) {
+            // The quit is off: the windows that had agreed play on.
+            for (const QPointer<TFLudorine> &earlier : agreed)
+                if (earlier)
+                    earlier->CloseRefusedElsewhere();
+            UpdateFileCommands();
             return false;
+        }
+        agreed << window;
     }
     for (TFLudorine *window : windows)
         window->Paused = true;
@@ -570,7 +591,7 @@ void TMainForm::ShowAbout()
 {
     TFLudorine *active = ActiveGameWindow();
     if (active) {
-        active->Paused = true;
+        active->BeginDialogPause();
         active->setEnabled(false);
     }
     {
@@ -579,6 +600,7 @@ void TMainForm::ShowAbout()
         about.exec();
     }
     if (active) {
+        active->EndDialogPause();
         active->Paused = false;
         active->setFocus();
         active->setEnabled(true);

@@ -85,6 +85,12 @@ public:
     bool OpenGameFile(const QString &fileName);
     void OpenRecentFile(const QString &fileName);
     bool FileSave(TFLudorine *window);
+    // The "Enregistrer" command: saves to the game's file, or asks for a
+    // name through "Enregistrer sous" when the game has none.
+    bool SaveCommand(TFLudorine *window);
+    // The open game window that holds this file; null when none does.
+    TFLudorine *WindowOfFile(const QString &fileName) const;
+    void ActivateGameWindow(TFLudorine *window);
     bool FileSaveAs(TFLudorine *window);
     bool SaveGameFile(TFLudorine *window, const QString &fileName);
     void FilePrint(TFLudorine *window);

@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 #include "dictionary/windows/dictionary_manager_window.h"
 #include "dictionary/windows/word_search_window.h"
+#include "framework/dialog_pause.h"
 #include "framework/game_window.h"
 #include "framework/tick_driver.h"
 
@@ -15,18 +16,14 @@ namespace {
 void RunTool(TMainForm *mainForm, QDialog &tool)
 {
     TFLudorine *active = mainForm->ActiveGameWindow();
-    const bool wasPaused = active && active->Paused;
-    if (active)
-        active->Paused = true;
+    DialogPause paused(active);
     {
         ModalScope modal;
         tool.setWindowModality(Qt::WindowModal);
         tool.exec();
     }
-    if (active) {
-        active->Paused = wasPaused;
+    if (active)
         active->setFocus();
-    }
 }
 
 } // namespace

@@ -56,6 +56,10 @@ TFconfig::TFconfig(QWidget *parent) : QDialog(parent)
     PageDuplicate = MakeDuplicatePage();
     PageTopWord = MakeTopWordPage();
     PagePhilo = MakePhiloPage();
+    // The game pages are children of the dialog, shown only once one of them
+    // is put on the tabs.
+    for (QWidget *page : {PagePendu, PageAvaleur, PageScrabble, PageDuplicate, PageTopWord, PagePhilo})
+        page->hide();
 
     auto *buttons = new QDialogButtonBox(this);
     OkButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -78,7 +82,7 @@ TFconfig::TFconfig(QWidget *parent) : QDialog(parent)
 
 QWidget *TFconfig::MakePlayersPage()
 {
-    auto *page = new QWidget;
+    auto *page = new QWidget(this); // owned by the dialog while off the tabs
     page->setObjectName(QStringLiteral("PageJoueurs"));
     PlayerCountList = new QComboBox(page);
     PlayerCountList->setObjectName(QStringLiteral("NombreJoueurs"));
@@ -127,7 +131,7 @@ QGroupBox *TFconfig::MakeEndOfGameBox(QRadioButton *&first, QRadioButton *&secon
 
 QWidget *TFconfig::MakePenduPage()
 {
-    auto *page = new QWidget;
+    auto *page = new QWidget(this); // owned by the dialog while off the tabs
     page->setObjectName(QStringLiteral("PagePendu"));
     CB_pendu_essai = List(QStringLiteral("CB_pendu_essai"), GameOptions::TriesItems(), page);
     CB_pendu_lettres = new QCheckBox(QStringLiteral("Indiquer les premières et dernières lettres"), page);
@@ -146,7 +150,7 @@ QWidget *TFconfig::MakePenduPage()
 
 QWidget *TFconfig::MakeAvaleurPage()
 {
-    auto *page = new QWidget;
+    auto *page = new QWidget(this); // owned by the dialog while off the tabs
     page->setObjectName(QStringLiteral("PageAvaleur"));
     VitesseBox = new QGroupBox(SpeedCaption(50), page);
     Vitesse_bar = new QSlider(Qt::Horizontal, VitesseBox);
@@ -168,7 +172,7 @@ QWidget *TFconfig::MakeAvaleurPage()
 
 QWidget *TFconfig::MakeScrabblePage()
 {
-    auto *page = new QWidget;
+    auto *page = new QWidget(this); // owned by the dialog while off the tabs
     page->setObjectName(QStringLiteral("PageScrabble"));
     ddlb_tirage = List(QStringLiteral("ddlb_tirage"), GameOptions::DrawModeItems(), page);
     auto *form = new QFormLayout(page);
@@ -179,7 +183,7 @@ QWidget *TFconfig::MakeScrabblePage()
 
 QWidget *TFconfig::MakeDuplicatePage()
 {
-    auto *page = new QWidget;
+    auto *page = new QWidget(this); // owned by the dialog while off the tabs
     page->setObjectName(QStringLiteral("PageDuplicate"));
     ddlb_tirage_duplic = List(QStringLiteral("ddlb_tirage_duplic"), GameOptions::DrawModeItems(), page);
     ddlb_vari_duplic = List(QStringLiteral("ddlb_vari_duplic"), GameOptions::VariantItems(), page);
@@ -192,7 +196,7 @@ QWidget *TFconfig::MakeDuplicatePage()
 
 QWidget *TFconfig::MakeTopWordPage()
 {
-    auto *page = new QWidget;
+    auto *page = new QWidget(this); // owned by the dialog while off the tabs
     page->setObjectName(QStringLiteral("PageTopWord"));
     ddlb_tirage_topword = List(QStringLiteral("ddlb_tirage_topword"), GameOptions::DrawModeItems(), page);
     ddlb_dim_topword = List(QStringLiteral("ddlb_dim_topword"), GameOptions::DimensionItems(), page);
@@ -205,7 +209,7 @@ QWidget *TFconfig::MakeTopWordPage()
 
 QWidget *TFconfig::MakePhiloPage()
 {
-    auto *page = new QWidget;
+    auto *page = new QWidget(this); // owned by the dialog while off the tabs
     page->setObjectName(QStringLiteral("PagePhilo"));
     CB_philo = List(QStringLiteral("CB_philo"), GameOptions::WordLengthItems(), page);
     CheckBox_mp = new QCheckBox(QStringLiteral("Indiquer aussi les lettres mal placées"), page);

@@ -38,7 +38,9 @@ bool TFLudorine::LoadGame(savefile::TypedReader &reader, const QString &fileName
     SetCaptionFromFile();
     Modified = false;
     GameOver = reader.ReadString().starts_with('T');
-    Paused = reader.ReadString().starts_with('T');
+    // Files saved by earlier versions may hold the pause of the save dialog
+    // itself; the window keeps its own value rather than opening frozen.
+    reader.ReadString();
     recent::Add(fileName);
     return true;
 }
@@ -46,7 +48,7 @@ bool TFLudorine::LoadGame(savefile::TypedReader &reader, const QString &fileName
 void TFLudorine::SaveGame(savefile::TypedWriter &writer)
 {
     writer.WriteString(GameOver ? "T" : "F");
-    writer.WriteString(Paused ? "T" : "F");
+    writer.WriteString(GamePaused() ? "T" : "F");
 }
 
 void TFLudorine::ExportText(QTextStream &) {}
@@ -107,8 +109,8 @@ void TFLudorine::SetCapsLock(int On)
 
 void TFLudorine::FormCloseQuery(bool &CanClose)
 {
-    const bool wasPaused = Paused;
-    Paused = true;
+    BeginDialogPause();
+    closeAgreedUnsaved_ = false;
     if (!Modified) {
         CanClose = true;
     } else {
@@ -124,6 +126,7 @@ void TFLudorine::FormCloseQuery(bool &CanClose)
         }
         case Answer::No:
             CanClose = true;
+            closeAgreedUnsaved_ = true;
             break;
         default:
             CanClose = false;
@@ -134,8 +137,49 @@ void TFLudorine::FormCloseQuery(bool &CanClose)
         Modified = false;
         ShowStatus(QStringLiteral("Fermeture de la fenêtre"));
     } else {
-        Paused = wasPaused;
+        EndDialogPause();
     }
+}
+
+void TFLudorine::CloseRefusedElsewhere()
+{
+    if (Closing)
+        return;
+    if (closeAgreedUnsaved_)
+        Modified = true;
+    closeAgreedUnsaved_ = false;
+    while (dialogPauses_ > 0)
+        EndDialogPause();
+    if (MainWindowLink *main = MainForm())
+        main->UpdateFileCommands();
+}
+
+void TFLudorine::StartUnnamedGame()
+{
+    while (dialogPauses_ > 0)
+        EndDialogPause();
+    closeAgreedUnsaved_ = false;
+    Paused = false;
+    Modified = false;
+    FileName = UnnamedFile();
+    setWindowTitle(Title);
+    if (MainWindowLink *main = MainForm())
+        main->UpdateFileCommands();
+}
+
+void TFLudorine::BeginDialogPause()
+{
+    if (dialogPauses_++ == 0)
+        pausedBeforeDialogs_ = Paused;
+    Paused = true;
+}
+
+void TFLudorine::EndDialogPause()
+{
+    if (dialogPauses_ == 0)
+        return;
+    if (--dialogPauses_ == 0)
+        Paused = pausedBeforeDialogs_;
 }
 
 void TFLudorine::FormClose()

@@ -35,8 +35,10 @@ public:
     // --- The seven operations games override.
     // LoadGame reads the window's part of a saved game (the base: the
     // GameOver and Paused flags) and takes the file as the window's own;
-    // false, or a savefile::ReadError, when the payload is bad. SaveGame
-    // writes the same values. Overrides call the base first.
+    // false, or a savefile::ReadError, when the payload is bad. The saved
+    // Paused is read but not taken: the window keeps the value it had, so a
+    // file saved paused opens playable. SaveGame writes the same values
+    // (Paused as GamePaused()). Overrides call the base first.
     virtual bool LoadGame(savefile::TypedReader &reader, const QString &fileName);
     virtual void SaveGame(savefile::TypedWriter &writer);
     // ExportText writes the game as text; ExportPicture writes the board as a
@@ -49,8 +51,28 @@ public:
     // 0: normal cursor, status text cleared; 1: busy cursor, status "...".
     virtual void SetBusy(int state);
 
-    // The close question. Also called by games before a new game.
+    // The close question. Also called by games before a new game. When it
+    // agrees, the window stays paused (by a dialog pause) until it closes,
+    // starts a new game or hears that the closing was refused elsewhere.
     void FormCloseQuery(bool &CanClose);
+    // The program's quit was refused by a later window after this one agreed
+    // to close: it plays on as before the question, and stays modified when
+    // the player answered No (nothing was saved).
+    void CloseRefusedElsewhere();
+    // A new game in this window, after the close question agreed: no file
+    // (the next save asks for a name), caption without a file name, nothing
+    // to save, the close question's pause lifted and Paused cleared.
+    void StartUnnamedGame();
+
+    // Pauses raised around the program's own dialogs (file dialogs, the close
+    // question, About, the print preview, the tools). They hold the ticks like
+    // the game's own pause but are not part of the game: a save made meanwhile
+    // writes the value Paused had before the first of them, and the last one
+    // to end gives that value back. They nest.
+    void BeginDialogPause();
+    void EndDialogPause();
+    // Paused as the game holds it, without the dialog pauses.
+    bool GamePaused() const { return dialogPauses_ > 0 ? pausedBeforeDialogs_ : Paused; }
     // Marks the window as closing and lets pending events see the flags.
     virtual void FormClose();
 
@@ -82,4 +104,7 @@ protected:
 private:
     TickDriver *ticks_ = nullptr;
     bool busy_ = false;
+    int dialogPauses_ = 0;
+    bool pausedBeforeDialogs_ = false;
+    bool closeAgreedUnsaved_ = false; // the close question was answered No
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/print_preview.h"
 
+#include "framework/dialog_pause.h"
 #include "framework/dialog_service.h"
 #include "framework/game_window.h"
 #include "framework/page_canvas.h"
@@ -136,13 +137,9 @@ void ShowPrintPreview(TFLudorine *window)
 {
     if (!window)
         return;
-    const bool wasPaused = window->Paused;
-    window->Paused = true;
-    {
-        TFPrint preview(window->window());
-        preview.GameWindow = window;
-        ModalScope modal;
-        preview.exec();
-    }
-    window->Paused = wasPaused;
+    DialogPause paused(window);
+    TFPrint preview(window->window());
+    preview.GameWindow = window;
+    ModalScope modal;
+    preview.exec();
 }

@@ -89,6 +89,8 @@ bool TFScrabble::LoadGame(savefile::TypedReader &reader, const QString &fileName
     Redraw();
     UpdateControls();
     ReadPlacedTiles();
+    if (Finished())
+        ShowStatus(VictoryText());
     Modified = false;
     StartTicks(kTickMs);
     return true;
@@ -100,6 +102,11 @@ void TFScrabble::ExportText(QTextStream &out)
     config_->ExportSettingsText(out);
     for (const std::string &line : game_.ReportLines())
         out << QString::fromLatin1(line) << '\n';
+    if (Finished()) {
+        out << '\n';
+        for (const QString &line : FinalScoreLines())
+            out << line << '\n';
+    }
     out << '\n';
 }
 

@@ -21,6 +21,7 @@
 #include "framework/dialog_service.h"
 #include "framework/main_window_link.h"
 #include "framework/tick_driver.h"
+#include "scrabble/engine/final_ranking.h"
 #include "scrabble/engine/proposals.h"
 #include "scrabble/windows/board_painter.h"
 #include "scrabble/windows/scrabble_panels.h"
@@ -157,10 +158,11 @@ void TFScrabble::NouvellePartie()
     FormCloseQuery(canClose);
     if (!canClose)
         return;
+    // The new game is not the file's game: it has no name until saved.
+    StartUnnamedGame();
     Phase = -1;
     Step = 0;
     PhaseStart = Now();
-    Paused = false;
 }
 
 void TFScrabble::ToggleHistory()
@@ -296,6 +298,8 @@ void TFScrabble::RebuildHistoryList()
     for (const auto &move : game_.History())
         HistoryPanel->List->addItem(QString::fromLatin1(game_.HistoryLine(*move)));
     historyShown_ = game_.MoveCount();
+    if (Finished())
+        HistoryPanel->List->addItems(FinalScoreLines());
 }
 
 void TFScrabble::MovesRecorded()
@@ -596,5 +600,40 @@ void TFScrabble::EndOfGame()
 {
     game_.ApplyEndOfGame();
     MovesRecorded();
+    Phase = -2;
+    HistoryPanel->List->addItems(FinalScoreLines());
+    HistoryPanel->List->scrollToBottom();
     UpdateControls();
+    const QString victory = VictoryText();
+    ShowStatus(victory);
+    Dialogs().message(victory, Title);
+    ShowStatus(victory);
+}
+
+bool TFScrabble::Finished() const
+{
+    return GameOver && Phase == -2;
+}
+
+QString TFScrabble::VictoryText() const
+{
+    const std::vector<int> ranking = scrabble::FinalRanking(game_.Players);
+    if (ranking.empty())
+        return QString();
+    const int winner = ranking.front();
+    return QStringLiteral("Partie terminée. Victoire de « %1 » avec %2 points.")
+        .arg(QString::fromLatin1(game_.PlayerName(winner)))
+        .arg(game_.Player(winner).Score);
+}
+
+QStringList TFScrabble::FinalScoreLines() const
+{
+    QStringList lines{QStringLiteral("Scores finaux :")};
+    int rank = 0;
+    for (int player : scrabble::FinalRanking(game_.Players))
+        lines << QStringLiteral("%1. %2 : %3 points")
+                     .arg(++rank)
+                     .arg(QString::fromLatin1(game_.PlayerName(player)))
+                     .arg(game_.Player(player).Score);
+    return lines;
 }

@@ -15,6 +15,7 @@
 #include <memory>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,13 @@ public:
     void UpdateControls();
     void Redraw(bool full = true);
     bool IsGameOver() const { return game_.IsGameOver(); }
+    // The game has ended and its end has been shown.
+    bool Finished() const;
+    // "Partie terminée. Victoire de « name » avec n points." for the best score.
+    QString VictoryText() const;
+    // "Scores finaux :" then one line per player, best first, with the
+    // end-of-game adjustments counted.
+    QStringList FinalScoreLines() const;
     bool CurrentIsHuman() const;
 
     // The composed game surface (what the window shows).

@@ -120,20 +120,75 @@ TEST_F(GameFilesTest, SaveThenOpenRestoresTheWindow)
     form->UpdateFileCommands();
     EXPECT_TRUE(form->Action("FileSaveItem")->isEnabled());
 
+    // The file is reopened into a new window once the first is closed.
+    const QStringList words = window->words;
+    const QString caption = window->windowTitle();
+    window->Modified = false;
+    CloseWindow(window);
     ASSERT_TRUE(form->OpenGameFile(path));
     auto *reopened = dynamic_cast<SavingGameWindow *>(form->ActiveGameWindow());
     ASSERT_NE(reopened, nullptr);
-    ASSERT_NE(reopened, window);
     EXPECT_EQ(reopened->score, 321);
-    EXPECT_EQ(reopened->words, window->words);
+    EXPECT_EQ(reopened->words, words);
     EXPECT_TRUE(reopened->GameOver);
     EXPECT_FALSE(reopened->Paused);
     EXPECT_FALSE(reopened->Modified);
     EXPECT_EQ(reopened->FileName, path);
-    EXPECT_EQ(reopened->windowTitle(), window->windowTitle());
+    EXPECT_EQ(reopened->windowTitle(), caption);
     EXPECT_EQ(recent::ProgramList().value(0), path);
     form->UpdateFileCommands();
     EXPECT_FALSE(form->Action("FileSaveItem")->isEnabled()) << "a game just opened is not modified";
+}
+
+TEST_F(GameFilesTest, AFileAlreadyOpenBringsItsWindowToTheFront)
+{
+    SavingGameWindow *window = NewWindow();
+    const QString path = Path(QStringLiteral("unique.Ldr"));
+    dialogs->fileNames = {path};
+    ASSERT_TRUE(form->FileSaveAs(window));
+    SavingGameWindow *other = NewWindow();
+    ASSERT_EQ(form->ActiveGameWindow(), other);
+    const int before = GameWindowCount();
+
+    // Another spelling of the same file still finds the window.
+    const QString spelledOtherwise = QFileInfo(path).absolutePath() + QStringLiteral("/./unique.Ldr");
+    ASSERT_TRUE(form->OpenGameFile(spelledOtherwise));
+    EXPECT_EQ(GameWindowCount(), before) << "no second window saving over the first";
+    EXPECT_EQ(form->ActiveGameWindow(), window);
+    form->OpenRecentFile(path);
+    EXPECT_EQ(GameWindowCount(), before);
+    EXPECT_EQ(created, 0) << "no window was made for the file";
+
+    // A window whose game was given a new name no longer holds the file.
+    window->FileName = TFLudorine::UnnamedFile();
+    ASSERT_TRUE(form->OpenGameFile(path));
+    EXPECT_EQ(GameWindowCount(), before + 1);
+}
+
+TEST_F(GameFilesTest, SaveOnAGameNeverSavedAsksForAName)
+{
+    SavingGameWindow *window = NewWindow();
+    form->UpdateFileCommands();
+    ASSERT_TRUE(form->Action("FileSaveItem")->isEnabled());
+    const QString path = Path(QStringLiteral("nouvelle.Ldr"));
+    dialogs->fileNames = {path};
+    form->Action("FileSaveItem")->trigger();
+    ASSERT_EQ(dialogs->asked.size(), 1u);
+    EXPECT_EQ(dialogs->asked.front().title, QStringLiteral("Enregistrer sous"));
+    EXPECT_EQ(dialogs->Texts("save").value(0),
+              QStringLiteral("Fichiers Ludorine (*.Ldr)|*.Ldr|Fichiers texte (*.txt)|*.TXT"));
+    EXPECT_EQ(window->FileName, path);
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_FALSE(form->Action("FileSaveItem")->isEnabled()) << "saved and unchanged: nothing to save";
+
+    // Once named, Enregistrer writes to the file without a dialog.
+    window->score = 7;
+    window->Modified = true;
+    form->UpdateFileCommands();
+    dialogs->asked.clear();
+    form->Action("FileSaveItem")->trigger();
+    EXPECT_TRUE(dialogs->asked.empty());
+    EXPECT_FALSE(window->Modified);
 }
 
 TEST_F(GameFilesTest, OverwriteIsAskedOnlyThroughTheDialog)

@@ -64,7 +64,7 @@ TEST_F(MainFormTest, TheActiveGamesMenuTakesThePlaceOfJeu)
     TestGameWindow *withMenu = Open(QStringLiteral("Scrabble"), true);
     Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(withMenu->parentWidget()));
     EXPECT_EQ(MenuTitles(), (QStringList{"&Fichier", "Outils", "Scrabble", "Fe&nêtre", "&Aide"}));
-    EXPECT_FALSE(form->Action("FileSaveItem")->isEnabled()) << "a game never saved has no file to save to";
+    EXPECT_TRUE(form->Action("FileSaveItem")->isEnabled()) << "a game never saved asks for a name";
     EXPECT_TRUE(form->Action("FileSaveAsItem")->isEnabled());
     EXPECT_TRUE(form->Action("Imprimer1")->isEnabled());
 

@@ -76,7 +76,30 @@ TEST_F(ScrabbleWindowTest, FourComputersPlayToTheEndWithTheAdjustments)
     EXPECT_TRUE(w.IsGameOver());
     const auto &history = w.Game().History();
     ASSERT_GT(history.size(), 10u);
-    EXPECT_EQ(w.HistoryPanel->List->count(), int(history.size()));
+    // The moves, then "Scores finaux :" and one line per player, best first.
+    ASSERT_EQ(w.HistoryPanel->List->count(), int(history.size()) + 5);
+    EXPECT_EQ(w.HistoryPanel->List->item(int(history.size()))->text(), QStringLiteral("Scores finaux :"));
+    int best = 0, previous = 1 << 30;
+    for (int rank = 1; rank <= 4; ++rank) {
+        const QString line = w.HistoryPanel->List->item(int(history.size()) + rank)->text();
+        const int score = line.section(QStringLiteral(" : "), 1).section(QLatin1Char(' '), 0, 0).toInt();
+        EXPECT_TRUE(line.startsWith(QStringLiteral("%1. ").arg(rank))) << line.toStdString();
+        EXPECT_LE(score, previous) << line.toStdString();
+        previous = score;
+        if (rank == 1)
+            best = score;
+    }
+    int winner = 1;
+    for (int p = 2; p <= 4; ++p)
+        if (w.Game().Player(p).Score > w.Game().Player(winner).Score)
+            winner = p;
+    EXPECT_EQ(best, w.Game().Player(winner).Score);
+    // The players are told who won, once.
+    const QString victory = QStringLiteral("Partie terminée. Victoire de « %1 » avec %2 points.")
+                                .arg(QString::fromLatin1(w.Game().PlayerName(winner)))
+                                .arg(best);
+    EXPECT_EQ(dialogs->Texts(QStringLiteral("message")), QStringList{victory});
+    EXPECT_EQ(w.VictoryText(), victory);
     EXPECT_FALSE(w.Pnl_ctrl->isVisible());
 
     // The adjustments close the history: a penalty per player holding
@@ -119,7 +142,8 @@ TEST_F(ScrabbleWindowTest, FourComputersPlayToTheEndWithTheAdjustments)
     Drag(slot, SquarePoint(1, 1));
     EXPECT_EQ(w.DraggedTile, nullptr);
     Tick(5);
-    EXPECT_EQ(int(w.Game().History().size()), w.HistoryPanel->List->count());
+    EXPECT_EQ(int(w.Game().History().size()) + 5, w.HistoryPanel->List->count());
+    EXPECT_EQ(dialogs->Texts(QStringLiteral("message")).size(), 1) << "the end is told once";
     SaveScreenshot(w, QStringLiteral("scrabble_end"));
 }
 

@@ -10,8 +10,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 
 class MainFormTest : public ::testing::Test {
@@ -40,6 +43,15 @@ protected:
         auto *window = new TestGameWindow(title, withMenu);
         form->AddGameWindow(window);
         return window;
+    }
+
+    // Closes a game window through its frame, as the user does, and lets the
+    // deferred deletion happen.
+    void CloseWindow(TFLudorine *window)
+    {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+            sub->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     QMdiArea *Area() const { return qobject_cast<QMdiArea *>(form->centralWidget()); }
