@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -209,4 +210,30 @@ TEST(ConfigDialog, SpeedBarCaptionFollowsItsValue)
     config.reject();
     EXPECT_EQ(config.Options.Vitesse_bar, 55);
     EXPECT_EQ(config.PlayerCount, 1);
+}
+
+TEST(ConfigDialog, EveryOptionPageIsOwnedByTheDialogAndOnlyTheGamesPageShows)
+{
+    TempSettings settings;
+    QList<QPointer<QWidget>> pages;
+    {
+        TFconfig config;
+        config.SetupForGame(3, nullptr);
+        pages = {config.PagePendu,     config.PageAvaleur, config.PageScrabble,
+                 config.PageDuplicate, config.PageTopWord, config.PagePhilo};
+        config.show();
+        config.Pages->setCurrentIndex(1);
+        QApplication::processEvents();
+        for (const QPointer<QWidget> &page : pages) {
+            ASSERT_FALSE(page.isNull());
+            EXPECT_TRUE(config.isAncestorOf(page)) << page->objectName().toStdString();
+            EXPECT_EQ(page->isVisible(), page == config.PageScrabble) << page->objectName().toStdString();
+        }
+        // Another game's page comes and goes without leaving the dialog.
+        config.SetupForGame(1, nullptr);
+        EXPECT_TRUE(config.isAncestorOf(config.PageScrabble));
+        EXPECT_EQ(config.Pages->count(), 2);
+    }
+    for (const QPointer<QWidget> &page : pages)
+        EXPECT_TRUE(page.isNull()) << "a page outlived its dialog";
 }
