@@ -16,7 +16,7 @@ PACKAGES=(
   wfrench fonts-dejavu-core qt6-translations-l10n
 )
 if [ "$MODE" = test ]; then
-  PACKAGES+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+  PACKAGES+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang-format)
 fi
 
 missing=()
@@ -33,10 +33,15 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# Continuous integration builds treat warnings as errors.
+werror=OFF
+[ -n "${CI:-}" ] && werror=ON
+
 if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
   tests=OFF
   [ "$MODE" = test ] && tests=ON
-  cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DLUDORINE_BUILD_TESTS=$tests -DLUDORINE_BUILD_BENCHMARKS=$tests
+  cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DLUDORINE_BUILD_TESTS=$tests -DLUDORINE_BUILD_BENCHMARKS=$tests \
+    -DLUDORINE_WERROR=$werror
 elif [ "$MODE" = test ] && ! grep -q '^LUDORINE_BUILD_TESTS:BOOL=ON' "$BUILD_DIR/CMakeCache.txt"; then
   cmake -S . -B "$BUILD_DIR" -DLUDORINE_BUILD_TESTS=ON -DLUDORINE_BUILD_BENCHMARKS=ON
 fi

@@ -144,6 +144,9 @@ TEST_F(ScrabbleWindowTest, FourComputersPlayToTheEndWithTheAdjustments)
     Tick(5);
     EXPECT_EQ(int(w.Game().History().size()) + 5, w.HistoryPanel->List->count());
     EXPECT_EQ(dialogs->Texts(QStringLiteral("message")).size(), 1) << "the end is told once";
+    w.resize(w.sizeHint());
+    w.ToggleHistory();
+    QApplication::processEvents();
     SaveScreenshot(w, QStringLiteral("scrabble_end"));
 }
 
