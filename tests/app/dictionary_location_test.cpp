@@ -14,7 +14,7 @@ QString MakeFile(const QString &path)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     file.open(QIODevice::WriteOnly);
-    file.write("A");
+    file.write(QByteArray("\x41\x01\0\0\0\xC2\0\0\0\0", 10)); // a dictionary of the word AB
     return QFileInfo(path).absoluteFilePath();
 }
 
