@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dictionary_location.h"
 
+#include "dictionary/windows/dictionary_file_choice.h"
 #include "framework/dialog_service.h"
 
 #include <QDir>
@@ -85,21 +86,15 @@ QString DictionaryLocation::FindNearby(const QString &name) const
 
 bool DictionaryLocation::EnsureDictionary(QString &DictionaryFile) const
 {
+    // A file found is used only when it is sound; a damaged, empty or foreign
+    // one is refused with its reason, and the user chooses another, as when
+    // none is found.
     const QString found = FindNearby(DictionaryFile);
-    if (!found.isEmpty()) {
+    if (!found.isEmpty() && AcceptDictionary(found)) {
         DictionaryFile = found;
         return true;
     }
-    for (;;) {
-        const QString chosen = Dialogs().openFileName(QStringLiteral("Ouvrir un dictionnaire"),
-                                                      QStringLiteral("Fichiers Dictionnaires (*.ox)|*.ox"));
-        if (chosen.isEmpty())
-            return false;
-        if (QFileInfo(chosen).isFile()) {
-            DictionaryFile = QFileInfo(chosen).absoluteFilePath();
-            return true;
-        }
-    }
+    return ChooseDictionary(DictionaryFile);
 }
 
 void DictionaryLocation::SaveToPrimaryStore(const QString &DictionaryFile)

@@ -28,8 +28,10 @@ public:
     // message has then been shown and the program must end).
     QString LocateAtStartup();
 
-    // Asks until the user picks an existing file or cancels. DictionaryFile
-    // becomes the full path on success.
+    // Finds the file, or asks until the user picks an existing file or
+    // cancels; a file that fails the structural check of a dictionary is
+    // refused with a message. DictionaryFile becomes the full path on
+    // success.
     bool EnsureDictionary(QString &DictionaryFile) const;
 
     // Written when the main window goes away: the primary store only.

@@ -115,10 +115,15 @@ const std::vector<std::string> &DictionaryBuilder::Words() const
     return words_;
 }
 
-std::size_t DictionaryBuilder::SkippedCount() const
+std::size_t DictionaryBuilder::DuplicateCount() const
 {
     Words();
-    return rejected_ + duplicates_;
+    return duplicates_;
+}
+
+std::size_t DictionaryBuilder::SkippedCount() const
+{
+    return RejectedCount() + DuplicateCount();
 }
 
 std::vector<std::uint8_t> DictionaryBuilder::TrieBytes() const
@@ -146,6 +151,8 @@ DictionaryBuildReport BuildDictionaryFile(const std::string &wordList, const std
     }
     report.kept = builder.KeptCount();
     report.skipped = builder.SkippedCount();
+    report.rejected = builder.RejectedCount();
+    report.duplicates = builder.DuplicateCount();
     report.error = builder.WriteFile(output);
     return report;
 }

@@ -41,6 +41,12 @@ public:
     bool AddWordListFile(const std::string &path);
 
     std::size_t KeptCount() const { return Words().size(); }
+    // Entries that gave no word (names, compounds, one letter...).
+    std::size_t RejectedCount() const { return rejected_; }
+    // Entries that gave a word already added: "chat" twice, or "élève" and
+    // "ELEVE", which fold to the same word.
+    std::size_t DuplicateCount() const;
+    // Both of the above.
     std::size_t SkippedCount() const;
 
     // The dictionary file's bytes for the words added so far (empty when none).
@@ -67,7 +73,9 @@ private:
 struct DictionaryBuildReport {
     DictionaryBuildError error = DictionaryBuildError::None;
     std::size_t kept = 0;
-    std::size_t skipped = 0;
+    std::size_t skipped = 0;    // rejected + duplicates
+    std::size_t rejected = 0;   // entries that gave no word
+    std::size_t duplicates = 0; // entries that gave a word already kept
 };
 
 // Reads the word list `wordList` and writes the dictionary file `output`.

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/dictionary_builder_io.h"
 
-#include <atomic>
+#include "dictionary/file_replacement.h"
+
 #include <cerrno>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,56 +25,10 @@ public:
     FileDescriptor &operator=(const FileDescriptor &) = delete;
 
     int Get() const { return fd_; }
-    // Closes now, reporting the error a delayed write may only show here.
-    bool Close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
 
 private:
     int fd_;
 };
-
-bool WriteAll(int fd, const char *data, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        size -= std::size_t(written);
-    }
-    return true;
-}
-
-// Creates a new file beside `path` that no one else uses; -1 on failure.
-int CreateTemporaryBeside(const std::string &path, std::string &temporary)
-{
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = path + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
-        // 0666 under the umask: the finished file gets the usual permissions.
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
-// Makes the rename itself durable; a failure here loses nothing already
-// visible, so it is not reported.
-void SyncFolderOf(const std::string &path)
-{
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    FileDescriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() >= 0)
-        ::fsync(dir.Get());
-}
 
 } // namespace
 
@@ -104,19 +58,7 @@ bool ReadWholeFile(const std::string &path, std::string &content)
 
 bool WriteFileAtomically(const std::string &path, const void *data, std::size_t size)
 {
-    std::string temporary;
-    FileDescriptor file(CreateTemporaryBeside(path, temporary));
-    if (file.Get() < 0)
-        return false;
-    const bool written = WriteAll(file.Get(), static_cast<const char *>(data), size) &&
-                         ::fsync(file.Get()) == 0 && file.Close() &&
-                         ::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!written) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    SyncFolderOf(path);
-    return true;
+    return file_replacement::ReplaceLocked(path, data, size) == 0;
 }
 
 } // namespace dictionary_builder_io

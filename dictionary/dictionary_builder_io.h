@@ -14,7 +14,9 @@ bool ReadWholeFile(const std::string &path, std::string &content);
 // Writes `size` bytes to `path` so that readers only ever see the old file or
 // the complete new one: the bytes go to a new temporary file in the same
 // folder, are flushed to disk, and the temporary then replaces `path` by a
-// rename. On failure the temporary is removed and `path` is left as it was.
+// rename, under the lock that serialises the changes of a dictionary file
+// (see file_replacement.h). On failure the temporary is removed and `path`
+// is left as it was.
 bool WriteFileAtomically(const std::string &path, const void *data, std::size_t size);
 
 } // namespace dictionary_builder_io

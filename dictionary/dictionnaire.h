@@ -5,6 +5,13 @@
 // every call reads the groups it needs from the file as it is on disk, so a
 // word added or removed through another object is seen at the next call.
 //
+// Every change replaces the file whole (file_replacement.h): the new trie is
+// made in memory from the current file, with exactly the bytes that the
+// in-place insertion gives, then written beside the old file and renamed over
+// it. Readers therefore never see a change half done, and a crash or a full
+// disk leaves the old file. Writers of all processes are serialised by a lock
+// held for one change. A batch (an import) is one change.
+//
 // Strings are Latin-1 bytes. Search results are new lists, sorted without
 // regard to case and without duplicates (the version found first stays); a
 // letter supplied by a joker is in lower case.
@@ -19,6 +26,7 @@
 #include <vector>
 
 #include "dictionary/dictionnaire_file.h"
+#include "dictionary/file_replacement.h"
 #include "dictionary/fold_accents.h"
 
 class TDictionnaire {
@@ -41,10 +49,29 @@ public:
     // 1: stored word; 0: only the beginning of stored words; -1: neither.
     int WordState(const std::string &word) const;
 
-    // Updates.
-    void AddWord(const std::string &word, bool userFlag);
+    // Updates. Outside a batch each call is one change of the file. AddWord
+    // is true when the file holds the word afterwards (stored before or
+    // added), RemoveWord when the word was stored and is removed,
+    // ClearUserFlags when the marks are cleared; all are false when the file
+    // could not be changed (see LastChangeError).
+    bool AddWord(const std::string &word, bool userFlag);
     bool RemoveWord(const std::string &word);
-    void ClearUserFlags();
+    bool ClearUserFlags();
+
+    // Batches. BeginChanges waits for the lock of the file (another writer
+    // finishes first) and starts from the file's content at that moment;
+    // until CommitChanges the updates, and the lookups of this object, work
+    // on a copy in memory that no other object sees. CommitChanges puts the
+    // whole batch in the file at once; AbandonChanges (or destroying the
+    // object) drops it. Both release the lock. False on failure (see
+    // LastChangeError): the file is then as it was before the batch.
+    bool BeginChanges();
+    bool CommitChanges();
+    void AbandonChanges();
+    bool InBatch() const { return file_.Editing(); }
+    // The errno of the last change that failed (ENOSPC for a full disk...),
+    // 0 when the last change succeeded.
+    int LastChangeError() const { return lastChangeError_; }
 
     // Writes the words, one per line (CR LF), in trie order: those marked as
     // user additions when `user`, the others when `standard`.
@@ -77,7 +104,15 @@ private:
 
     std::int64_t AddLetter(char letter, std::int64_t parent, bool endOfWord, bool userFlag);
     void OpenGap(std::uint64_t position);
+    bool AddWordToCopy(const std::string &letters, bool userFlag);
+    bool RemoveWordFromCopy(const std::string &word);
+    void ClearUserFlagsOfCopy();
+    // Runs `change` as one change of the file, or as part of the open batch.
+    bool AsOneChange(const std::function<bool()> &change);
 
     mutable dictionnaire::DictionnaireFile file_;
     std::string fileName_;
+    file_replacement::ChangeLock lock_;
+    std::string changeTarget_; // the file a batch replaces
+    int lastChangeError_ = 0;
 };

@@ -2,16 +2,23 @@
 #pragma once
 // Raw access to a dictionary file shared with other objects and processes.
 //
-// Nothing of the trie is copied: the file is seen through a read-only shared
-// mapping that follows the file's current size. Refresh() re-reads that size
-// (a seek to the end, the cheapest system call that gives it) and is called
-// at the start of every public dictionary operation, so a change written by
-// another object is seen at the next call. Writes go straight to the file
-// (pwrite); the shared mapping shows them at once. When the file cannot be
-// mapped, reads fall back to pread.
+// Nothing of the trie is copied between calls: the file is seen through a
+// read-only shared mapping. Refresh() is called at the start of every public
+// dictionary operation; it checks that the file mapped is still the one at
+// the path, with the same size and modification time, and reopens it
+// otherwise. The file is changed only by replacing it whole (see
+// file_replacement.h), so a reader sees each change at its next call and
+// never a change half done. When the file cannot be mapped, reads fall back
+// to pread.
+//
+// A change is made on a copy of the file in memory: between BeginEdit() and
+// EndEdit() every read and write goes to that copy, which the caller then
+// puts in place of the file.
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <sys/types.h>
+#include <vector>
 
 #include "dictionary/trie_format.h"
 
@@ -32,31 +39,67 @@ public:
     bool Open(const std::string &path, bool writable);
     bool IsOpen() const { return fd_ >= 0; }
     bool IsWritable() const { return writable_; }
+    const std::string &Path() const { return path_; }
 
+    // Follows the file at the path (see above). Does nothing while editing.
     void Refresh();
-    std::uint64_t Size() const { return size_; }
-    std::uint64_t NodeCount() const { return size_ / trie::kNodeSize; }
+    std::uint64_t Size() const { return editing_ ? image_.size() : size_; }
+    std::uint64_t NodeCount() const { return Size() / trie::kNodeSize; }
 
     // Copies the bytes [offset, offset + length) that exist into `out`, fills
     // the rest with zeros; returns the number of bytes that existed.
     std::size_t Read(std::uint64_t offset, std::uint8_t *out, std::size_t length) const;
     // The bytes [offset, offset + length) in place when they all exist and
-    // are mapped, else nullptr. Valid until the next Refresh or Write.
+    // are mapped (or in the copy being edited), else nullptr. Valid until the
+    // next Refresh or Write.
     const std::uint8_t *View(std::uint64_t offset, std::size_t length) const
     {
-        return map_ != nullptr && offset < size_ && length <= size_ - offset ? map_ + offset : nullptr;
+        const std::uint8_t *base = editing_ ? image_.data() : map_;
+        const std::uint64_t size = Size();
+        return base != nullptr && offset < size && length <= size - offset ? base + offset : nullptr;
     }
-    // Writes all bytes or returns false; the size is refreshed afterwards.
+    // Writes into the copy being edited (growing it as a file would grow);
+    // false when not editing.
     bool Write(std::uint64_t offset, const std::uint8_t *data, std::size_t length);
 
+    // Editing: `content` becomes the copy that reads and writes use.
+    void BeginEdit(std::vector<std::uint8_t> content);
+    bool Editing() const { return editing_; }
+    // True once a Write (or a change through Image) went to the copy.
+    bool Edited() const { return edited_; }
+    std::vector<std::uint8_t> &Image()
+    {
+        edited_ = true;
+        return image_;
+    }
+    // Drops the copy; the next Refresh looks at the file again.
+    void EndEdit();
+
 private:
+    // The identity of the file as last seen: a change replaces it.
+    struct Identity {
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = -1;
+        long mtimeSeconds = 0;
+        long mtimeNanoseconds = 0;
+        bool operator==(const Identity &) const = default;
+    };
+    static bool IdentityOf(int fd, Identity &identity);
+    static bool IdentityOf(const std::string &path, Identity &identity);
+    void Map();
     void Unmap();
 
+    std::string path_;
     int fd_ = -1;
     bool writable_ = false;
+    Identity identity_;
     std::uint8_t *map_ = nullptr;
     std::size_t mapLength_ = 0;
     std::uint64_t size_ = 0;
+    bool editing_ = false;
+    bool edited_ = false;
+    std::vector<std::uint8_t> image_;
 };
 
 // One read of 30 nodes starting at node `first`, zero-filled past the end of

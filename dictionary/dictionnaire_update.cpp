@@ -48,16 +48,29 @@ std::string LettersOf(const std::string &word, std::string &folded)
 
 } // namespace
 
-void TDictionnaire::AddWord(const std::string &word, bool userFlag)
+bool TDictionnaire::AddWord(const std::string &word, bool userFlag)
 {
     file_.Refresh();
     std::string folded;
     const std::string letters = LettersOf(word, folded);
-    if (letters.empty() || dictionnaire::StoredWord(file_, folded))
-        return;
+    if (letters.empty())
+        return false;
+    if (dictionnaire::StoredWord(file_, folded))
+        return true;
+    if (!IsWritable())
+        return false;
+    return AsOneChange([&] {
+        // Looked up again: another writer may have added it before the lock.
+        return dictionnaire::StoredWord(file_, folded) || AddWordToCopy(letters, userFlag);
+    });
+}
+
+bool TDictionnaire::AddWordToCopy(const std::string &letters, bool userFlag)
+{
     std::int64_t parent = kRoot;
     for (std::size_t k = 0; k < letters.size() && parent != kFailed; ++k)
         parent = AddLetter(letters[k], parent, k + 1 == letters.size(), userFlag);
+    return parent != kFailed;
 }
 
 std::int64_t TDictionnaire::AddLetter(char letter, std::int64_t parent, bool endOfWord, bool userFlag)
@@ -131,34 +144,39 @@ std::int64_t TDictionnaire::AddLetter(char letter, std::int64_t parent, bool end
 void TDictionnaire::OpenGap(std::uint64_t position)
 {
     const std::uint64_t gapOffset = position * trie::kNodeSize;
-    const std::uint64_t oldSize = file_.Size();
+    std::vector<std::uint8_t> &image = file_.Image();
+    const std::uint64_t oldSize = image.size();
     if (oldSize <= gapOffset)
         return; // nothing to move: the new node simply extends the file
 
-    // The whole file is handled in one image: everything from the gap moves
-    // by one node (the old node stays in the gap until it is overwritten),
-    // then every child index at or past the gap is renumbered.
-    std::vector<std::uint8_t> image(oldSize + trie::kNodeSize);
-    file_.Read(0, image.data(), oldSize);
+    // Everything from the gap moves by one node (the old node stays in the
+    // gap until it is overwritten), then every child index at or past the
+    // gap is renumbered.
+    image.resize(oldSize + trie::kNodeSize);
     std::copy_backward(image.begin() + std::ptrdiff_t(gapOffset), image.begin() + std::ptrdiff_t(oldSize),
                        image.end());
-
-    std::uint64_t firstChanged = gapOffset;
     const std::uint64_t nodeCount = image.size() / trie::kNodeSize;
-    for (std::uint64_t n = 0; n < nodeCount; ++n) {
-        std::uint8_t *node = image.data() + n * trie::kNodeSize;
+    std::uint8_t *node = image.data();
+    for (std::uint64_t n = 0; n < nodeCount; ++n, node += trie::kNodeSize) {
         const std::uint32_t child = trie::ChildIndex(node);
-        if (child >= position) {
+        if (child >= position)
             trie::SetChildIndex(node, child + 1);
-            firstChanged = std::min(firstChanged, n * trie::kNodeSize);
-        }
     }
-    file_.Write(firstChanged, image.data() + firstChanged, image.size() - firstChanged);
 }
 
-void TDictionnaire::ClearUserFlags()
+bool TDictionnaire::ClearUserFlags()
 {
     file_.Refresh();
+    if (!IsWritable())
+        return false;
+    return AsOneChange([this] {
+        ClearUserFlagsOfCopy();
+        return true;
+    });
+}
+
+void TDictionnaire::ClearUserFlagsOfCopy()
+{
     const std::uint64_t nodeCount = file_.NodeCount();
     std::uint8_t block[dictionnaire::kBlockBytes];
     for (std::uint64_t first = 0;; first += trie::kNodesPerRead) {

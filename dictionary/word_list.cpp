@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/word_list.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace word_list {
@@ -88,6 +89,11 @@ const char *FoldedLetters(char32_t c)
     return nullptr;
 }
 
+bool IsSmallLetter(char32_t c)
+{
+    return (c >= U'a' && c <= U'z') || (!IsCapital(c) && FoldedLetters(c) != nullptr);
+}
+
 } // namespace
 
 Entry FoldEntry(std::string_view line, std::string &word)
@@ -103,7 +109,10 @@ Entry FoldEntry(std::string_view line, std::string &word)
         --end;
     if (begin == end)
         return Entry::Empty;
-    if (IsCapital(text[begin]))
+    // A capital followed by small letters is a name; a line all in capitals
+    // (a word list written by the export, for one) is a word.
+    if (IsCapital(text[begin]) &&
+        std::any_of(text.begin() + std::ptrdiff_t(begin), text.begin() + std::ptrdiff_t(end), IsSmallLetter))
         return Entry::Rejected;
 
     for (std::size_t i = begin; i < end; ++i) {

@@ -9,9 +9,11 @@
 // replace never occur in a word list.
 //
 // An entry is trimmed of surrounding blanks and control characters, then
-// rejected when it starts with a capital (proper nouns, abbreviations) or
-// holds anything the folding below does not turn into letters: blanks
-// (phrases), hyphens (compounds), apostrophes (elisions), digits, points...
+// rejected when it starts with a capital followed by small letters (proper
+// names: "Paris", "Élise") or holds anything the folding below does not turn
+// into letters: blanks (phrases), hyphens (compounds), apostrophes
+// (elisions), digits, points... An entry written all in capitals ("CHAT",
+// "ÉLÈVE", as the dictionary export writes them) is a word.
 // Folding: a-z become A-Z; the accented letters of French and their capitals
 // lose their accent (é è ê ë → E, à â ä → A, ç → C, î ï → I, ô ö → O,
 // ù û ü → U, ÿ → Y, ñ → N); the ligatures œ and æ become OE and AE.

@@ -18,6 +18,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <vector>
 
 namespace {
 
@@ -202,7 +203,15 @@ void DicoImportPage::Import()
                            QStringLiteral("Dictionnaire")) != Answer::Yes)
         return;
 
-    int added = 0;
+    // The import is one change of the file: the words go to the dictionary's
+    // copy in memory one by one (the progress dialog can stop it between two
+    // words), and the file receives all those done at once at the end. A
+    // failed write adds none of them.
+    if (!writable->BeginChanges()) {
+        ReportChangeFailure(*writable);
+        return;
+    }
+    std::vector<QListWidgetItem *> added;
     int done = 0;
     {
         BusyCursor busy;
@@ -210,28 +219,34 @@ void DicoImportPage::Import()
         SetUpProgress(progress, QStringLiteral("Import"));
         progress.setCancelButtonText(QStringLiteral("Arrêter"));
         progress.setRange(0, int(ticked.size()));
-        for (int row = 0; row < lb_imp->count() && !progress.wasCanceled();) {
+        for (int row = 0; row < lb_imp->count() && !progress.wasCanceled(); ++row) {
             QListWidgetItem *item = lb_imp->item(row);
-            if (item->checkState() != Qt::Checked) {
-                ++row;
+            if (item->checkState() != Qt::Checked)
                 continue;
-            }
-            writable->AddWord(item->text().toStdString(), true);
-            session_.StatsStale = true;
-            // A word now in the dictionary is no longer a candidate; one the
-            // file refused stays listed for another try.
-            if (session_.Contains(item->text())) {
-                delete lb_imp->takeItem(row);
-                ++added;
-            } else {
-                ++row;
-            }
-            progress.setLabelText(QStringLiteral("%1 mots ajoutés sur %2").arg(added).arg(ticked.size()));
+            // A word the copy now holds is no longer a candidate; one it
+            // refused stays listed for another try.
+            if (writable->AddWord(item->text().toStdString(), true))
+                added.push_back(item);
+            progress.setLabelText(
+                QStringLiteral("%1 mots ajoutés sur %2").arg(added.size()).arg(ticked.size()));
             progress.setValue(++done);
             KeepResponsive();
         }
+        if (!added.empty()) {
+            progress.setLabelText(QStringLiteral("Enregistrement du dictionnaire..."));
+            KeepResponsive();
+        }
+        if (!writable->CommitChanges()) {
+            ReportChangeFailure(*writable);
+            UpdateButtons();
+            return;
+        }
     }
+    if (!added.empty())
+        session_.StatsStale = true;
+    for (QListWidgetItem *item : added)
+        delete item; // leaves the list
     UpdateButtons();
-    if (added < ticked.size())
-        Dialogs().message(QStringLiteral("%1 mots ajoutés sur %2.").arg(added).arg(ticked.size()));
+    if (qsizetype(added.size()) < ticked.size())
+        Dialogs().message(QStringLiteral("%1 mots ajoutés sur %2.").arg(added.size()).arg(ticked.size()));
 }

@@ -25,7 +25,10 @@ void DicoMaintenancePage::ValidateUserWords()
     const auto writable = OpenWritableDictionary(session_.FileName);
     if (!writable)
         return;
-    writable->ClearUserFlags();
+    if (!writable->ClearUserFlags()) {
+        ReportChangeFailure(*writable);
+        return;
+    }
     // The "Perso" branch of the statistics is now empty.
     session_.StatsStale = true;
 }

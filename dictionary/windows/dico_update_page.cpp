@@ -109,11 +109,10 @@ void DicoUpdatePage::AddWord()
     if (Dialogs().question(QStringLiteral("Confirmez-vous l'ajout de « %1 » ?").arg(word), DicoTitle()) !=
         Answer::Yes)
         return;
-    writable->AddWord(word.toStdString(), true);
-    session_.StatsStale = true;
-    // The insertion reports nothing: a failed write shows as a word still missing.
-    if (!session_.Contains(word))
-        Dialogs().message(QStringLiteral("Ajout impossible"), QString(), MessageIcon::Error);
+    if (writable->AddWord(word.toStdString(), true))
+        session_.StatsStale = true;
+    else
+        ReportChangeFailure(*writable);
     Refresh();
 }
 
@@ -132,6 +131,8 @@ void DicoUpdatePage::RemoveWord()
                            DicoTitle()) == Answer::Yes) {
         if (writable->RemoveWord(word.toStdString()))
             session_.StatsStale = true;
+        else if (writable->LastChangeError() != 0)
+            ReportChangeFailure(*writable);
         else
             Dialogs().message(QStringLiteral("Suppression impossible"), QString(), MessageIcon::Error);
     }

@@ -7,6 +7,7 @@
 #include "dictionary/windows/dico_maintenance_page.h"
 #include "dictionary/windows/dico_session.h"
 #include "dictionary/windows/dico_update_page.h"
+#include "dictionary/windows/dictionary_file_choice.h"
 #include "framework/help_window.h"
 
 #include <QHBoxLayout>
@@ -14,8 +15,21 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+namespace {
+
+// The file the window works on: the one given when it is a sound dictionary,
+// else the one the user chooses instead (empty when the user gives up).
+QString CheckedDictionary(const QString &dictionaryFile, bool &usable)
+{
+    QString file = dictionaryFile;
+    usable = EnsureSoundDictionary(file);
+    return usable ? file : QString();
+}
+
+} // namespace
+
 TTFDico::TTFDico(const QString &dictionaryFile, QWidget *parent)
-    : QDialog(parent), session_(std::make_unique<DicoSession>(dictionaryFile))
+    : QDialog(parent), session_(std::make_unique<DicoSession>(CheckedDictionary(dictionaryFile, usable_)))
 {
     setObjectName(QStringLiteral("TTFDico"));
     setWindowTitle(QStringLiteral("Dictionnaire"));
@@ -53,6 +67,13 @@ TTFDico::TTFDico(const QString &dictionaryFile, QWidget *parent)
     layout->addWidget(PageControl, 1);
     layout->addLayout(buttons);
     resize(560, 440);
+    PageControl->setEnabled(usable_);
+}
+
+int TTFDico::exec()
+{
+    // Without a usable dictionary there is nothing to manage.
+    return usable_ ? QDialog::exec() : int(QDialog::Rejected);
 }
 
 TTFDico::~TTFDico()
@@ -67,4 +88,9 @@ void TTFDico::PageShown(int index)
 {
     if (PageControl->widget(index) == InfoPage)
         InfoPage->RefreshIfStale();
+}
+
+QString TTFDico::DictionaryFile() const
+{
+    return session_->FileName;
 }

@@ -5,6 +5,10 @@
 // fifth, hidden page holds a maintenance command. Every change goes straight
 // to the dictionary file through an object opened for writing for that
 // change alone; the tests and statistics use the window's read-only object.
+//
+// The file is checked first: when it is not a sound dictionary the user is
+// told why and chooses another one (DictionaryFile() gives the file used);
+// when the user gives up, the window is not usable and exec() returns at once.
 #include <memory>
 #include <QDialog>
 
@@ -26,6 +30,9 @@ public:
     static QString HelpTopic() { return QStringLiteral("Ludorine.chm::/Dico.htm"); }
 
     DicoSession &Session() { return *session_; }
+    bool Usable() const { return usable_; }
+    QString DictionaryFile() const;
+    int exec() override;
 
     QTabWidget *PageControl;
     DicoUpdatePage *UpdatePage;
@@ -39,5 +46,6 @@ public:
 private:
     void PageShown(int index);
 
+    bool usable_ = false; // set before the session is made
     std::unique_ptr<DicoSession> session_;
 };

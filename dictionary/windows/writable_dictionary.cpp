@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/windows/writable_dictionary.h"
 
+#include "dictionary/change_failure.h"
 #include "dictionary/dictionnaire.h"
 #include "framework/dialog_service.h"
 
@@ -23,4 +24,15 @@ std::unique_ptr<TDictionnaire> OpenWritableDictionary(const QString &fileName)
         return nullptr;
     }
     return dictionary;
+}
+
+QString ChangeFailedMessage(const TDictionnaire &dictionary)
+{
+    return QStringLiteral("Le dictionnaire n'a pas pu être modifié : %1\nIl est resté tel qu'il était.")
+        .arg(QString::fromStdString(DictionaryChangeFailureReason(dictionary.LastChangeError())));
+}
+
+void ReportChangeFailure(const TDictionnaire &dictionary)
+{
+    Dialogs().message(ChangeFailedMessage(dictionary), QString(), MessageIcon::Error);
 }

@@ -11,3 +11,10 @@ std::unique_ptr<TDictionnaire> OpenWritableDictionary(const QString &fileName);
 
 // The message of that failure.
 QString CannotWriteDictionaryMessage();
+
+// The message of a change that could not be written (a full disk, a folder
+// that cannot be written...): the reason, and that the dictionary is as it
+// was before.
+QString ChangeFailedMessage(const TDictionnaire &dictionary);
+// Shows that message.
+void ReportChangeFailure(const TDictionnaire &dictionary);

@@ -14,7 +14,7 @@ QString MakeFile(const QString &path)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     file.open(QIODevice::WriteOnly);
-    file.write("A");
+    file.write(QByteArray("\x41\x01\0\0\0\xC2\0\0\0\0", 10)); // a dictionary of the word AB
     return QFileInfo(path).absoluteFilePath();
 }
 
@@ -73,6 +73,33 @@ TEST(DictionaryLocation, WithNoDictionaryTheUserIsAskedUntilAnExistingFileOrCanc
     EXPECT_EQ(dialogs->Texts(QStringLiteral("open")).first(),
               QStringLiteral("Fichiers Dictionnaires (*.ox)|*.ox"));
     EXPECT_EQ(StoredValue(QSettings::SystemScope, DictionaryLocation::PrimaryGroup()), chosen);
+}
+
+TEST(DictionaryLocation, DamagedEmptyOrForeignFilesAreRefusedAndAnotherIsAsked)
+{
+    TempSettings settings;
+    ScriptedDialogsScope dialogs;
+    const QString programDir = settings.Path(QStringLiteral("bin"));
+    const QString shipped = MakeFile(programDir + QStringLiteral("/LDico.ox"));
+    QFile(shipped).resize(0); // the dictionary next to the program is empty
+    const QString foreign = MakeFile(settings.Path(QStringLiteral("texte.ox")));
+    {
+        QFile file(foreign);
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write("Ceci n'est pas un dictionnaire.\n");
+    }
+    const QString chosen = MakeFile(settings.Path(QStringLiteral("ailleurs/Mots.ox")));
+    dialogs->fileNames = {foreign, chosen};
+
+    DictionaryLocation location({programDir});
+    EXPECT_EQ(location.LocateAtStartup(), chosen);
+    const QStringList messages = dialogs->Texts(QStringLiteral("message"));
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("n'est pas un dictionnaire utilisable")))
+        << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("vide"))) << messages[0].toStdString();
+    EXPECT_TRUE(messages[1].contains(foreign)) << messages[1].toStdString();
+    EXPECT_EQ(dialogs->Texts(QStringLiteral("open")).size(), 2);
 }
 
 TEST(DictionaryLocation, CancellingTheChoiceShowsTheMessageAndStops)

@@ -48,6 +48,8 @@ TEST(Screenshots, MainWindowSplashAboutAndHelp)
     ScriptedDialogsScope dialogs;
     QFile dico(settings.Path(QStringLiteral("LDico.ox")));
     dico.open(QIODevice::WriteOnly);
+    dico.write(QByteArray("\x41\x01\0\0\0\xC2\0\0\0\0", 10)); // the word AB
+    dico.close();
     TMainForm::Environment environment;
     environment.dictionaryFolders = {settings.Path(QString())};
     TMainForm form(environment);

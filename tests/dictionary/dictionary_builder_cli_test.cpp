@@ -60,6 +60,21 @@ TEST_F(DicoProgram, BuildWritesTheDictionaryAndTellsTheCounts)
     EXPECT_EQ(WordsOfTrie(FileBytes(PathOf("LDico.ox"))), (std::vector<std::string>{"AB", "AC"}));
 }
 
+TEST_F(DicoProgram, AnExportBuildsBackIntoTheSameWords)
+{
+    const std::string list = WriteText("mots.txt", "élève\nELEVE\nchat\nCHAT\nchats\nParis\nporte-clé\n");
+    const std::string first = PathOf("premier.ox");
+    EXPECT_EQ(Run("build " + Quote(list) + " " + Quote(first)), 0);
+    // Two duplicates once folded (ELEVE, CHAT), two entries really set aside.
+    EXPECT_NE(out_.find("3 mots gardés, 2 doublons"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("2 entrées écartées"), std::string::npos) << out_;
+
+    EXPECT_EQ(Run("export " + Quote(first) + " " + Quote(PathOf("export.txt"))), 0);
+    EXPECT_EQ(Run("build " + Quote(PathOf("export.txt")) + " " + Quote(PathOf("second.ox"))), 0);
+    EXPECT_NE(out_.find("3 mots gardés, 0 entrée écartée"), std::string::npos) << out_;
+    EXPECT_EQ(FileBytes(PathOf("second.ox")), FileBytes(first));
+}
+
 TEST_F(DicoProgram, BuildFailuresExitWithOneAndSayWhy)
 {
     const std::string output = PathOf("LDico.ox");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary commands of ludorine-dico: exit statuses, words given in
 // UTF-8 or Latin-1, and the argument lists of the board searches.
+#include <algorithm>
 #include <cstdlib>
 #include <sys/wait.h>
 
@@ -14,15 +15,20 @@ class DicoCommands : public DictionaryFileTest {
 protected:
     // Runs ludorine-dico with `arguments` (quoted for the shell) on the test
     // dictionary; keeps the standard output, returns the exit status.
-    int Run(const std::string &command, const std::string &arguments = "")
+    // `limits` (shell commands) run first in the same shell.
+    int Run(const std::string &command, const std::string &arguments = "", const std::string &limits = "")
     {
-        const std::string line = std::string("'") + LUDORINE_DICO_PROGRAM + "' " + command + " '" +
-                                 DicoPath() + "' " + arguments + " >'" + PathOf("out.txt") + "' 2>/dev/null";
+        const std::string line = limits + "'" + LUDORINE_DICO_PROGRAM + "' " + command + " '" + DicoPath() +
+                                 "' " + arguments + " >'" + PathOf("out.txt") + "' 2>'" + PathOf("err.txt") +
+                                 "'";
         const int status = std::system(line.c_str());
         out_ = ReadText(PathOf("out.txt"));
+        err_ = ReadText(PathOf("err.txt"));
+        std::filesystem::remove(PathOf("out.txt"));
+        std::filesystem::remove(PathOf("err.txt"));
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::string out_;
+    std::string out_, err_;
 };
 
 TEST_F(DicoCommands, LookupsAndUpdates)
@@ -50,6 +56,27 @@ TEST_F(DicoCommands, LookupsAndUpdates)
     EXPECT_EQ(Run("contains"), 2);
     EXPECT_EQ(Run("random", "3 deux 5"), 2);
     EXPECT_EQ(Run("matching", "''"), 2);
+}
+
+TEST_F(DicoCommands, AddReportsWhatTheFileHoldsAndFailsWhenTheDiskIsFull)
+{
+    Build({"CHAT", "CHIEN"});
+    const Bytes before = FileBytes(DicoPath());
+    std::string words;
+    for (int i = 0; i < 150; ++i)
+        words += " Z" + std::string(1, char('A' + i % 26)) + std::string(1, char('A' + i / 26)) + "Q";
+    // Files of this shell may not grow past 512 bytes; the signal that would
+    // kill the program is ignored, so the write fails with EFBIG instead.
+    EXPECT_EQ(Run("add", words, "trap '' XFSZ; ulimit -f 1; "), 1);
+    EXPECT_EQ(out_, "");
+    EXPECT_NE(err_.find("Le dictionnaire n'a pas été modifié"), std::string::npos) << err_;
+    EXPECT_EQ(FileBytes(DicoPath()), before);
+    EXPECT_EQ(FolderEntries(), Words{"test.ox"});
+
+    // Without the limit every word is stored, and said so.
+    EXPECT_EQ(Run("add", words), 0);
+    EXPECT_EQ(std::count(out_.begin(), out_.end(), '\n'), 150);
+    EXPECT_EQ(TDictionnaire::Create(DicoPath(), 'R')->WordsStartingWith("Z").size(), 150u);
 }
 
 TEST_F(DicoCommands, Searches)

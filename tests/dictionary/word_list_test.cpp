@@ -65,11 +65,23 @@ TEST(WordListEntry, ReadsLinesThatAreNotUtf8AsLatin1)
 
 TEST(WordListEntry, RejectsCompoundsElisionsPhrasesAndCapitals)
 {
-    for (const char *line : {"porte-monnaie", "aujourd'hui", "aujourd’hui", "pomme de terre", "à\tla",
-                             "Paris", "Élise", "Œdipe", "ZZ", "etc.", "mp3", "jusqú", "ça?",
-                             "naïve\xC2\xA0"
-                             "x"})
+    for (const char *line :
+         {"porte-monnaie", "aujourd'hui", "aujourd’hui", "pomme de terre", "à\tla", "Paris", "Élise", "Œdipe",
+          "McDo", "ÉTÉs", "PORTE-CLÉ", "etc.", "mp3", "jusqú", "ça?",
+          "naïve\xC2\xA0"
+          "x"})
         EXPECT_EQ(Fold(line), "<rejected>") << line;
+}
+
+TEST(WordListEntry, LinesAllInCapitalsAreWords)
+{
+    // What the dictionary export writes reads back as the same words.
+    EXPECT_EQ(Fold("CHAT"), "CHAT");
+    EXPECT_EQ(Fold("ZZ"), "ZZ");
+    EXPECT_EQ(Fold("ÉLÈVE"), "ELEVE");
+    EXPECT_EQ(Fold("\xC9L\xC8VE"), "ELEVE"); // Latin-1
+    EXPECT_EQ(Fold("CŒUR\r"), "COEUR");
+    EXPECT_EQ(Fold("A"), "<rejected>"); // still one letter
 }
 
 TEST(WordListEntry, KeepsWordsOfTwoToSixtyFourLetters)

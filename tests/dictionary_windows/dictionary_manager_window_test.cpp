@@ -5,8 +5,12 @@
 #include "dictionary/windows/dico_import_page.h"
 #include "dictionary/windows/dico_info_page.h"
 #include "dictionary/windows/dico_maintenance_page.h"
+#include "dictionary/windows/dico_session.h"
 #include "dictionary/windows/dico_update_page.h"
 #include "dictionary/windows/dictionary_manager_window.h"
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -371,6 +375,62 @@ TEST_F(DictionaryManager, ImportOfFilesThatAreNotWordListsNeverFails)
     QFile::remove(gone);
     Import().Prepare();
     EXPECT_EQ(Messages().last(), QStringLiteral("Impossible de lire le fichier %1.").arg(gone));
+}
+
+TEST_F(DictionaryManager, AnImportThatCannotBeWrittenLeavesTheDictionaryAndSaysWhy)
+{
+    QByteArray text;
+    for (int i = 0; i < 100; ++i)
+        text += "zq" + QByteArray(1, char('a' + i % 26)) + QByteArray(1, char('a' + i / 26)) + "\n";
+    Prepare(Write(QStringLiteral("mots.txt"), text));
+    ASSERT_EQ(Import().lb_imp->count(), 100);
+    const QByteArray before = Read(dicoPath);
+    dialogs->answers.push_back(Answer::Yes);
+    {
+        // No file of this process may grow past the dictionary's size, as on
+        // a full disk; the write fails (EFBIG) instead of the signal killing us.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto previous = signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{rlim_t(before.size()), saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        Import().Btn_import->click();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        signal(SIGXFSZ, previous);
+    }
+    EXPECT_EQ(Read(dicoPath), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), (QStringList{"mots.txt", "test.ox"}));
+    ASSERT_FALSE(Messages().isEmpty());
+    EXPECT_EQ(Messages().last(),
+              QStringLiteral("Le dictionnaire n'a pas pu être modifié : le fichier dépasserait "
+                             "la taille permise.\nIl est resté tel qu'il était."));
+    // Nothing was added: every word is still there to try again.
+    EXPECT_EQ(Import().lb_imp->count(), 100);
+    EXPECT_TRUE(UserWords().empty());
+    dialogs->answers.push_back(Answer::Yes);
+    Import().Btn_import->click();
+    EXPECT_EQ(UserWords().size(), 100u);
+    EXPECT_EQ(Import().lb_imp->count(), 0);
+}
+
+TEST_F(DictionaryManager, ADamagedDictionaryIsRefusedAndAnotherOneChosen)
+{
+    const QString damaged = Write(QStringLiteral("abime.ox"), Read(dicoPath).left(7));
+    dialogs->fileNames = {dicoPath};
+    window = std::make_unique<TTFDico>(damaged);
+    ASSERT_EQ(Messages().size(), 1);
+    EXPECT_TRUE(Messages()[0].contains(QStringLiteral("n'est pas un dictionnaire utilisable")));
+    EXPECT_TRUE(Messages()[0].contains(QStringLiteral("tronqué")));
+    EXPECT_TRUE(window->Usable());
+    EXPECT_EQ(window->DictionaryFile(), dicoPath);
+    EXPECT_TRUE(window->Session().Contains(QStringLiteral("CHAT")));
+
+    // Giving up leaves a window that does nothing and closes at once.
+    dialogs->fileNames = {QString()};
+    window = std::make_unique<TTFDico>(damaged);
+    EXPECT_FALSE(window->Usable());
+    EXPECT_FALSE(window->PageControl->isEnabled());
+    EXPECT_EQ(window->exec(), int(QDialog::Rejected));
 }
 
 TEST_F(DictionaryManager, InfoFollowsAdditionsAndDeletionsAtTheNextVisit)

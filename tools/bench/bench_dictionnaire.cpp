@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dictionary benchmarks on the generated dictionary file: lookups of random
 // stored words, the board search of a computer player on an empty line, and
-// the in-place insertion of new words into a copy of the full file.
+// the insertion of new words into a copy of the full file: one word as one
+// change of the file, and an import of 1,000 words as one change (as the
+// dictionary manager makes it) or as 1,000 changes.
 //
 // Usage: bench_dictionnaire [DICTIONARY] [benchmark options]
 // DICTIONARY defaults to LDico.ox next to the program.
@@ -114,6 +116,27 @@ void BM_Import1000Words(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Import1000Words)->Unit(benchmark::kSecond)->Iterations(1);
+
+void BM_Import1000WordsOneChange(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::string copy = CopyOfDictionary();
+        auto dico = TDictionnaire::Create(copy, 'W');
+        const std::vector<std::string> words = NewWords(*dico, 1000, 23);
+        state.ResumeTiming();
+        if (!dico->BeginChanges())
+            state.SkipWithError("the dictionary could not be locked");
+        for (const std::string &word : words)
+            dico->AddWord(word, true);
+        if (!dico->CommitChanges())
+            state.SkipWithError("the import could not be written");
+        state.PauseTiming();
+        std::filesystem::remove(copy);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Import1000WordsOneChange)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

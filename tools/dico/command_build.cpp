@@ -34,7 +34,7 @@ int RunBuild(const dico::Arguments &arguments)
         return dico::Failure("Impossible de lire le fichier " + Quoted(wordList) + ".");
     case DictionaryBuildError::NoUsableWord:
         return dico::Failure("Aucun mot utilisable dans " + Quoted(wordList) + " (" +
-                             Counted(report.skipped, "entrée écartée", "entrées écartées") + ").");
+                             Counted(report.rejected, "entrée écartée", "entrées écartées") + ").");
     case DictionaryBuildError::UnwritableOutput:
         return dico::Failure("Impossible d'écrire le fichier " + Quoted(output) + ".");
     case DictionaryBuildError::None:
@@ -42,9 +42,15 @@ int RunBuild(const dico::Arguments &arguments)
     }
     std::error_code error;
     const auto bytes = std::filesystem::file_size(output, error);
+    // Duplicates are words that are in the dictionary all the same; only the
+    // entries set aside are lost.
     std::string summary = "Dictionnaire " + Quoted(output) +
-                          " écrit : " + Counted(report.kept, "mot gardé", "mots gardés") + ", " +
-                          Counted(report.skipped, "entrée écartée", "entrées écartées");
+                          " écrit : " + Counted(report.kept, "mot gardé", "mots gardés") + ", ";
+    if (report.duplicates > 0)
+        summary += Counted(report.duplicates, "doublon", "doublons") +
+                   " (même mot une fois accents et majuscules retirés), ";
+    summary += Counted(report.rejected, "entrée écartée", "entrées écartées") +
+               " (noms propres, mots composés ou d'une lettre, caractères autres que des lettres)";
     if (!error)
         summary += ", " + Counted(bytes, "octet", "octets");
     std::printf("%s.\n", summary.c_str());

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "dico_command.h"
+#include "dictionary/change_failure.h"
 #include "dictionnaire_arguments.h"
 
 namespace {
@@ -19,6 +20,12 @@ std::string ManagerWord(const std::string &argument)
             letters += c;
     }
     return letters;
+}
+
+std::string ChangeFailure(const TDictionnaire &dictionary)
+{
+    return "Le dictionnaire n'a pas été modifié : " +
+           DictionaryChangeFailureReason(dictionary.LastChangeError());
 }
 
 int RunAdd(const dico::Arguments &arguments)
@@ -44,15 +51,31 @@ int RunAdd(const dico::Arguments &arguments)
     const auto dictionary = dico_arguments::OpenExisting(arguments[0], 'W');
     if (!dictionary)
         return dico::kExitFailure;
+    // The whole list is one change: the file holds all the new words or,
+    // when the change fails, none of them.
     std::vector<std::string> added;
+    if (!dictionary->BeginChanges())
+        return dico::Failure(ChangeFailure(*dictionary));
     for (const std::string &word : words) {
         const std::string letters = ManagerWord(word);
         if (letters.empty() || dictionary->Contains(letters))
             continue;
-        dictionary->AddWord(letters, user);
-        added.push_back(letters);
+        if (dictionary->AddWord(letters, user))
+            added.push_back(letters);
     }
-    return dico_arguments::PrintLines(added);
+    const bool committed = dictionary->CommitChanges();
+    // What is reported is what a new reader finds in the file now.
+    const auto check = TDictionnaire::Create(arguments[0], 'R');
+    std::vector<std::string> stored;
+    for (const std::string &letters : added)
+        if (check->Contains(letters))
+            stored.push_back(letters);
+    dico_arguments::PrintLines(stored);
+    if (!committed || stored.size() != added.size())
+        return dico::Failure(committed
+                                 ? std::string("Des mots n'ont pas été enregistrés dans le dictionnaire.")
+                                 : ChangeFailure(*dictionary));
+    return dico::kExitSuccess;
 }
 
 int RunRemove(const dico::Arguments &arguments)
@@ -63,6 +86,9 @@ int RunRemove(const dico::Arguments &arguments)
     if (!dictionary)
         return dico::kExitFailure;
     int status = dico::kExitSuccess;
+    if (!dictionary->BeginChanges())
+        return dico::Failure(ChangeFailure(*dictionary));
+    std::vector<std::string> removed;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string letters = ManagerWord(arguments[i]);
         if (!dictionary->Contains(letters))
@@ -70,8 +96,11 @@ int RunRemove(const dico::Arguments &arguments)
         else if (!dictionary->RemoveWord(letters))
             status = dico::Failure("Suppression impossible : " + letters + ".");
         else
-            dico_arguments::PrintLines({letters});
+            removed.push_back(letters);
     }
+    if (!dictionary->CommitChanges())
+        return dico::Failure(ChangeFailure(*dictionary));
+    dico_arguments::PrintLines(removed);
     return status;
 }
 
@@ -82,12 +111,13 @@ int RunClearUser(const dico::Arguments &arguments)
     const auto dictionary = dico_arguments::OpenExisting(arguments[0], 'W');
     if (!dictionary)
         return dico::kExitFailure;
-    dictionary->ClearUserFlags();
+    if (!dictionary->ClearUserFlags())
+        return dico::Failure(ChangeFailure(*dictionary));
     return dico::kExitSuccess;
 }
 
 const dico::Registration add({"add", "DICO [--user] MOT...",
-                              "ajoute des mots (accents retirés) et affiche ceux qui étaient absents",
+                              "ajoute des mots (accents retirés) et affiche ceux qui ont été enregistrés",
                               RunAdd});
 const dico::Registration remove({"remove", "DICO MOT...", "supprime des mots et affiche ceux supprimés",
                                  RunRemove});
