@@ -38,4 +38,8 @@ void OpenDictionaryManager(TMainForm *mainForm)
 {
     TTFDico manager(mainForm->DictionaryFile(), mainForm);
     RunTool(mainForm, manager);
+    // A damaged dictionary refused by the manager was replaced by the one the
+    // user chose: the games started from now on use it too.
+    if (manager.Usable() && !manager.DictionaryFile().isEmpty())
+        mainForm->DictionaryFileName = manager.DictionaryFile();
 }

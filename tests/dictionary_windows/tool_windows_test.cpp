@@ -55,3 +55,21 @@ TEST_F(ToolWindows, MenuEntriesOpenTheToolsOnTheProgramsDictionary)
     EXPECT_NE(OpenedBy<TTFDico>("Dictionnaire1"), nullptr);
     EXPECT_TRUE(dialogs->asked.empty());
 }
+
+TEST_F(ToolWindows, ADictionaryChosenInTheManagerBecomesTheProgramsDictionary)
+{
+    // The program's dictionary is damaged after start-up; the manager refuses
+    // it and the user picks a sound one, which the next games use.
+    const QString chosen = settings.Path(QStringLiteral("autre.ox"));
+    TDictionnaire::Create(QFile::encodeName(chosen).toStdString(), 'W')->AddWord("CHIEN", false);
+    {
+        QFile damaged(form->DictionaryFile());
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write("pas un dictionnaire");
+    }
+    dialogs->fileNames = {chosen};
+    checkOpen = [](QWidget *) {};
+    EXPECT_NE(OpenedBy<TTFDico>("Dictionnaire1"), nullptr);
+    EXPECT_EQ(form->DictionaryFile(), chosen);
+    EXPECT_EQ(dialogs->Texts(QStringLiteral("message")).size(), 1);
+}
