@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/config.h"
 
+#include "framework/code_page_text.h"
 #include "framework/resourcelib/check_values.h"
 #include "framework/savefile/typed_stream.h"
 
@@ -10,16 +11,8 @@
 namespace {
 constexpr const char *kMarker = "AXO";
 constexpr int kTrailerLength = 100;
-
-std::string Latin1(const QString &text)
-{
-    return text.toLatin1().toStdString();
-}
-
-QString FromLatin1(const std::string &text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
+// Largest score a saved player may have, either sign.
+constexpr std::int32_t kMostScore = 1 << 30;
 
 std::string Decimal(long long value)
 {
@@ -200,14 +193,14 @@ std::int32_t GameSettings::SettingsChecksum() const
 {
     std::int32_t c = -1;
     c = crcs(c, Decimal(GameKind));
-    c = crcs(c, Latin1(Section));
+    c = crcs(c, ToCodePage(Section));
     c = crcs(c, Decimal(PlayerCount));
     c = crcs(c, Decimal(CurrentPlayer));
     for (int n = 1; n <= std::min(PlayerCount, kPlayerSlots); ++n) {
         const Tjoueur &player = Players[n];
         c = crcs(c, Decimal(GameKind));
         c = crcs(c, Decimal(n));
-        c = crcs(c, Latin1(player.Name));
+        c = crcs(c, ToCodePage(player.Name));
         c = crcs(c, Decimal(player.Level));
         c = crcs(c, Decimal(player.Score));
         c = crcs(c, Decimal(player.TimeMs));
@@ -221,9 +214,9 @@ void GameSettings::SaveSettings(savefile::TypedWriter &writer) const
     writer.WriteInteger(Keycalc(kMarker));
     writer.WriteInteger(SettingsChecksum());
     writer.WriteInteger(GameKind);
-    writer.WriteString(Latin1(Language()));
-    writer.WriteString(Latin1(ProgramVersion()));
-    writer.WriteString(Latin1(Section));
+    writer.WriteString(ToCodePage(Language()));
+    writer.WriteString(ToCodePage(ProgramVersion()));
+    writer.WriteString(ToCodePage(Section));
     writer.WriteInteger(PlayerCount);
     writer.WriteInteger(CurrentPlayer);
     writer.WriteString(AllComputers ? "A" : "M");
@@ -231,7 +224,7 @@ void GameSettings::SaveSettings(savefile::TypedWriter &writer) const
     for (int n = 1; n <= std::min(PlayerCount, kPlayerSlots); ++n) {
         const Tjoueur &player = Players[n];
         writer.WriteInteger(n);
-        writer.WriteString(Latin1(player.Name));
+        writer.WriteString(ToCodePage(player.Name));
         writer.WriteInteger(player.Level);
         writer.WriteInteger(player.Score);
         writer.WriteInteger(player.TimeMs);
@@ -295,33 +288,48 @@ bool GameSettings::LoadSettings(savefile::TypedReader &reader)
             return restore();
         const std::int32_t checksum = reader.ReadInteger();
         GameKind = reader.ReadInteger();
-        if (FromLatin1(reader.ReadString()) != Language())
+        if (FromCodePage(reader.ReadString()) != Language())
             return restore();
-        SettingsVersion = FromLatin1(reader.ReadString());
-        Section = FromLatin1(reader.ReadString());
+        SettingsVersion = FromCodePage(reader.ReadString());
+        Section = FromCodePage(reader.ReadString());
         PlayerCount = reader.ReadInteger();
         CurrentPlayer = reader.ReadInteger();
-        AllComputers = reader.ReadString() == "A";
-        if (PlayerCount < 1 || PlayerCount > kPlayerSlots || CurrentPlayer < 1 || CurrentPlayer > PlayerCount)
+        const std::string allComputers = reader.ReadString();
+        AllComputers = allComputers == "A";
+        // A game set up for its kind takes only a part of that kind, with
+        // no more players than the game has room for.
+        const bool setUp = before.kind != 0;
+        if (GameKind < 1 || GameKind > 8 || (setUp && (GameKind != before.kind || Section != before.section)))
+            return restore();
+        const int most = setUp ? MostPlayers : kPlayerSlots;
+        if (PlayerCount < 1 || PlayerCount > most || CurrentPlayer < 1 || CurrentPlayer > PlayerCount ||
+            (allComputers != "A" && allComputers != "M"))
             return restore();
         reader.ReadListBegin();
         int n = 0;
         while (!reader.EndOfList()) {
-            if (++n > kPlayerSlots)
+            if (++n > PlayerCount)
                 return restore();
             Tjoueur &player = Players[n];
             reader.ReadInteger(); // the player's number: the position counts
-            player.Name = FromLatin1(reader.ReadString());
-            player.Level = std::uint8_t(reader.ReadInteger());
+            player.Name = FromCodePage(reader.ReadString());
+            const std::int32_t level = reader.ReadInteger();
             player.Score = reader.ReadInteger();
             player.TimeMs = reader.ReadInteger();
-            player.IsComputer = reader.ReadString() == "T";
+            const std::string computer = reader.ReadString();
+            // Scores and times are added to during the game: far from an
+            // overflow, and a time is never negative.
+            if (level < 0 || level > MaxLevel() || player.Score < -kMostScore || player.Score > kMostScore ||
+                player.TimeMs < 0 || (computer != "T" && computer != "F"))
+                return restore();
+            player.Level = std::uint8_t(level);
+            player.IsComputer = computer == "T";
         }
         reader.ReadListEnd();
-        if (SettingsChecksum() != checksum)
+        if (n != PlayerCount || SettingsChecksum() != checksum)
             return restore();
 
-        const std::string version = Latin1(SettingsVersion);
+        const std::string version = ToCodePage(SettingsVersion);
         switch (GameKind) {
         case 1:
             Options.CB_pendu_lettres = reader.ReadString() == "T";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/game_file.h"
 
+#include "framework/code_page_text.h"
 #include "framework/dialog_service.h"
 #include "framework/game_window.h"
 #include "framework/savefile/saved_game_header.h"
@@ -15,11 +16,6 @@
 
 namespace {
 
-std::string Latin1(const QString &text)
-{
-    return text.toLatin1().toStdString();
-}
-
 QString OwnerName()
 {
     const QString user = qEnvironmentVariable("USER");
@@ -31,7 +27,10 @@ bool Commit(const QString &fileName, const std::function<bool(QIODevice &)> &wri
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (!write(file)) {
+    // commit() of Qt 6.4 reports success even when the buffered bytes could
+    // not be written (a full disk): the flush and the file's error are
+    // checked first, and a failed write never replaces the target.
+    if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }
@@ -65,10 +64,10 @@ QByteArray SavedGameBytes(TFLudorine &window, const QDateTime &when)
     {
         savefile::TypedWriter writer(out);
         savefile::HeaderWriteTexts texts;
-        texts.origin =
-            Latin1(QStringLiteral("OXA/Ludorine ") + QCoreApplication::applicationVersion()).substr(0, 255);
-        texts.owner = Latin1(OwnerName()).substr(0, 255);
-        texts.date = Latin1(SaveDateText(when));
+        texts.origin = ToCodePage(QStringLiteral("OXA/Ludorine ") + QCoreApplication::applicationVersion())
+                           .substr(0, 255);
+        texts.owner = ToCodePage(OwnerName()).substr(0, 255);
+        texts.date = ToCodePage(SaveDateText(when));
         savefile::WriteSavedGameHeader(writer, window.GameKind, texts);
         window.SaveGame(writer);
         writer.Flush();
@@ -91,7 +90,8 @@ QByteArray TextExportBytes(TFLudorine &window, const QDateTime &when)
     // Games write their lines with '\n'; the file has CR LF line ends.
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     body.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return body.toUtf8();
+    const std::string bytes = ToCodePage(body);
+    return QByteArray(bytes.data(), qsizetype(bytes.size()));
 }
 
 bool WriteGameFile(TFLudorine &window, const QString &fileName, const QDateTime &when)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/savefile/saved_game_dump.h"
 
+#include "framework/savefile/code_page.h"
 #include "framework/savefile/saved_game_header.h"
 #include "framework/savefile/typed_stream.h"
 
@@ -10,7 +11,7 @@ namespace savefile {
 
 namespace {
 
-// A Latin-1 text quoted for a UTF-8 terminal, control bytes escaped.
+// A text of the code page quoted for a UTF-8 terminal, control bytes escaped.
 std::string Quoted(const std::string &latin1)
 {
     std::string out = "\"";
@@ -24,7 +25,7 @@ std::string Quoted(const std::string &latin1)
             std::snprintf(escape, sizeof escape, "\\x%02X", byte);
             out += escape;
         } else {
-            out += Latin1ToUtf8(std::string_view(&c, 1));
+            out += CodePageToUtf8(std::string_view(&c, 1));
         }
     }
     return out + '"';

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/savefile/typed_stream.h"
 
+#include "framework/savefile/code_page.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -71,60 +73,6 @@ long double DecodeExtended(const unsigned char bytes[10])
     else
         value = std::ldexp(static_cast<long double>(mantissa), biased - 16383 - 63);
     return negative ? -value : value;
-}
-
-std::string Latin1ToUtf8(std::string_view latin1)
-{
-    std::string out;
-    out.reserve(latin1.size() * 2);
-    for (char c : latin1) {
-        const unsigned char byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            out += c;
-        } else {
-            out += static_cast<char>(0xC0 | (byte >> 6));
-            out += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return out;
-}
-
-std::string Utf8ToLatin1(std::string_view utf8)
-{
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        int length = lead < 0x80         ? 1
-                     : (lead >> 5) == 6  ? 2
-                     : (lead >> 4) == 14 ? 3
-                     : (lead >> 3) == 30 ? 4
-                                         : 0;
-        std::uint32_t code = 0;
-        if (length == 0 || i + length > utf8.size()) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        code = length == 1 ? lead : lead & (0x7F >> length);
-        bool valid = true;
-        for (int k = 1; k < length; ++k) {
-            const unsigned char next = static_cast<unsigned char>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        out += code <= 0xFF ? static_cast<char>(code) : '?';
-        i += length;
-    }
-    return out;
 }
 
 // --- Writer ----------------------------------------------------------------
@@ -198,7 +146,7 @@ void TypedWriter::WriteFloat(long double value)
 void TypedWriter::WriteString(std::string_view text)
 {
     if (!AllBelow128(text)) {
-        const std::string utf8 = Latin1ToUtf8(text);
+        const std::string utf8 = CodePageToUtf8(text);
         Put(Utf8StringTag);
         PutLittle(utf8.size(), 4);
         PutBytes(utf8.data(), utf8.size());
@@ -337,7 +285,7 @@ std::string TypedReader::ReadStringBody(std::uint8_t tag)
     case LongStringTag:
         return readBytes(GetLittle(4));
     case Utf8StringTag:
-        return Utf8ToLatin1(readBytes(GetLittle(4)));
+        return Utf8ToCodePage(readBytes(GetLittle(4)));
     case WideStringTag: {
         const std::string units = readBytes(GetLittle(4) * 2);
         std::string text;
@@ -346,10 +294,11 @@ std::string TypedReader::ReadStringBody(std::uint8_t tag)
             std::uint32_t code =
                 static_cast<unsigned char>(units[i]) | (static_cast<unsigned char>(units[i + 1]) << 8);
             if (code >= 0xD800 && code <= 0xDBFF && i + 3 < units.size()) {
-                i += 2; // a surrogate pair stands for one character outside Latin-1
+                i += 2; // a surrogate pair stands for one character outside the code page
                 code = 0x10000;
             }
-            text += code <= 0xFF ? static_cast<char>(code) : '?';
+            const int byte = UnicodeToCodePage(code);
+            text += byte >= 0 ? static_cast<char>(byte) : '?';
         }
         return text;
     }

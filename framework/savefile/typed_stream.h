@@ -2,8 +2,8 @@
 #pragma once
 // The typed-value stream of saved games and settings. Every value starts with
 // a tag byte that says its type; integers take the smallest of three sizes,
-// strings are 8-bit (Latin-1) and switch to a UTF-8 form when they hold a byte
-// of 128 or more, floats are 80-bit extended values, and lists are bracketed
+// strings are 8-bit (Windows-1252, code_page.h) and switch to a UTF-8 form
+// when they hold a byte of 128 or more, floats are 80-bit extended values, and lists are bracketed
 // by a list tag and an end-of-list tag. Both sides go through a 4096-byte
 // buffer over a standard stream. Free of Qt, so that game rules can save and
 // load themselves without a display.
@@ -47,7 +47,7 @@ public:
 
     void WriteInteger(std::int32_t value);
     void WriteFloat(long double value);
-    // text holds Latin-1 bytes.
+    // text holds bytes of the code page.
     void WriteString(std::string_view text);
     void WriteChar(char c);
     void WriteBoolean(bool value);
@@ -79,8 +79,8 @@ public:
     std::int32_t ReadInteger();
     // Tag 5, or an integer (tags 2, 3, 4 and 19).
     long double ReadFloat();
-    // Tags 6, 12, 18 and 20; the result holds Latin-1 bytes (a character
-    // outside Latin-1 becomes '?').
+    // Tags 6, 12, 18 and 20; the result holds bytes of the code page (a
+    // character the page lacks becomes '?').
     std::string ReadString();
     // A string of exactly one character.
     char ReadChar();
@@ -119,9 +119,5 @@ private:
 // The 10 little-endian bytes of an 80-bit extended float, and back.
 void EncodeExtended(long double value, unsigned char bytes[10]);
 long double DecodeExtended(const unsigned char bytes[10]);
-
-// Latin-1 <-> UTF-8 conversions used by the string tags.
-std::string Latin1ToUtf8(std::string_view latin1);
-std::string Utf8ToLatin1(std::string_view utf8);
 
 } // namespace savefile

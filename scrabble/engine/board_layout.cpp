@@ -66,13 +66,13 @@ std::string PremiumText(Premium premium)
 {
     switch (premium) {
     case Premium::WordTriple:
-        return Latin1("case mot compte triple.");
+        return CodePage("case mot compte triple.");
     case Premium::WordDouble:
-        return Latin1("case mot compte double.");
+        return CodePage("case mot compte double.");
     case Premium::LetterTriple:
-        return Latin1("case lettre compte triple.");
+        return CodePage("case lettre compte triple.");
     case Premium::LetterDouble:
-        return Latin1("case lettre compte double.");
+        return CodePage("case lettre compte double.");
     case Premium::None:
         break;
     }

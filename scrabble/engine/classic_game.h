@@ -167,13 +167,22 @@ public:
     // Saved-game payload between the game kind and the turn phase: move
     // counter, bag, history, board, racks, last move texts (game_record.cpp).
     void Write(savefile::TypedWriter &out) const;
-    // Throws savefile::ReadError on a damaged payload; the game is then empty.
+    // Throws savefile::ReadError on a damaged payload, the game being then
+    // empty. Players must hold the game's players: owners and moves are
+    // checked against them. Everything the game relies on is checked: tile
+    // states against their containers, each tile of the set in exactly one
+    // place (a tile laid this turn also in its owner's slot), owners 1 to the
+    // player count, slots 1 to the rack size, squares on the board, move
+    // numbers 1 to n and tiles pointing to existing moves.
     void Read(savefile::TypedReader &in);
 
 private:
     std::size_t Index(int player, int slot) const { return std::size_t((player - 1) * rackSize_ + slot - 1); }
     TJeton *&Square(int col, int row) { return board_[std::size_t((row - 1) * layout_.Size() + col - 1)]; }
     void Clear();
+    void ReadPayload(savefile::TypedReader &in);
+    void CheckTile(const TJeton &tile) const;
+    void CheckMove(const Tcoup &move, int number) const;
     void ToBag(TJeton *tile);
     void ToRack(TJeton *tile, int player, int slot);
     void RemoveFromBoard(TJeton *tile);

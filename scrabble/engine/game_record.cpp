@@ -2,6 +2,7 @@
 // The classic game's part of a saved game: move counter, bag, history, board,
 // racks and the players' last move texts. The history comes before any tile,
 // so that a tile finds the move that played it by its number.
+#include <algorithm>
 #include <map>
 
 #include "framework/savefile/typed_stream.h"
@@ -46,81 +47,225 @@ void ClassicGame::Write(savefile::TypedWriter &out) const
     out.WriteListEnd();
 }
 
+namespace {
+
+[[noreturn]] void Refuse(const char *what)
+{
+    throw savefile::ReadError(what);
+}
+
+// Points of one move or of a player: far beyond any game, far below an
+// overflow when they are added up.
+constexpr int kMostPoints = 1 << 20;
+
+bool AllOf(const std::string &text, bool (*test)(char))
+{
+    for (const char c : text)
+        if (!test(c))
+            return false;
+    return true;
+}
+
+bool IsLetter(char c)
+{
+    return IsUpperLetter(c) || IsLowerLetter(c);
+}
+
+bool IsRackLetter(char c)
+{
+    return IsUpperLetter(c) || c == kJoker;
+}
+
+} // namespace
+
 void ClassicGame::Read(savefile::TypedReader &in)
 {
     Clear();
     try {
-        in.ReadInteger(); // the move counter: the history's length tells it again
-        const int bagSize = in.ReadInteger();
-        std::map<int, const Tcoup *> moves;
-        std::vector<std::pair<TJeton *, int>> links;
-        auto readTile = [&]() {
-            int moveNumber = -1;
-            tiles_.push_back(TJeton::Read(in, moveNumber));
-            links.emplace_back(tiles_.back().get(), moveNumber);
-            return tiles_.back().get();
-        };
-        in.ReadListBegin();
-        while (!in.EndOfList())
-            bag_.push_back(readTile());
-        in.ReadListEnd();
-        if (bagSize != BagSize())
-            throw savefile::ReadError("bag size");
-        in.ReadInteger();
-        in.ReadListBegin();
-        while (!in.EndOfList()) {
-            history_.push_back(std::make_unique<Tcoup>(Tcoup::Read(in)));
-            moves[history_.back()->MoveNumber] = history_.back().get();
-        }
-        in.ReadListEnd();
-        in.ReadListBegin();
-        while (!in.EndOfList()) {
-            const int col = in.ReadInteger();
-            const int row = in.ReadInteger();
-            TJeton *tile = readTile();
-            if (!layout_.Inside(col, row) || At(col, row) != nullptr)
-                throw savefile::ReadError("board square");
-            Square(col, row) = tile;
-            tile->Col = col;
-            tile->Row = row;
-        }
-        in.ReadListEnd();
-        in.ReadListBegin();
-        while (!in.EndOfList()) {
-            const int player = in.ReadInteger();
-            const int slot = in.ReadInteger();
-            TJeton *tile = readTile();
-            if (player < 1 || player > 4 || slot < 1 || slot > rackSize_)
-                throw savefile::ReadError("rack slot");
-            // A tile laid this turn is both on its square and in its slot: one object.
-            if (tile->IsPending() && layout_.Inside(tile->Col, tile->Row)) {
-                TJeton *onBoard = At(tile->Col, tile->Row);
-                if (onBoard != nullptr && onBoard->IsPending() && onBoard->Owner == player &&
-                    onBoard->Slot == slot) {
-                    tiles_.pop_back();
-                    links.pop_back();
-                    tile = onBoard;
-                }
-            }
-            racks_[Index(player, slot)] = tile;
-            tile->Owner = player;
-            tile->Slot = slot;
-        }
-        in.ReadListEnd();
-        in.ReadListBegin();
-        for (std::size_t i = 0; !in.EndOfList(); ++i) {
-            std::string text = in.ReadString();
-            if (i < Players.size())
-                Players[i].LastMoveText = std::move(text);
-        }
-        in.ReadListEnd();
-        for (auto &[tile, number] : links) {
-            const auto found = moves.find(number);
-            tile->Move = found != moves.end() ? found->second : nullptr;
-        }
+        ReadPayload(in);
     } catch (...) {
         Clear();
         throw;
+    }
+}
+
+void ClassicGame::CheckMove(const Tcoup &move, int number) const
+{
+    if (move.MoveNumber != number)
+        Refuse("move number");
+    if (move.Player < 1 || move.Player > PlayerCount())
+        Refuse("move player");
+    if (move.Score < -kMostPoints || move.Score > kMostPoints)
+        Refuse("move score");
+    switch (move.Kind) {
+    case Horizontal:
+    case Vertical: {
+        const int length = int(move.Word.size());
+        const int lastCol = move.Col + (length - 1) * StepCol(move.Kind);
+        const int lastRow = move.Row + (length - 1) * StepRow(move.Kind);
+        if (length == 0 || length > layout_.Size() || !layout_.Inside(move.Col, move.Row) ||
+            !layout_.Inside(lastCol, lastRow) || !AllOf(move.Word, IsLetter))
+            Refuse("word move");
+        break;
+    }
+    case Exchange:
+        if (move.Word.empty() || int(move.Word.size()) > rackSize_ || !AllOf(move.Word, IsRackLetter))
+            Refuse("exchange move");
+        break;
+    default:
+        break;
+    }
+}
+
+// The record of a tile against the tile set: a letter of the set with its
+// value, or a joker ('*' until it is given a letter; a played joker has one).
+void ClassicGame::CheckTile(const TJeton &tile) const
+{
+    if (tile.IsJoker) {
+        const bool lettered = IsLowerLetter(tile.Letter);
+        if ((!lettered && tile.Letter != kJoker) || tile.Value != 0 || (tile.IsPlayed() && !lettered) ||
+            (tile.State == InBag && lettered))
+            Refuse("joker");
+    } else if (tileSet_.letters.find(tile.Letter) == std::string::npos ||
+               tile.Value != tileSet_.value(tile.Letter)) {
+        Refuse("tile letter");
+    }
+    // A tile keeps the square and the rack slot it last had; each is either
+    // none or a real one.
+    const bool noSquare = tile.Col == -1 && tile.Row == -1;
+    if (!noSquare && !layout_.Inside(tile.Col, tile.Row))
+        Refuse("tile square");
+    if (tile.Owner < 0 || tile.Owner > PlayerCount() || tile.Slot < 0 || tile.Slot > rackSize_)
+        Refuse("tile owner");
+    if (tile.State != InBag && tile.State != Fixed && (tile.Owner == 0 || tile.Slot == 0))
+        Refuse("tile owner");
+}
+
+void ClassicGame::ReadPayload(savefile::TypedReader &in)
+{
+    const int tileCount = tileSet_.TileCount();
+    const int moveCounter = in.ReadInteger();
+    const int bagSize = in.ReadInteger();
+    std::map<int, const Tcoup *> moves;
+    std::vector<std::pair<TJeton *, int>> links;
+    auto readTile = [&]() {
+        // One more than the set: the second record of a tile laid this turn
+        // is read before it is merged with the first.
+        if (int(tiles_.size()) > tileCount)
+            Refuse("more tiles than the set has");
+        int moveNumber = -1;
+        tiles_.push_back(TJeton::Read(in, moveNumber));
+        TJeton *tile = tiles_.back().get();
+        CheckTile(*tile);
+        // Only a played tile knows the move that played it.
+        if (moveNumber != -1 && !tile->IsPlayed())
+            Refuse("tile move");
+        links.emplace_back(tile, moveNumber);
+        return tile;
+    };
+
+    in.ReadListBegin();
+    while (!in.EndOfList()) {
+        TJeton *tile = readTile();
+        if (tile->State != InBag)
+            Refuse("bag tile state");
+        bag_.push_back(tile);
+    }
+    in.ReadListEnd();
+    if (bagSize != BagSize())
+        Refuse("bag size");
+
+    const int historyLength = in.ReadInteger();
+    in.ReadListBegin();
+    while (!in.EndOfList()) {
+        auto move = std::make_unique<Tcoup>(Tcoup::Read(in));
+        CheckMove(*move, MoveCount() + 1);
+        moves[move->MoveNumber] = move.get();
+        history_.push_back(std::move(move));
+    }
+    in.ReadListEnd();
+    if (historyLength != MoveCount() || moveCounter != MoveCount())
+        Refuse("move counter");
+
+    in.ReadListBegin();
+    while (!in.EndOfList()) {
+        const int col = in.ReadInteger();
+        const int row = in.ReadInteger();
+        TJeton *tile = readTile();
+        if (!layout_.Inside(col, row) || At(col, row) != nullptr)
+            Refuse("board square");
+        if (!tile->OnBoard() || tile->Col != col || tile->Row != row)
+            Refuse("board tile");
+        Square(col, row) = tile;
+    }
+    in.ReadListEnd();
+
+    in.ReadListBegin();
+    while (!in.EndOfList()) {
+        const int player = in.ReadInteger();
+        const int slot = in.ReadInteger();
+        TJeton *tile = readTile();
+        if (player < 1 || player > PlayerCount() || slot < 1 || slot > rackSize_ ||
+            RackTile(player, slot) != nullptr)
+            Refuse("rack slot");
+        if (tile->IsPlayed() || tile->State == InBag || tile->Owner != player || tile->Slot != slot)
+            Refuse("rack tile");
+        // A tile laid this turn is both on its square and in its slot: one
+        // object, found on the square its record names.
+        if (tile->IsPending()) {
+            TJeton *onBoard = At(tile->Col, tile->Row);
+            if (onBoard == nullptr || !onBoard->IsPending() || onBoard->Owner != player ||
+                onBoard->Slot != slot || onBoard->Letter != tile->Letter || onBoard->IsJoker != tile->IsJoker)
+                Refuse("tile laid this turn");
+            tiles_.pop_back();
+            links.pop_back();
+            tile = onBoard;
+        }
+        racks_[Index(player, slot)] = tile;
+    }
+    in.ReadListEnd();
+
+    in.ReadListBegin();
+    std::size_t texts = 0;
+    while (!in.EndOfList()) {
+        std::string text = in.ReadString();
+        if (texts >= Players.size())
+            Refuse("last move texts");
+        Players[texts++].LastMoveText = std::move(text);
+    }
+    in.ReadListEnd();
+    if (texts != Players.size())
+        Refuse("last move texts");
+
+    // Every tile laid this turn sits in its owner's slot too.
+    for (const TJeton *tile : board_)
+        if (tile != nullptr && tile->IsPending() && RackTile(tile->Owner, tile->Slot) != tile)
+            Refuse("tile laid this turn without its slot");
+    // The whole set, each tile once.
+    if (int(tiles_.size()) != tileCount)
+        Refuse("tile count");
+    std::string letters;
+    int jokers = 0;
+    for (const auto &tile : tiles_) {
+        if (tile->IsJoker)
+            ++jokers;
+        else
+            letters += tile->Letter;
+    }
+    std::string expected = tileSet_.letters;
+    std::sort(letters.begin(), letters.end());
+    std::sort(expected.begin(), expected.end());
+    if (letters != expected || jokers != tileSet_.jokers)
+        Refuse("tile set");
+    for (auto &[tile, number] : links) {
+        if (number == -1) {
+            tile->Move = nullptr;
+            continue;
+        }
+        const auto found = moves.find(number);
+        if (found == moves.end())
+            Refuse("tile move");
+        tile->Move = found->second;
     }
 }
 

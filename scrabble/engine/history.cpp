@@ -23,7 +23,7 @@ const Tcoup &ClassicGame::RecordMove(Tcoup move)
 
 std::string ClassicGame::StatusText(const Tcoup &move) const
 {
-    return PlayerName(move.Player) + Latin1(" joue « ") + move.Text() + Latin1(" ».");
+    return PlayerName(move.Player) + CodePage(" joue « ") + move.Text() + CodePage(" ».");
 }
 
 std::string ClassicGame::HistoryLine(const Tcoup &move) const

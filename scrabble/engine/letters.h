@@ -3,7 +3,7 @@
 // Letters of the Scrabble games: the alphabet, the vowel and consonant lists
 // of the draw balance rule, the face values of the French set and the joker
 // convention ('*' for a joker without letter, a lower-case letter for a
-// joker that was given one). Strings are Latin-1 bytes.
+// joker that was given one). Strings are bytes of the Windows-1252 code page.
 #include <string>
 #include <string_view>
 

@@ -82,7 +82,7 @@ std::string Tcoup::Text() const
         text += "Passe";
         break;
     case Penalty:
-        text = Latin1("Penalité");
+        text = CodePage("Penalité");
         break;
     default:
         break;

@@ -54,7 +54,7 @@ public:
     // "H 8" or "8 H"; empty for other kinds.
     std::string Notation() const;
     // The line of the history, the proposals and the player panels, e.g.
-    // "ABCDEFG  H 8 CAFE 18 pts." (Latin-1).
+    // "ABCDEFG  H 8 CAFE 18 pts." (code-page bytes).
     std::string Text() const;
 
     // Saved-game record; Duplicate's adds the openness after the score and

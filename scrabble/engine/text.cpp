@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scrabble/engine/text.h"
 
-#include "framework/savefile/typed_stream.h"
+#include "framework/savefile/code_page.h"
 
 namespace scrabble {
 
-std::string Latin1(std::string_view utf8)
+std::string CodePage(std::string_view utf8)
 {
-    return savefile::Utf8ToLatin1(utf8);
+    return savefile::Utf8ToCodePage(utf8);
 }
 
-std::string Utf8(std::string_view latin1)
+std::string Utf8(std::string_view bytes)
 {
-    return savefile::Latin1ToUtf8(latin1);
+    return savefile::CodePageToUtf8(bytes);
 }
 
 std::string Substitute(std::string_view pattern, std::string_view value)
@@ -64,8 +64,7 @@ std::string ErrorMessage(int code, std::string_view detail)
         text = "Chaque mot posé doit être raccordé à un mot existant !";
         break;
     case 16:
-        // The typographic apostrophe has no Latin-1 code: the straight one stands for it.
-        text = "Les lettres posées lors d'un coup doivent être placées sur une même ligne ou une même "
+        text = "Les lettres posées lors d’un coup doivent être placées sur une même ligne ou une même "
                "colonne.";
         break;
     case 17:
@@ -77,8 +76,8 @@ std::string ErrorMessage(int code, std::string_view detail)
     default:
         return {};
     }
-    // The message is Latin-1; the detail already is.
-    return Substitute(Latin1(text), detail);
+    // The detail already is in the code page.
+    return Substitute(CodePage(text), detail);
 }
 
 } // namespace scrabble

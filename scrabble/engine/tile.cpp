@@ -11,6 +11,12 @@
 
 namespace scrabble {
 
+bool TJeton::KnownState(int state)
+{
+    return state == InBag || state == OnRack || state == InExchange || state == Placed || state == Matched ||
+           state == Fixed;
+}
+
 TJeton::TJeton(char letter)
     : Letter(letter == kJoker ? kJoker : letter), IsJoker(letter == kJoker), Value(LetterValue(letter))
 {
@@ -76,17 +82,17 @@ std::string TJeton::Description(const std::function<std::string(int)> &playerNam
         return "Masse";
     std::string text;
     if (IsJoker)
-        text = "Joker" + Latin1(" («") + Letter + Latin1("»)");
+        text = "Joker" + CodePage(" («") + Letter + CodePage("»)");
     else
-        text = "Lettre " + Latin1("«") + Letter + Latin1("»");
+        text = "Lettre " + CodePage("«") + Letter + CodePage("»");
     if (Move != nullptr)
-        text += Latin1(" jouée par «") + playerName(Move->Player) + Latin1("» ") + Move->Text() +
-                Latin1(" coup n° ") + std::to_string(Move->MoveNumber);
+        text += CodePage(" jouée par «") + playerName(Move->Player) + CodePage("» ") + Move->Text() +
+                CodePage(" coup n° ") + std::to_string(Move->MoveNumber);
     if (State == OnRack && Owner >= 1 && Owner <= 4) {
         text += ' ';
         text += playerName(Owner);
     } else if (State == InExchange) {
-        text += Latin1(" en cours échange");
+        text += CodePage(" en cours échange");
     }
     return text;
 }
@@ -130,6 +136,16 @@ std::unique_ptr<TJeton> TJeton::Read(savefile::TypedReader &in, int &moveNumber)
     moveNumber = in.ReadInteger();
     if (letter.size() != 1)
         throw savefile::ReadError("tile letter");
+    if (joker != "T" && joker != "F")
+        throw savefile::ReadError("tile joker flag");
+    if (!KnownState(state))
+        throw savefile::ReadError("tile state");
+    // Far enough off the surface for any drag, near enough that the
+    // animation's arithmetic cannot overflow.
+    for (const TileRect &r : rects)
+        for (const int coordinate : {r.Left, r.Top, r.Right, r.Bottom})
+            if (coordinate < -kFarthest || coordinate > kFarthest)
+                throw savefile::ReadError("tile position");
     auto tile = std::make_unique<TJeton>(joker == "T" ? kJoker : letter[0]);
     tile->Letter = letter[0];
     tile->Value = value;

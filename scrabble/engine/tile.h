@@ -37,6 +37,9 @@ struct TileRect {
 class TJeton {
 public:
     static constexpr int kSize = 30;
+    // Largest distance of a drawn position from the surface's origin.
+    static constexpr int kFarthest = 100000;
+    static bool KnownState(int state);
 
     explicit TJeton(char letter);
     TJeton(const TJeton &) = delete;
@@ -81,6 +84,9 @@ public:
     // Saved-game record; the move is written by its number.
     void Write(savefile::TypedWriter &out) const;
     // Reads the record; moveNumber receives the stored number (-1: none).
+    // A ReadError for a letter that is not one character, a joker flag other
+    // than "T" or "F", an unknown state or a position far off the surface;
+    // the containers check the rest.
     static std::unique_ptr<TJeton> Read(savefile::TypedReader &in, int &moveNumber);
 };
 

@@ -84,7 +84,7 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
         return result;
     }
     if ((c1.empty() || c1 == "P") && c2.empty() && w.empty()) {
-        if (!confirm || !confirm(Latin1("Voulez vous passer votre tour ?")))
+        if (!confirm || !confirm(CodePage("Voulez vous passer votre tour ?")))
             return result;
         Tcoup pass = Tcoup::MakePass(player);
         pass.RackText = RackText(player);
@@ -247,7 +247,7 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
         if (dictionary == nullptr || dictionary->Contains(UpperCase(word)))
             return true;
         return confirm && confirm("Le mot " + word +
-                                  Latin1(" ne figure pas dans le dictionnaire. Confirmez-vous ce mot ?"));
+                                  CodePage(" ne figure pas dans le dictionnaire. Confirmez-vous ce mot ?"));
     };
     // A single letter is no word: its cross word is the word of the move.
     if (recorded.size() >= 2 && !known(recorded)) {

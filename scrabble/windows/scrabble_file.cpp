@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QTextStream>
 
+#include "framework/code_page_text.h"
 #include "framework/config_dialog.h"
 #include "framework/help_window.h"
 #include "framework/page_canvas.h"
@@ -62,17 +63,18 @@ bool TFScrabble::LoadGame(savefile::TypedReader &reader, const QString &fileName
         player.LastMoveText.clear();
     try {
         reader.ReadInteger(); // the game kind, known from the header
+        // The engine checks its payload against the players just read.
         game_.Read(reader);
         Phase = reader.ReadInteger();
         Step = reader.ReadInteger();
         Reserved = reader.ReadString();
+        if (!KnownState(Phase, Step))
+            throw savefile::ReadError("turn phase");
     } catch (const savefile::ReadError &) {
         game_.NewGame();
         RebuildHistoryList();
         return false;
     }
-    if (!KnownState(Phase, Step))
-        return false;
     // A computer's turn starts its search again; a validation that was
     // asked for is asked again by the player.
     if (Phase == 11)
@@ -101,7 +103,7 @@ void TFScrabble::ExportText(QTextStream &out)
     TFLudorine::ExportText(out);
     config_->ExportSettingsText(out);
     for (const std::string &line : game_.ReportLines())
-        out << QString::fromLatin1(line) << '\n';
+        out << FromCodePage(line) << '\n';
     if (Finished()) {
         out << '\n';
         for (const QString &line : FinalScoreLines())
@@ -152,8 +154,8 @@ void TFScrabble::PrintPage(int target, PageCanvas &canvas)
         }
         const QString line = QStringLiteral("%1 - %2 : %3")
                                  .arg(move->MoveNumber)
-                                 .arg(QString::fromLatin1(game_.PlayerName(move->Player)))
-                                 .arg(QString::fromLatin1(move->Text()));
+                                 .arg(FromCodePage(game_.PlayerName(move->Player)))
+                                 .arg(FromCodePage(move->Text()));
         double end = x;
         double below = y;
         canvas.DrawText(target, line, x, y, kPageWidthCm, TextAlign::Left, &end, &below);

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "framework/code_page_text.h"
 #include "scrabble/windows/scrabble_panels.h"
 #include "scrabble/windows/scrabble_surface.h"
 #include "scrabble/windows/scrabble_window.h"
@@ -173,7 +174,7 @@ QString TFScrabble::DescriptionAt(const QPoint &at) const
     if (Between(x, 31, 481) && Between(y, 31, 481)) {
         const int col = std::clamp((x - 31) / 30 + 1, 1, 15);
         const int row = std::clamp((y - 31) / 30 + 1, 1, 15);
-        return QString::fromLatin1(game_.SquareDescription(col, row));
+        return FromCodePage(game_.SquareDescription(col, row));
     }
     if (Between(x, 505, 740) && Between(y, 372, 500)) {
         QString letters;
@@ -185,7 +186,7 @@ QString TFScrabble::DescriptionAt(const QPoint &at) const
         for (const auto &tile : game_.Tiles())
             if ((tile->State == scrabble::OnRack || tile->State == scrabble::InExchange) &&
                 tile->HitTest(x, y))
-                return QString::fromLatin1(tile->Description([this](int p) { return game_.PlayerName(p); }));
+                return FromCodePage(tile->Description([this](int p) { return game_.PlayerName(p); }));
     }
     return QString();
 }

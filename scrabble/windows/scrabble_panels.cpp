@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scrabble/windows/scrabble_panels.h"
 
+#include "framework/code_page_text.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -63,19 +65,19 @@ InputPanel::InputPanel(QWidget *parent) : QFrame(parent)
 scrabble::InputFields InputPanel::Fields() const
 {
     scrabble::InputFields fields;
-    fields.coord1 = Coord1->text().toLatin1().toStdString();
-    fields.coord2 = Coord2->text().toLatin1().toStdString();
-    fields.word = Mot->text().toLatin1().toStdString();
-    fields.score = ED_note->text().toLatin1().toStdString();
+    fields.coord1 = ToCodePage(Coord1->text());
+    fields.coord2 = ToCodePage(Coord2->text());
+    fields.word = ToCodePage(Mot->text());
+    fields.score = ToCodePage(ED_note->text());
     return fields;
 }
 
 void InputPanel::SetFields(const scrabble::InputFields &fields)
 {
-    Coord1->setText(QString::fromLatin1(fields.coord1));
-    Coord2->setText(QString::fromLatin1(fields.coord2));
-    Mot->setText(QString::fromLatin1(fields.word));
-    ED_note->setText(QString::fromLatin1(fields.score));
+    Coord1->setText(FromCodePage(fields.coord1));
+    Coord2->setText(FromCodePage(fields.coord2));
+    Mot->setText(FromCodePage(fields.word));
+    ED_note->setText(FromCodePage(fields.score));
 }
 
 void InputPanel::Clear()

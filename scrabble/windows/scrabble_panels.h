@@ -26,7 +26,7 @@ public:
     QLineEdit *ED_note = nullptr;
     QPushButton *BT_val = nullptr;
 
-    // The fields as the engine reads them (Latin-1).
+    // The fields as the engine reads them (bytes of the code page).
     scrabble::InputFields Fields() const;
     void SetFields(const scrabble::InputFields &fields);
     void Clear();

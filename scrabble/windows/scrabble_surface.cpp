@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "framework/code_page_text.h"
 #include "framework/config_dialog.h"
 #include "scrabble/windows/board_painter.h"
 #include "scrabble/windows/scrabble_window.h"
@@ -116,7 +117,7 @@ void ScrabbleSurface::DrawPlayerPanel(QPainter &painter, int player) const
     // The player's last move, under the rack.
     painter.setPen(Qt::black);
     painter.setFont(PanelFont(11));
-    const QString last = QString::fromLatin1(game.Player(player).LastMoveText);
+    const QString last = FromCodePage(game.Player(player).LastMoveText);
     painter.drawText(QRect(512, top + 36, 226, 16), Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(last, Qt::ElideRight, 226));
 }

@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "dictionary/dictionnaire.h"
+#include "framework/code_page_text.h"
 #include "framework/config_dialog.h"
 #include "framework/dialog_service.h"
 #include "framework/main_window_link.h"
@@ -186,7 +187,7 @@ void TFScrabble::ProposeMoves()
     Candidates = game_.GenerateMoves(*search_, game_.CurrentPlayer);
     SetBusy(0);
     for (const std::string &line : scrabble::ProposalLines(Candidates))
-        Proposals->List->addItem(QString::fromLatin1(line));
+        Proposals->List->addItem(FromCodePage(line));
     if (laid)
         ReadPlacedTiles();
     Proposals->show();
@@ -198,14 +199,13 @@ void TFScrabble::ProposalChosen(int row)
 {
     if (row < 0 || row >= Proposals->List->count() || !Pnl_ctrl->isVisible())
         return;
-    const auto fields =
-        scrabble::FieldsFromProposal(Proposals->List->item(row)->text().toLatin1().toStdString());
+    const auto fields = scrabble::FieldsFromProposal(ToCodePage(Proposals->List->item(row)->text()));
     if (!fields)
         return;
     Pnl_ctrl->Activate();
-    Pnl_ctrl->Coord1->setText(QString::fromLatin1(fields->coord1));
-    Pnl_ctrl->Coord2->setText(QString::fromLatin1(fields->coord2));
-    Pnl_ctrl->Mot->setText(QString::fromLatin1(fields->word));
+    Pnl_ctrl->Coord1->setText(FromCodePage(fields->coord1));
+    Pnl_ctrl->Coord2->setText(FromCodePage(fields->coord2));
+    Pnl_ctrl->Mot->setText(FromCodePage(fields->word));
 }
 
 void TFScrabble::ShuffleLetters()
@@ -268,7 +268,7 @@ void TFScrabble::TakePlayersFromSettings()
     for (int n = 1; n <= count; ++n) {
         scrabble::PlayerInfo &player = game_.Players[std::size_t(n - 1)];
         const Tjoueur &settings = config_->Players[std::size_t(n)];
-        player.Name = settings.Name.toLatin1().toStdString();
+        player.Name = ToCodePage(settings.Name);
         player.Level = settings.Level;
         player.Score = settings.Score;
     }
@@ -287,8 +287,10 @@ void TFScrabble::AddTimeToCurrent()
 {
     const qint64 now = Now();
     const int current = game_.CurrentPlayer;
-    if (current >= 1 && current <= 4)
-        config_->Players[std::size_t(current)].TimeMs += std::int32_t(std::max<qint64>(0, now - PhaseStart));
+    if (current >= 1 && current <= 4) {
+        std::int32_t &time = config_->Players[std::size_t(current)].TimeMs;
+        time = std::int32_t(std::min<qint64>(INT32_MAX, time + std::max<qint64>(0, now - PhaseStart)));
+    }
     PhaseStart = now;
 }
 
@@ -296,7 +298,7 @@ void TFScrabble::RebuildHistoryList()
 {
     HistoryPanel->List->clear();
     for (const auto &move : game_.History())
-        HistoryPanel->List->addItem(QString::fromLatin1(game_.HistoryLine(*move)));
+        HistoryPanel->List->addItem(FromCodePage(game_.HistoryLine(*move)));
     historyShown_ = game_.MoveCount();
     if (Finished())
         HistoryPanel->List->addItems(FinalScoreLines());
@@ -306,11 +308,10 @@ void TFScrabble::MovesRecorded()
 {
     const auto &history = game_.History();
     for (; historyShown_ < int(history.size()); ++historyShown_)
-        HistoryPanel->List->addItem(
-            QString::fromLatin1(game_.HistoryLine(*history[std::size_t(historyShown_)])));
+        HistoryPanel->List->addItem(FromCodePage(game_.HistoryLine(*history[std::size_t(historyShown_)])));
     HistoryPanel->List->scrollToBottom();
     if (!history.empty())
-        ShowStatus(QString::fromLatin1(game_.StatusText(*history.back())));
+        ShowStatus(FromCodePage(game_.StatusText(*history.back())));
     ScoresToSettings();
     Modified = true;
     Redraw();
@@ -321,18 +322,18 @@ scrabble::DrawPrompt TFScrabble::DrawPromptHook()
     return [this](const std::string &title, const std::string &label,
                   const std::string &initial) -> std::optional<std::string> {
         SetCapsLock(1);
-        const std::optional<QString> answer = Dialogs().prompt(
-            QString::fromLatin1(title), QString::fromLatin1(label), QString::fromLatin1(initial));
+        const std::optional<QString> answer =
+            Dialogs().prompt(FromCodePage(title), FromCodePage(label), FromCodePage(initial));
         if (!answer)
             return std::nullopt;
-        return answer->toLatin1().toStdString();
+        return ToCodePage(*answer);
     };
 }
 
 scrabble::Confirm TFScrabble::ConfirmHook()
 {
     return [](const std::string &question) {
-        return Dialogs().question(QString::fromLatin1(question), QStringLiteral("Scrabble")) == Answer::Yes;
+        return Dialogs().question(FromCodePage(question), QStringLiteral("Scrabble")) == Answer::Yes;
     };
 }
 
@@ -453,7 +454,7 @@ void TFScrabble::Deal(PendingCommand &command)
     // The deal is over: the status bar says again whose turn it is rather
     // than leaving the deal's text up for the whole turn.
     ShowStatus(QStringLiteral("Le joueur « %1 » a la main")
-                   .arg(QString::fromLatin1(game_.PlayerName(game_.CurrentPlayer))));
+                   .arg(FromCodePage(game_.PlayerName(game_.CurrentPlayer))));
 }
 
 void TFScrabble::GoToPhase(int phase)
@@ -567,7 +568,7 @@ void TFScrabble::ValidateHumanMove()
         for (TJeton *tile : result.highlight)
             tile->Selected = true;
         Redraw();
-        Dialogs().message(QString::fromLatin1(result.Message()), QString(), MessageIcon::Warning);
+        Dialogs().message(FromCodePage(result.Message()), QString(), MessageIcon::Warning);
     }
     Step = 1;
     PhaseStart = Now();
@@ -622,7 +623,7 @@ QString TFScrabble::VictoryText() const
         return QString();
     const int winner = ranking.front();
     return QStringLiteral("Partie terminée. Victoire de « %1 » avec %2 points.")
-        .arg(QString::fromLatin1(game_.PlayerName(winner)))
+        .arg(FromCodePage(game_.PlayerName(winner)))
         .arg(game_.Player(winner).Score);
 }
 
@@ -633,7 +634,7 @@ QStringList TFScrabble::FinalScoreLines() const
     for (int player : scrabble::FinalRanking(game_.Players))
         lines << QStringLiteral("%1. %2 : %3 points")
                      .arg(++rank)
-                     .arg(QString::fromLatin1(game_.PlayerName(player)))
+                     .arg(FromCodePage(game_.PlayerName(player)))
                      .arg(game_.Player(player).Score);
     return lines;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stream_bytes.h"
 
+#include "framework/savefile/code_page.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -125,12 +127,12 @@ TEST(TypedStreamReading, EveryTypeReadsBackAcrossTheBuffer)
 
 TEST(TypedStreamReading, AcceptsTheOtherFormsOfStringsAndFloats)
 {
-    // A wide string "é€" (the euro sign has no Latin-1 form), an integer and a
+    // A wide string "é€ሴ" (the last has no 8-bit form), an integer and a
     // 64-bit integer read as floats.
-    const Bytes bytes{18, 2, 0, 0, 0, 0xE9, 0x00, 0xAC, 0x20, 2, 7, 19, 0, 0, 0, 0, 1, 0, 0, 0};
+    const Bytes bytes{18, 3, 0, 0, 0, 0xE9, 0x00, 0xAC, 0x20, 0x34, 0x12, 2, 7, 19, 0, 0, 0, 0, 1, 0, 0, 0};
     std::istringstream in = Input(bytes);
     TypedReader r(in);
-    EXPECT_EQ(r.ReadString(), "\xE9?");
+    EXPECT_EQ(r.ReadString(), "\xE9\x80?");
     EXPECT_EQ(r.ReadFloat(), 7.0L);
     EXPECT_EQ(r.ReadFloat(), 4294967296.0L);
 }
@@ -161,9 +163,11 @@ TEST(TypedStreamReading, WrongTagsAndShortStreamsAreReadErrors)
 
 TEST(TypedStreamReading, MalformedUtf8BecomesQuestionMarks)
 {
-    EXPECT_EQ(savefile::Utf8ToLatin1("a\xC3(b\xE2\x82\xAC\xC3\xA9"), "a?(b?\xE9");
-    EXPECT_EQ(savefile::Utf8ToLatin1("\xF0\x9F\x98\x80"), "?");
-    EXPECT_EQ(savefile::Utf8ToLatin1("\xC3"), "?");
+    // A cut sequence and a character outside the code page (an emoji) give
+    // '?'; the euro sign is in it.
+    EXPECT_EQ(savefile::Utf8ToCodePage("a\xC3(b\xE2\x82\xAC\xC3\xA9"), "a?(b\x80\xE9");
+    EXPECT_EQ(savefile::Utf8ToCodePage("\xF0\x9F\x98\x80"), "?");
+    EXPECT_EQ(savefile::Utf8ToCodePage("\xC3"), "?");
 }
 
 TEST(TypedStreamWriting, FlushReportsAFailedStream)

@@ -272,9 +272,9 @@ TEST(Tile, DescriptionAndRecord)
     game.NewGame();
     SetRack(game, 2, "K*");
     auto names = [&](int p) { return game.PlayerName(p); };
-    EXPECT_EQ(game.RackTile(2, 1)->Description(names), Latin1("Lettre «K» Bob"));
-    EXPECT_EQ(game.RackTile(2, 2)->Description(names), Latin1("Joker («*») Bob"));
+    EXPECT_EQ(game.RackTile(2, 1)->Description(names), CodePage("Lettre «K» Bob"));
+    EXPECT_EQ(game.RackTile(2, 2)->Description(names), CodePage("Joker («*») Bob"));
     EXPECT_EQ(game.Bag().front()->Description(names), "Masse");
     game.RackTile(2, 1)->State = InExchange;
-    EXPECT_EQ(game.RackTile(2, 1)->Description(names), Latin1("Lettre «K» en cours échange"));
+    EXPECT_EQ(game.RackTile(2, 1)->Description(names), CodePage("Lettre «K» en cours échange"));
 }

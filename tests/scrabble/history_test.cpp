@@ -22,7 +22,7 @@ TEST(History, LinesAndReport)
     ASSERT_EQ(r.outcome, InputResult::Played);
     EXPECT_EQ(r.move->Word, "CAFE"); // typed case does not matter; no joker used
     EXPECT_EQ(game.HistoryLine(*r.move), "1 CAFEXYZ  H 8 CAFE 18 pts. (Alice)");
-    EXPECT_EQ(game.StatusText(*r.move), Latin1("Alice joue « CAFEXYZ  H 8 CAFE 18 pts. »."));
+    EXPECT_EQ(game.StatusText(*r.move), CodePage("Alice joue « CAFEXYZ  H 8 CAFE 18 pts. »."));
     EXPECT_EQ(game.Player(1).LastMoveText, r.move->Text());
     game.NextPlayer();
     Tcoup pass = Tcoup::MakePass(2);
@@ -34,10 +34,10 @@ TEST(History, LinesAndReport)
     EXPECT_EQ(lines[18], "      1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 ");
     EXPECT_EQ(lines[20], "1 Alice                " + r.move->Text());
     EXPECT_EQ(lines[21], "2 Un nom de joueur bie Passe  0 pts.");
-    EXPECT_EQ(game.SquareDescription(1, 1), "A 1 " + Latin1("case mot compte triple."));
+    EXPECT_EQ(game.SquareDescription(1, 1), "A 1 " + CodePage("case mot compte triple."));
     EXPECT_EQ(game.SquareDescription(8, 8),
-              "H 8 " + Latin1("case mot compte double. Lettre «C» jouée par «Alice» ") + r.move->Text() +
-                  Latin1(" coup n° 1"));
+              "H 8 " + CodePage("case mot compte double. Lettre «C» jouée par «Alice» ") + r.move->Text() +
+                  CodePage(" coup n° 1"));
 }
 
 TEST(History, GameOverAndAdjustments)
@@ -58,7 +58,7 @@ TEST(History, GameOverAndAdjustments)
     EXPECT_TRUE(game.IsGameOver()); // player 2 went out
     game.ApplyEndOfGame();
     ASSERT_EQ(game.MoveCount(), 3);
-    EXPECT_EQ(game.History()[0]->Text(), Latin1("Penalité A E -2 pts."));
+    EXPECT_EQ(game.History()[0]->Text(), CodePage("Penalité A E -2 pts."));
     EXPECT_EQ(game.History()[1]->Score, -3);
     EXPECT_EQ(game.History()[2]->Kind, Bonus);
     EXPECT_EQ(game.History()[2]->Player, 2);

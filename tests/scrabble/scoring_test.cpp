@@ -109,7 +109,7 @@ TEST(MoveText, Forms)
     EXPECT_EQ(pass.Text(), "ABCDEFG  Passe  0 pts.");
     const Tcoup down = Tcoup::Placement(1, "CAFE", 'V', 8, 4, Grid(15));
     EXPECT_EQ(down.Text(), "8 D CAFE 12 pts.");
-    EXPECT_EQ(Tcoup::MakePenalty(2, "A B ", -4).Text(), Latin1("Penalité A B -4 pts."));
+    EXPECT_EQ(Tcoup::MakePenalty(2, "A B ", -4).Text(), CodePage("Penalité A B -4 pts."));
     Tcoup bonus = Tcoup::MakeBonus(1, 8);
     bonus.RackText = "XYZ";
     EXPECT_EQ(bonus.Text(), "Bonus  8 pts.");
@@ -159,17 +159,21 @@ TEST(MoveRecord, RoundTrip)
     EXPECT_THROW(Tcoup::Read(badIn), savefile::ReadError);
 }
 
-TEST(Messages, CodesAndLatin1)
+TEST(Messages, CodesInTheCodePage)
 {
-    EXPECT_EQ(ErrorMessage(12, "Z"), Latin1("La lettre « Z » est introuvable !"));
+    EXPECT_EQ(ErrorMessage(12, "Z"), CodePage("La lettre « Z » est introuvable !"));
     EXPECT_EQ(ErrorMessage(3, "A "),
-              Latin1("Parmi les lettres indiquées pour l'échange, les lettres « A  » sont introuvables"));
+              CodePage("Parmi les lettres indiquées pour l'échange, les lettres « A  » sont introuvables"));
     EXPECT_EQ(ErrorMessage(18, "A1"),
-              Latin1("Le mot posé (« A1 ») ne doit contenir que des caractères alphabétiques."));
+              CodePage("Le mot posé (« A1 ») ne doit contenir que des caractères alphabétiques."));
     for (int code : {1, 2, 4, 10, 11, 13, 14, 15, 16, 17}) {
         const std::string m = ErrorMessage(code);
         EXPECT_FALSE(m.empty()) << code;
-        EXPECT_EQ(m.find('?'), std::string::npos) << code; // every character has a Latin-1 code
+        EXPECT_EQ(m.find('?'), std::string::npos) << code; // every character has an 8-bit code
     }
+    // The typographic apostrophe of message 16 is byte 0x92.
+    EXPECT_EQ(ErrorMessage(16).substr(0, 33), "Les lettres pos\xE9"
+                                              "es lors d\x92un coup");
+    EXPECT_NE(Utf8(ErrorMessage(16)).find("posées lors d’un coup"), std::string::npos);
     EXPECT_TRUE(ErrorMessage(5).empty());
 }

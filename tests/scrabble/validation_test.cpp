@@ -124,7 +124,8 @@ TEST_F(Validation, JokersAndDictionaryQuestions)
     const InputResult no = Play("10", "G", "OF", false);
     EXPECT_EQ(no.outcome, InputResult::Abandoned);
     ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0], Latin1("Le mot OF ne figure pas dans le dictionnaire. Confirmez-vous ce mot ?"));
+    EXPECT_EQ(questions[0],
+              CodePage("Le mot OF ne figure pas dans le dictionnaire. Confirmez-vous ce mot ?"));
     EXPECT_EQ(game.RackText(1), "STO");
     // A joker supplies a letter the rack lacks (O) and is recorded in lower
     // case; the S forms CAFES across.

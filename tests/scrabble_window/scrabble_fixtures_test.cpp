@@ -8,6 +8,7 @@
 #include "support/main_form_fixture.h"
 
 #include "fixture_facts.h"
+#include "framework/code_page_text.h"
 #include "framework/game_file.h"
 #include "framework/help_window.h"
 
@@ -140,8 +141,9 @@ TEST_F(ScrabbleFixturesTest, FinishedGameEndsWithItsAdjustments)
     EXPECT_EQ(w->Config().Players[1].Score, FIXTURE_FINISHED_SCORE1);
     EXPECT_FALSE(w->Pnl_ctrl->isVisibleTo(w));
     // Its text export reads the whole game.
-    const QString text = QString::fromUtf8(TextExportBytes(*w, kSaved));
-    EXPECT_TRUE(text.contains(QString::fromLatin1(game.History().back()->Text())));
+    const QByteArray bytes = TextExportBytes(*w, kSaved);
+    const QString text = FromCodePage(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    EXPECT_TRUE(text.contains(FromCodePage(game.History().back()->Text())));
     w->Ticks()->fire();
     EXPECT_EQ(game.MoveCount(), FIXTURE_FINISHED_MOVES);
 }

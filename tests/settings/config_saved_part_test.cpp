@@ -5,6 +5,7 @@
 #include "framework/savefile/typed_stream.h"
 #include "support/temp_settings.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <QTextStream>
 #include <sstream>
@@ -262,4 +263,42 @@ TEST(SettingsPart, PlayerKindTextsByGame)
     EXPECT_EQ(topword.FillKindList().last(), QStringLiteral("Ordinateur niveau 5"));
     EXPECT_EQ(topword.PlayerKindText(3), QStringLiteral("Ordinateur niveau 3"));
     EXPECT_EQ(topword.PlayerKindText(0), QStringLiteral("Joueur humain"));
+}
+
+// A settings part that would give the game impossible players is refused,
+// with every value as it was; names with the code page's signs of 0x80-0x9F
+// come back.
+TEST(SettingsPart, PartsTheGameCannotHoldAreRefused)
+{
+    TempSettings temp;
+    struct Case {
+        const char *what;
+        std::function<void(GameSettings &)> damage;
+    };
+    const std::vector<Case> cases = {
+        {"another game's part", [](GameSettings &s) { s.GameKind = 5; }},
+        {"another section", [](GameSettings &s) { s.Section = QStringLiteral("Pendo"); }},
+        {"more players than the game has room for", [](GameSettings &s) { s.PlayerCount = 5; }},
+        {"a current player who does not take part", [](GameSettings &s) { s.CurrentPlayer = 4; }},
+        {"a level beyond the game's", [](GameSettings &s) { s.Players[2].Level = 6; }},
+        {"a score about to overflow", [](GameSettings &s) { s.Players[1].Score = 2147483000; }},
+        {"a negative time", [](GameSettings &s) { s.Players[3].TimeMs = -1; }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        GameSettings saved = Game(3, 3);
+        c.damage(saved);
+        GameSettings loaded = Game(3, 2);
+        const GameSettings before = Game(3, 2);
+        EXPECT_FALSE(Load(loaded, Saved(saved)));
+        ExpectSamePlayers(loaded, before);
+    }
+
+    GameSettings named = Game(3, 2);
+    named.Players[1].Name = QStringLiteral("Œdipe l’aîné");
+    named.Players[2].Name = QStringLiteral("Cœur à 5 €");
+    GameSettings back = Game(3, 2);
+    ASSERT_TRUE(Load(back, Saved(named)));
+    EXPECT_EQ(back.Players[1].Name, named.Players[1].Name);
+    EXPECT_EQ(back.Players[2].Name, named.Players[2].Name);
 }
