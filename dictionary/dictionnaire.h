@@ -75,7 +75,10 @@ public:
 
     // Writes the words, one per line (CR LF), in trie order: those marked as
     // user additions when `user`, the others when `standard`.
+    // A file is replaced whole, so that a failed export leaves an earlier one.
     bool ExportWords(const std::string &textFileName, bool standard, bool user) const;
+    // The same lines as one text.
+    std::string WordListText(bool standard, bool user) const;
     // "$P$ word" for each user word, then "$N$ count", 26 "$L$" lines and
     // one "$G$" line per word length that occurs. The last line is the one the
     // dictionary manager puts on the clipboard (see StatisticsClipboardLine).

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fstream>
 #include <random>
 #include <set>
 #include <sys/mount.h>
@@ -347,3 +348,29 @@ TEST_F(FullDisk, AnImportOnAFullFileSystemLeavesTheOldFile)
 }
 
 } // namespace
+
+TEST_F(FullDisk, AnExportOnAFullFileSystemLeavesTheEarlierExport)
+{
+    const std::string mountPoint = PathOf("export");
+    std::filesystem::create_directory(mountPoint);
+    WriteBaseDictionary(DicoPath());
+    auto dico = TDictionnaire::Create(DicoPath(), 'R');
+    // Room for a small earlier export only.
+    if (mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=8192") != 0)
+        GTEST_SKIP() << "no small tmpfs could be mounted here (" << std::strerror(errno) << ")";
+    const std::string target = mountPoint + "/mots.txt";
+    {
+        std::ofstream earlier(target, std::ios::binary);
+        earlier << "ANCIEN\r\n";
+    }
+    const Bytes before = FileBytes(target);
+    const bool exported = dico->ExportWords(target, true, true);
+    const Bytes after = FileBytes(target);
+    std::vector<std::string> left;
+    for (const auto &entry : std::filesystem::directory_iterator(mountPoint))
+        left.push_back(entry.path().filename().string());
+    umount2(mountPoint.c_str(), MNT_DETACH);
+    EXPECT_FALSE(exported) << "the whole list does not fit";
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(left, Words{"mots.txt"});
+}

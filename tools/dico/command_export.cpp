@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // export, stats: the word list and the statistics of a dictionary.
 #include <clocale>
+#include <iostream>
 
 #include "dico_command.h"
 #include "dictionnaire_arguments.h"
@@ -27,7 +28,15 @@ int RunExport(const dico::Arguments &arguments)
     const auto dictionary = dico_arguments::OpenExisting(files[0], 'R');
     if (!dictionary)
         return dico::kExitFailure;
-    const std::string output = files.size() == 2 && files[1] != "-" ? files[1] : "/dev/stdout";
+    if (files.size() == 1 || files[1] == "-") {
+        const std::string text = dictionary->WordListText(standard, user);
+        std::cout.write(text.data(), std::streamsize(text.size()));
+        std::cout.flush();
+        if (!std::cout)
+            return dico::Failure("Impossible d'écrire la liste des mots. Procédure abandonnée.");
+        return dico::kExitSuccess;
+    }
+    const std::string &output = files[1];
     if (!dictionary->ExportWords(output, standard, user))
         return dico::Failure("Impossible d'écrire sur le fichier " + output + ". Procédure abandonnée.");
     return dico::kExitSuccess;
