@@ -82,8 +82,9 @@ TEST_F(Proposals, CodesOfTheValidation)
     const ProposalCheck unknown = Propose(2, "H", "8", "MOTSAIE");
     EXPECT_EQ(unknown.code, UnknownWords);
     ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0], Latin1("Le(s) mot(s) MOTSAIE. ne figure(nt) pas dans le dictionnaire. Confirmez-vous "
-                                   "ce(s) mot(s) ?"));
+    EXPECT_EQ(questions[0],
+              Latin1("Le(s) mot(s) MOTSAIE. ne figure(nt) pas dans le dictionnaire. Confirmez-vous "
+                     "ce(s) mot(s) ?"));
     EXPECT_FALSE(game.Player(2).Current.IsTop);
     EXPECT_TRUE(game.Player(1).Current.IsTop);
     // Yes makes it a valid proposal, with its bonus, and the best.
@@ -163,8 +164,8 @@ TEST_F(Proposals, OpennessBreaksTies)
     ASSERT_NE(open, nullptr);
     auto propose = [this](int player, const Tcoup &m) {
         const std::string notation = m.Notation();
-        return Propose(player, notation.substr(0, notation.find(' ')), notation.substr(notation.find(' ') + 1),
-                       m.Word);
+        return Propose(player, notation.substr(0, notation.find(' ')),
+                       notation.substr(notation.find(' ') + 1), m.Word);
     };
     ASSERT_TRUE(propose(1, *open).Valid());
     ASSERT_TRUE(propose(2, *closed).Valid());
