@@ -319,6 +319,8 @@ private:
     bool JokerRule() const { return variant_ == DuplicateVariant::Joker && jokersLeft_ > 0; }
     std::int32_t Now() const { return clock ? clock() : 0; }
     bool HumanActive() const;
+    // The fields into the active player's row; null when he may not propose.
+    PlayerRow *FillActiveRow(const ProposalFields &fields);
     void ShowProposal(int col, int row, char dir, const std::string &word, const std::vector<bool> &jokers,
                       const std::vector<bool> &drawUsed);
     void ClearProposalSquares();

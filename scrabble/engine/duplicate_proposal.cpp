@@ -288,14 +288,23 @@ ProposalFields DuplicateGame::SelectPlayer(const std::string &field)
     return FieldsOf(players_[std::size_t(number - 1)].Current);
 }
 
-std::optional<ProposalCheck> DuplicateGame::EditProposal(const ProposalFields &fields)
+PlayerRow *DuplicateGame::FillActiveRow(const ProposalFields &fields)
 {
     if (!HumanActive())
-        return std::nullopt;
+        return nullptr;
     PlayerRow &row = players_[std::size_t(activePlayer_ - 1)].Current;
     row.Coord1 = fields.coord1;
     row.Coord2 = fields.coord2;
     row.Word = fields.word;
+    return &row;
+}
+
+std::optional<ProposalCheck> DuplicateGame::EditProposal(const ProposalFields &fields)
+{
+    PlayerRow *active = FillActiveRow(fields);
+    if (active == nullptr)
+        return std::nullopt;
+    PlayerRow &row = *active;
     if (Trimmed(fields.coord1 + fields.coord2 + fields.word).empty()) {
         // Fields emptied again: back to "not played".
         row.ProposalState = row.Result = NotPlayed;
@@ -311,12 +320,8 @@ std::optional<ProposalCheck> DuplicateGame::EditProposal(const ProposalFields &f
 
 std::optional<ProposalCheck> DuplicateGame::SubmitProposal(const ProposalFields &fields)
 {
-    if (!HumanActive())
+    if (FillActiveRow(fields) == nullptr)
         return std::nullopt;
-    PlayerRow &row = players_[std::size_t(activePlayer_ - 1)].Current;
-    row.Coord1 = fields.coord1;
-    row.Coord2 = fields.coord2;
-    row.Word = fields.word;
     return ValidateProposal(activePlayer_, true, true);
 }
 
