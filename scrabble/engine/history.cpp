@@ -4,6 +4,7 @@
 // text of a board square.
 #include <algorithm>
 
+#include "scrabble/engine/board_picture.h"
 #include "scrabble/engine/classic_game.h"
 #include "scrabble/engine/text.h"
 
@@ -33,31 +34,10 @@ std::string ClassicGame::HistoryLine(const Tcoup &move) const
 
 std::vector<std::string> ClassicGame::ReportLines() const
 {
-    const int size = layout_.Size();
-    std::vector<std::string> lines;
+    std::vector<std::string> lines = BoardPictureLines(Snapshot());
     lines.emplace_back();
-    const std::string rule = "     " + std::string(std::size_t(2 * size), '_');
-    lines.push_back(rule);
-    for (int row = 1; row <= size; ++row) {
-        std::string line = std::string("  ") + RowLetter(row) + "  |";
-        for (int col = 1; col <= size; ++col) {
-            const TJeton *tile = At(col, row);
-            line += tile != nullptr ? tile->Letter : '-';
-            line += '|';
-        }
-        lines.push_back(line);
-    }
-    lines.push_back(rule);
-    std::string digits = "      ";
-    for (int col = 1; col <= size; ++col)
-        digits += std::to_string(col % 10) + " ";
-    lines.push_back(digits);
-    lines.emplace_back();
-    for (const auto &move : history_) {
-        std::string name = PlayerName(move->Player);
-        name.resize(20, ' ');
-        lines.push_back(std::to_string(move->MoveNumber) + " " + name + " " + move->Text());
-    }
+    for (const auto &move : history_)
+        lines.push_back(HistoryReportLine(move->MoveNumber, PlayerName(move->Player), move->Text()));
     return lines;
 }
 

@@ -6,6 +6,7 @@
 
 #include "dictionary/dictionnaire.h"
 #include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/placement_checks.h"
 #include "scrabble/engine/text.h"
 
 namespace scrabble {
@@ -131,14 +132,12 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
     };
 
     // Extension over the tiles just before and just after the typed word.
-    bool connected = false;
     while (At(col - dc, row - dr) != nullptr) {
         col -= dc;
         row -= dr;
         const TJeton *tile = At(col, row);
         if (tile->IsJoker && tile->Letter == kJoker)
             return fail(17);
-        connected |= tile->IsPlayed();
         w.insert(w.begin(), tile->Letter);
     }
     for (;;) {
@@ -147,7 +146,6 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
             break;
         if (tile->IsJoker && tile->Letter == kJoker)
             return fail(17);
-        connected |= tile->IsPlayed();
         w += tile->Letter;
     }
     const int endCol = col + dc * (int(w.size()) - 1);
@@ -179,7 +177,6 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
                 undo();
                 return fail(11);
             }
-            connected = true;
             recorded += square->Letter;
             continue;
         }
@@ -191,15 +188,17 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
         auto usable = [&](const TJeton *tile) {
             return tile != nullptr && tile->State != Matched && !(tile->IsPending() && inSpan(tile));
         };
-        for (int slot = 1; slot <= rackSize_ && found == nullptr; ++slot) {
-            TJeton *tile = RackTile(player, slot);
-            if (usable(tile) && !tile->IsJoker && tile->Letter == letter)
-                found = tile;
-        }
-        for (int slot = 1; slot <= rackSize_ && found == nullptr; ++slot) {
-            TJeton *tile = RackTile(player, slot);
-            if (usable(tile) && tile->IsJoker)
-                found = tile;
+        if (found == nullptr) {
+            std::string rack;
+            std::vector<bool> taken;
+            for (int slot = 1; slot <= rackSize_; ++slot) {
+                const TJeton *tile = RackTile(player, slot);
+                rack += tile == nullptr ? '\0' : tile->IsJoker ? kJoker : tile->Letter;
+                taken.push_back(!usable(tile));
+            }
+            const int slot = TakeLetter(rack, taken, letter);
+            if (slot >= 0)
+                found = RackTile(player, slot + 1);
         }
         if (found == nullptr) {
             undo();
@@ -223,12 +222,12 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
         }
     }
     const Grid played = Snapshot(false);
-    if (history_.empty() || played.PlayedCount() == 0) {
-        connected = true;
-        const bool centre = std::any_of(used.begin(), used.end(), [this](const TJeton *t) {
-            return t->Col == layout_.CentreCol() && t->Row == layout_.CentreRow();
-        });
-        if (!centre) {
+    std::vector<SquarePos> newSquares;
+    for (const TJeton *tile : used)
+        newSquares.push_back({tile->Col, tile->Row});
+    const bool firstMove = history_.empty() || played.PlayedCount() == 0;
+    if (firstMove) {
+        if (!CoversCentre(layout_, newSquares)) {
             undo();
             return fail(13);
         }
@@ -250,23 +249,12 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
                                   CodePage(" ne figure pas dans le dictionnaire. Confirmez-vous ce mot ?"));
     };
     // A single letter is no word: its cross word is the word of the move.
-    if (recorded.size() >= 2 && !known(recorded)) {
-        undo();
-        return result;
-    }
-    for (const TJeton *tile : used) {
-        int sc = 0;
-        int sr = 0;
-        const std::string cross = CrossWord(played, tile->Col, tile->Row, dir, tile->Letter, sc, sr);
-        if (cross.size() < 2)
-            continue;
-        connected = true;
-        if (!known(cross)) {
+    for (const std::string &word : WordsFormed(played, col, row, dir, recorded))
+        if (!known(word)) {
             undo();
             return result;
         }
-    }
-    if (!connected) {
+    if (!firstMove && !TouchesPlayed(played, newSquares)) {
         undo();
         return fail(15);
     }
