@@ -226,7 +226,7 @@ void DuplicateGame::RedealDraw()
 
 std::string DrawLine::Text() const
 {
-    return Latin1("Tirage n° ") + std::to_string(number) + " : " + draw;
+    return CodePage("Tirage n° ") + std::to_string(number) + " : " + draw;
 }
 
 void DuplicateGame::RebuildDrawLines()

@@ -127,16 +127,16 @@ std::string DuplicateGame::SquareDescription(int col, int row) const
     if (square.IsPlayed()) {
         text += ' ';
         if (square.IsJoker)
-            text += Latin1("Joker («") + letter + Latin1("»). ");
+            text += CodePage("Joker («") + letter + CodePage("»). ");
         else
-            text += Latin1("«") + letter + Latin1("» (") + std::to_string(tileSet_.value(square.Letter)) +
+            text += CodePage("«") + letter + CodePage("» (") + std::to_string(tileSet_.value(square.Letter)) +
                     " pts). ";
         if (square.Move != nullptr)
-            text += Latin1(" Jouée par «") + PlayerName(square.Move->Player) + Latin1("». ") +
-                    Latin1(" Coup n° ") + std::to_string(square.Move->MoveNumber) + " : " +
+            text += CodePage(" Jouée par «") + PlayerName(square.Move->Player) + CodePage("». ") +
+                    CodePage(" Coup n° ") + std::to_string(square.Move->MoveNumber) + " : " +
                     square.Move->Text();
     } else if (square.SquareState == 0) {
-        text += Latin1(" lettre «") + letter + Latin1("» (") +
+        text += CodePage(" lettre «") + letter + CodePage("» (") +
                 (square.IsJoker ? std::string("joker).")
                                 : std::to_string(tileSet_.value(square.Letter)) + " pts).");
     }

@@ -48,7 +48,7 @@ std::string ProposalErrorMessage(int code, const std::string &detail)
     case NotConnected:
         return ErrorMessage(15);
     case TooManyLetters:
-        return Latin1("Vous ne pouvez utiliser, au plus, que 7 lettres !");
+        return CodePage("Vous ne pouvez utiliser, au plus, que 7 lettres !");
     default:
         return {};
     }
@@ -251,7 +251,7 @@ ProposalCheck DuplicateGame::ValidateProposal(int player, bool interactive, bool
             check.asked = true;
             if (confirm &&
                 confirm("Le(s) mot(s) " + list + "." +
-                        Latin1(" ne figure(nt) pas dans le dictionnaire. Confirmez-vous ce(s) mot(s) ?")))
+                        CodePage(" ne figure(nt) pas dans le dictionnaire. Confirmez-vous ce(s) mot(s) ?")))
                 code = ProposalValid;
         }
     }

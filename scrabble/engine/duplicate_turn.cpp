@@ -24,7 +24,7 @@ std::string EndTurnResult::Message(const std::string &playerName) const
 {
     if (outcome != NotYetPlayed)
         return {};
-    return "Le joueur " + playerName + Latin1(" n'a pas encore joué.");
+    return "Le joueur " + playerName + CodePage(" n'a pas encore joué.");
 }
 
 TickResult DuplicateGame::Tick()

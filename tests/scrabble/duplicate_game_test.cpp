@@ -168,7 +168,7 @@ TEST(DuplicateDraws, LettersNotUsedStayInTheNextDraw)
     EXPECT_EQ(Letters(game.Draw()), Letters("SAIERNL"));
     EXPECT_EQ(game.Bag().size(), 102u - 3 - 7);
     ASSERT_EQ(game.DrawLines().size(), 2u);
-    EXPECT_EQ(game.DrawLines()[0].Text(), Latin1("Tirage n° 1 : MOTSAIE"));
+    EXPECT_EQ(game.DrawLines()[0].Text(), CodePage("Tirage n° 1 : MOTSAIE"));
     CheckTiles(game);
 }
 

@@ -51,12 +51,12 @@ TEST_F(Proposals, CodesOfTheValidation)
     const ProposalCheck missing = Propose(1, "H", "8", "MAX");
     EXPECT_EQ(missing.code, LetterNotInDraw);
     EXPECT_EQ(missing.detail, "X");
-    EXPECT_EQ(missing.Message(), Latin1("La lettre « X » est introuvable !"));
+    EXPECT_EQ(missing.Message(), CodePage("La lettre « X » est introuvable !"));
     EXPECT_EQ(Propose(1, "H", "1", "MOT").code, CentreNotCovered);
     EXPECT_EQ(game.Player(1).Current.ProposalState, CentreNotCovered);
     EXPECT_EQ(game.Player(1).Current.Score, 0);
     EXPECT_EQ(ProposalErrorMessage(TooManyLetters),
-              Latin1("Vous ne pouvez utiliser, au plus, que 7 lettres !"));
+              CodePage("Vous ne pouvez utiliser, au plus, que 7 lettres !"));
 
     // Lower case and spaces are read; the fields come back in notation form.
     const ProposalCheck valid = Propose(1, " 8 ", "g", " mot ");
@@ -75,7 +75,7 @@ TEST_F(Proposals, CodesOfTheValidation)
     EXPECT_EQ(game.SquareAt(8, 7).SquareState, 0);
     EXPECT_EQ(game.SquareAt(8, 9).Letter, 'T');
     EXPECT_EQ(game.DrawShown(), "---SAIE");
-    EXPECT_EQ(game.SquareDescription(8, 8), Latin1("H 8 case mot compte double. lettre «O» (1 pts)."));
+    EXPECT_EQ(game.SquareDescription(8, 8), CodePage("H 8 case mot compte double. lettre «O» (1 pts)."));
 
     // A word missing from the dictionary is asked about; No leaves code 20.
     yes = false;
@@ -83,8 +83,8 @@ TEST_F(Proposals, CodesOfTheValidation)
     EXPECT_EQ(unknown.code, UnknownWords);
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0],
-              Latin1("Le(s) mot(s) MOTSAIE. ne figure(nt) pas dans le dictionnaire. Confirmez-vous "
-                     "ce(s) mot(s) ?"));
+              CodePage("Le(s) mot(s) MOTSAIE. ne figure(nt) pas dans le dictionnaire. Confirmez-vous "
+                       "ce(s) mot(s) ?"));
     EXPECT_FALSE(game.Player(2).Current.IsTop);
     EXPECT_TRUE(game.Player(1).Current.IsTop);
     // Yes makes it a valid proposal, with its bonus, and the best.
@@ -117,7 +117,7 @@ TEST_F(Proposals, ContactAndExtensionOnLaterDraws)
     EXPECT_EQ(Propose(1, "H", "7", "MAIS").code, BadCoordinates);
     // The status text of a played square names the move.
     EXPECT_EQ(game.SquareDescription(7, 8),
-              Latin1("H 7  «M» (2 pts).  Jouée par «Joueur 1».  Coup n° 1 : MOTSAIE  H 7 MOT 8 pts."));
+              CodePage("H 7  «M» (2 pts).  Jouée par «Joueur 1».  Coup n° 1 : MOTSAIE  H 7 MOT 8 pts."));
 }
 
 TEST_F(Proposals, BestProposalRule)
@@ -209,7 +209,7 @@ TEST_F(Proposals, PassQuestionForAHumanWhoDidNotPlay)
     const EndTurnResult early = game.EndTurn();
     EXPECT_EQ(early.outcome, EndTurnResult::NotYetPlayed);
     EXPECT_EQ(early.player, 1);
-    EXPECT_EQ(early.Message(game.PlayerName(1)), Latin1("Le joueur Joueur 1 n'a pas encore joué."));
+    EXPECT_EQ(early.Message(game.PlayerName(1)), CodePage("Le joueur Joueur 1 n'a pas encore joué."));
     EXPECT_TRUE(questions.empty());
     for (int tick = 0; tick < 15; ++tick)
         game.Tick();
