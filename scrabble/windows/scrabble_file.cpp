@@ -11,6 +11,7 @@
 #include "framework/page_canvas.h"
 #include "framework/picture_export.h"
 #include "framework/savefile/typed_stream.h"
+#include "scrabble/windows/printed_game.h"
 #include "scrabble/windows/scrabble_panels.h"
 #include "scrabble/windows/scrabble_surface.h"
 #include "scrabble/windows/scrabble_window.h"
@@ -127,40 +128,19 @@ void TFScrabble::PrintPage(int target, PageCanvas &canvas)
     const bool wasPaused = Paused;
     Paused = true;
     TFLudorine::PrintPage(target, canvas);
-    const QImage board = SurfacePicture().copy(scrabble_ui::kBoardX, scrabble_ui::kBoardY, 486, 486);
-    canvas.DrawBitmap(target, board, 3, 3.5, 8, 8, 0, 0);
-
-    canvas.SetFont(target, QStringLiteral("Arial"), Qt::black, 12, FontBold);
-    double y = 3.5;
+    QStringList players;
     for (int n = 1; n <= game_.PlayerCount(); ++n) {
         const Tjoueur &player = config_->Players[std::size_t(n)];
-        const QString line =
-            QStringLiteral("- %1 %2 : %3pts.").arg(n).arg(player.Name).arg(player.Score).trimmed();
-        double below = y;
-        canvas.DrawText(target, line, 12, y, kPageWidthCm, TextAlign::Left, nullptr, &below);
-        y = below;
+        players << QStringLiteral("- %1 %2 : %3pts.").arg(n).arg(player.Name).arg(player.Score).trimmed();
     }
-
-    // The moves in columns: a line that would start below 25 starts a new
-    // column one unit right of the widest line so far.
-    canvas.SetFont(target, QStringLiteral("Courrier new"), Qt::black, 9, FontRegular);
-    double x = 2;
-    double widest = x;
-    y = 12;
-    for (const auto &move : game_.History()) {
-        if (y > 25) {
-            x = widest + 1;
-            y = 12;
-        }
-        const QString line = QStringLiteral("%1 - %2 : %3")
-                                 .arg(move->MoveNumber)
-                                 .arg(FromCodePage(game_.PlayerName(move->Player)))
-                                 .arg(FromCodePage(move->Text()));
-        double end = x;
-        double below = y;
-        canvas.DrawText(target, line, x, y, kPageWidthCm, TextAlign::Left, &end, &below);
-        widest = std::max(widest, end);
-        y = below;
-    }
+    QStringList moves;
+    for (const auto &move : game_.History())
+        moves << QStringLiteral("%1 - %2 : %3")
+                     .arg(move->MoveNumber)
+                     .arg(FromCodePage(game_.PlayerName(move->Player)))
+                     .arg(FromCodePage(move->Text()));
+    const QImage board = SurfacePicture().copy(scrabble_ui::kBoardX, scrabble_ui::kBoardY, 486, 486);
+    scrabble_ui::PrintBoardPlayersAndMoves(target, canvas, board, players, moves,
+                                           {QStringLiteral("Courrier new"), 9, FontRegular});
     Paused = wasPaused;
 }
