@@ -10,15 +10,32 @@ void DuplicatePlayerModel::SetPlayers(std::vector<DuplicatePlayerRows> players)
 {
     beginResetModel();
     players_ = std::move(players);
+    Rebuild();
+    endResetModel();
+}
+
+void DuplicatePlayerModel::SetPastRowsShown(bool shown)
+{
+    if (shown == pastShown_)
+        return;
+    beginResetModel();
+    pastShown_ = shown;
+    Rebuild();
+    endResetModel();
+}
+
+void DuplicatePlayerModel::Rebuild()
+{
     places_.clear();
     firstRows_.clear();
     for (int p = 0; p < int(players_.size()); ++p) {
         firstRows_.push_back(int(places_.size()));
         places_.push_back({p, -1});
+        if (!pastShown_)
+            continue;
         for (int past = 0; past < int(players_[std::size_t(p)].past.size()); ++past)
             places_.push_back({p, past});
     }
-    endResetModel();
 }
 
 void DuplicatePlayerModel::SetCurrentRow(int player, const DuplicateTableRow &row)
@@ -191,12 +208,27 @@ DuplicatePlayerTable::DuplicatePlayerTable(QWidget *parent) : QTableView(parent)
     });
 }
 
+void DuplicatePlayerTable::SetPastRowsShown(bool shown)
+{
+    model_.SetPastRowsShown(shown);
+    ScrollToActive();
+}
+
 void DuplicatePlayerTable::SetActivePlayer(int player)
 {
     model_.SetActivePlayer(player);
-    const int tableRow = model_.CurrentRowOf(player);
-    if (tableRow >= 0)
-        scrollTo(model_.index(tableRow, 0), QAbstractItemView::EnsureVisible);
+    ScrollToActive();
+}
+
+void DuplicatePlayerTable::ScrollToActive()
+{
+    const int tableRow = model_.CurrentRowOf(model_.ActivePlayer());
+    if (tableRow < 0)
+        return;
+    // After a reset the scroll range is only brought up to date later:
+    // bring it now, or the row would be scrolled to within the old range.
+    updateGeometries();
+    scrollTo(model_.index(tableRow, 0), QAbstractItemView::EnsureVisible);
 }
 
 } // namespace scrabble_ui

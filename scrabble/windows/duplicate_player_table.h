@@ -40,6 +40,10 @@ public:
     void SetPlayers(std::vector<DuplicatePlayerRows> players);
     // One player's current row (player 1-based); the other rows stay.
     void SetCurrentRow(int player, const DuplicateTableRow &row);
+    // With many players the past rows can be left out, so that the current
+    // rows of all players are seen together. They are shown at first.
+    void SetPastRowsShown(bool shown);
+    bool PastRowsShown() const { return pastShown_; }
     // The player whose current row is highlighted; -1 for none.
     void SetActivePlayer(int player);
     int ActivePlayer() const { return active_; }
@@ -70,6 +74,9 @@ private:
     std::vector<Place> places_;  // one per table row
     std::vector<int> firstRows_; // table row of each player's current row
     int active_ = -1;
+    bool pastShown_ = true;
+
+    void Rebuild();
 };
 
 class DuplicatePlayerTable : public QTableView {
@@ -82,6 +89,8 @@ public:
 
     void SetPlayers(std::vector<DuplicatePlayerRows> players) { model_.SetPlayers(std::move(players)); }
     void SetCurrentRow(int player, const DuplicateTableRow &row) { model_.SetCurrentRow(player, row); }
+    // Keeps the active player's current row in view.
+    void SetPastRowsShown(bool shown);
     // Highlights the player's current row and scrolls it into view.
     void SetActivePlayer(int player);
 
@@ -90,6 +99,8 @@ signals:
     void playerChosen(int player);
 
 private:
+    void ScrollToActive();
+
     DuplicatePlayerModel model_;
 };
 

@@ -8,6 +8,7 @@
 #include "scrabble/windows/duplicate_texts.h"
 
 #include <gtest/gtest.h>
+#include <QCheckBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -212,6 +213,22 @@ TEST(DuplicatePlayerTable, FortyPlayersWithTwentyDrawsScrollToTheChosenPlayer)
     QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(m.index(pastRow, 1)).center());
     ASSERT_EQ(chosen.count(), 1);
     EXPECT_EQ(chosen[0][0].toInt(), 12);
+
+    // Without the past rows the 40 current rows follow each other; the
+    // active player stays in view and the rows come back when asked.
+    table.SetActivePlayer(33);
+    panel.PastRows->setChecked(false);
+    ASSERT_EQ(m.rowCount(), 40);
+    EXPECT_EQ(m.CurrentRowOf(33), 32);
+    EXPECT_EQ(m.index(32, 0).data().toString(), QStringLiteral("Joueur 33"));
+    EXPECT_TRUE(visible(33));
+    EXPECT_EQ(m.ActivePlayer(), 33);
+    SaveScreenshot(panel, QStringLiteral("duplicate_table_40_current_rows"));
+    panel.PastRows->setChecked(true);
+    ASSERT_EQ(m.rowCount(), 40 * 21);
+    EXPECT_EQ(m.CurrentRowOf(33), 32 * 21);
+    EXPECT_EQ(m.index(32 * 21 + 1, 0).data().toString(), QStringLiteral("20"));
+    EXPECT_TRUE(visible(33));
 
     table.SetActivePlayer(1);
     EXPECT_EQ(bar->value(), 0);
