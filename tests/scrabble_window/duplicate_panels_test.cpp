@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The input part of the Duplicate "Joueurs" panel (every user edit signalled
 // for the quiet validation, texts set by the window not, Ok and Valider,
-// enabling), the "Tirage" panel's tiles and clock, and the "Masse" panel.
+// enabling), the "Tirage" panel's tiles and clock, the "Masse" panel, and
+// the help page of the game.
+#include "framework/help_window.h"
 #include "scrabble/windows/duplicate_bag_panel.h"
 #include "scrabble/windows/duplicate_draw_panel.h"
 #include "scrabble/windows/duplicate_input_panel.h"
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
 
 using scrabble_ui::DuplicateInputPanel;
 using scrabble_ui::ProposalFields;
@@ -206,4 +209,20 @@ TEST(DuplicateBagPanel, CountsLettersAndOneLinePerDraw)
     panel.SetBagFacts({});
     EXPECT_EQ(panel.Total->text(), QStringLiteral("0"));
     EXPECT_TRUE(panel.Detail->toPlainText().isEmpty());
+}
+
+TEST(DuplicateHelp, ThePageTellsTheRulesVariantsAndCommands)
+{
+    HelpWindow *window = ShowHelpTopic(QStringLiteral("Ludorine.chm::/Duplicate.htm"));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->CurrentTopic(), QStringLiteral("Duplicate.htm"));
+    const QString text = window->Browser()->toPlainText();
+    for (const QString &phrase :
+         {QStringLiteral("Classique"), QStringLiteral("Huit lettres"), QStringLiteral("Partie \"joker\""),
+          QStringLiteral("Sans prime de Scrabble"), QStringLiteral("Nouvelle partie"),
+          QStringLiteral("Ctrl+N"), QStringLiteral("Afficher l'historique"), QStringLiteral("Ctrl+H"),
+          QStringLiteral("Proposer un coup"), QStringLiteral("Changer les lettres..."), QStringLiteral("Ok"),
+          QStringLiteral("Valider")})
+        EXPECT_TRUE(text.contains(phrase)) << phrase.toStdString();
+    window->close();
 }
