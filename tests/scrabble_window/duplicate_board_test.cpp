@@ -224,6 +224,8 @@ TEST(DuplicateBoardPicture, TheCursorBlinksAsAnUnderline)
         const QRect cursor = view.Geometry().SquareRect(9, 12);
         const auto dark = [](const QColor &c) { return c.lightness() < 40; };
         const int shown = CountPixels(view.Picture(), cursor, dark);
+        if (side == 510)
+            SaveScreenshot(view.Picture(), QStringLiteral("duplicate_board_cursor"));
         view.SetCursorShown(false);
         EXPECT_FALSE(view.Board().cursorShown);
         const int hidden = CountPixels(view.Picture(), cursor, dark);
