@@ -65,9 +65,9 @@ void DuplicateBagPanel::SetBagFacts(const BagFacts &facts)
     Detail->setPlainText(facts.letters);
 }
 
-void DuplicateBagPanel::AddDrawLine(int drawNumber, const QString &letters)
+void DuplicateBagPanel::AddDrawLine(const QString &line)
 {
-    Draws->addItem(DrawLineText(drawNumber, letters));
+    Draws->addItem(line);
     Draws->scrollToBottom();
 }
 

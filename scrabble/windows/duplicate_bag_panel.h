@@ -33,7 +33,7 @@ public:
 
     void SetBagFacts(const BagFacts &facts);
     // A line for a draw just dealt, at the bottom of the list.
-    void AddDrawLine(int drawNumber, const QString &letters);
+    void AddDrawLine(const QString &line);
     void ClearDrawLines();
 };
 

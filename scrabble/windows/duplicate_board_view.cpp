@@ -127,8 +127,7 @@ void DuplicateBoardView::ReportSquare(std::optional<QPoint> square)
     }
     const int col = square->x();
     const int row = square->y();
-    showStatus(
-        SquareStatusText(col, row, scrabble::BoardLayout::Classic().At(col, row), board_.At(col, row)));
+    showStatus(describeSquare ? describeSquare(col, row) : QString());
 }
 
 void DuplicateBoardView::keyPressEvent(QKeyEvent *event)

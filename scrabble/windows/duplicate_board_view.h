@@ -58,6 +58,8 @@ public:
     // pointer comes onto another square, and an empty text when it leaves
     // the squares.
     std::function<void(const QString &)> showStatus;
+    // The status text of square (col, row), from the rules.
+    std::function<QString(int col, int row)> describeSquare;
 
     QSize sizeHint() const override { return QSize(17 * kSquare, 17 * kSquare); }
     QSize minimumSizeHint() const override { return QSize(17 * 5, 17 * 5); }

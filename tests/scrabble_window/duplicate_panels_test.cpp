@@ -181,8 +181,8 @@ TEST(DuplicateBagPanel, CountsLettersAndOneLinePerDraw)
     panel.resize(260, 380);
     const QString bag = QStringLiteral("AEEIOUBCDFGHJKLMNPQRSTVWXZ*Y");
     panel.SetBagFacts({7, 21, 1, int(bag.size()), bag});
-    panel.AddDrawLine(1, QStringLiteral("LUDORIN"));
-    panel.AddDrawLine(2, QStringLiteral("EA*_RST"));
+    panel.AddDrawLine(QStringLiteral("Tirage n° 1 : LUDORIN"));
+    panel.AddDrawLine(QStringLiteral("Tirage n° 2 : EA*_RST"));
     panel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
 

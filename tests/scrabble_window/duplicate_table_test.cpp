@@ -39,21 +39,17 @@ std::vector<DuplicatePlayerRows> Players(int count, int draws)
         const int total = 17 * p + 3 * draws;
         const bool error = p % 5 == 0;
         const bool played = p % 3 != 0;
-        rows.current = {
-            QStringLiteral("Joueur %1").arg(p),
-            scrabble_ui::MoveColumnText(played, QStringLiteral("H"), QStringLiteral("%1").arg(p % 15 + 1),
-                                        played ? QStringLiteral("MOTS") : QString(), 12 + p, true),
-            scrabble_ui::CurrentNoteText(total, 20 * count + 3 * draws),
-            error    ? Colour::Error
-            : played ? Colour::Valid
-                     : Colour::NotPlayed,
-            p == 7};
+        rows.current = {QStringLiteral("Joueur %1").arg(p),
+                        played ? QStringLiteral("H %1 MOTS (%2)").arg(p % 15 + 1).arg(12 + p)
+                               : QStringLiteral("?"),
+                        QStringLiteral("%1 pts.").arg(total),
+                        error    ? Colour::Error
+                        : played ? Colour::Valid
+                                 : Colour::NotPlayed,
+                        p == 7};
         for (int d = draws; d >= 1; --d)
-            rows.past.push_back(
-                {QString::number(d),
-                 scrabble_ui::MoveColumnText(true, QString::number(d % 15 + 1), QStringLiteral("C"),
-                                             QStringLiteral("ZEBU"), 0, false),
-                 scrabble_ui::PastNoteText(d + p), Colour::Valid, d == p % draws + 1});
+            rows.past.push_back({QString::number(d), QStringLiteral("%1 C ZEBU").arg(d % 15 + 1),
+                                 QString::number(d + p), Colour::Valid, d == p % draws + 1});
         players.push_back(rows);
     }
     return players;

@@ -37,16 +37,12 @@ std::vector<DuplicatePlayerRows> Players(int generation = 0)
         DuplicatePlayerRows rows;
         const int score = 10 + (p * 7 + generation) % 60;
         rows.current = {QStringLiteral("Ordinateur %1").arg(p),
-                        scrabble_ui::MoveColumnText(true, QStringLiteral("H"), QString::number(p % 15 + 1),
-                                                    QStringLiteral("WAGONS"), score, true),
-                        scrabble_ui::CurrentNoteText(30 * p + generation, 1400),
+                        QStringLiteral("H %1 WAGONS (%2)").arg(p % 15 + 1).arg(score),
+                        QStringLiteral("%1 pts. (%2  %)").arg(30 * p + generation).arg(1.5, 0, 'f', 2),
                         p % 6 == 0 ? Colour::Error : Colour::Valid, p == 17};
         for (int d = kDraws; d >= 1; --d)
-            rows.past.push_back(
-                {QString::number(d),
-                 scrabble_ui::MoveColumnText(true, QString::number(d % 15 + 1), QStringLiteral("C"),
-                                             QStringLiteral("ZEBRURES"), 0, false),
-                 scrabble_ui::PastNoteText((d * p) % 90), Colour::Valid, (d + p) % 9 == 0});
+            rows.past.push_back({QString::number(d), QStringLiteral("%1 C ZEBRURES").arg(d % 15 + 1),
+                                 QString::number((d * p) % 90), Colour::Valid, (d + p) % 9 == 0});
         players.push_back(std::move(rows));
     }
     return players;
@@ -103,8 +99,7 @@ void BM_RowChangedThenRepaint(benchmark::State &state)
     int n = 0;
     for (auto _ : state) {
         DuplicateTableRow row = *t.table.Model().RowAt(0);
-        row.move = scrabble_ui::MoveColumnText(true, QStringLiteral("H"), QStringLiteral("8"),
-                                               QStringLiteral("WAGON").left(1 + n % 5), n % 40, true);
+        row.move = QStringLiteral("H 8 %1 (%2)").arg(QStringLiteral("WAGON").left(1 + n % 5)).arg(n % 40);
         row.colour = n % 2 ? Colour::Valid : Colour::Error;
         t.table.SetCurrentRow(1, row);
         t.Repaint();
