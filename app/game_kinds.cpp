@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_kinds.h"
 
+#include "scrabble/windows/duplicate_window.h"
 #include "scrabble/windows/scrabble_window.h"
 
 const std::vector<GameKindInfo> &GameKinds()
@@ -21,7 +22,8 @@ const std::vector<GameKindInfo> &GameKinds()
          QStringLiteral("Scrabble|Le Scrabble version familiale"), true,
          [](QWidget *parent) -> TFLudorine * { return new TFScrabble(parent); }},
         {4, "TFDuplic", QStringLiteral("Duplicate"), "ScrabbleDuplicate", QStringLiteral("Duplicate"),
-         QStringLiteral("Scrabble|Le Scrabble version compétition"), true, nullptr},
+         QStringLiteral("Scrabble|Le Scrabble version compétition"), true,
+         [](QWidget *parent) -> TFLudorine * { return new TFDuplic(parent); }},
         {6, "TFWordy", QStringLiteral("Wordy"), "MWordy", QStringLiteral("Wordy"),
          QStringLiteral("Wordy|Wordy est un ancêtre du Scrabble"), false, nullptr},
     };

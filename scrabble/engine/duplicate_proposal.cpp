@@ -283,8 +283,13 @@ ProposalFields DuplicateGame::SelectPlayer(const std::string &field)
         return {};
     const PlayerRow &row = players_[std::size_t(number - 1)].Current;
     // A row never filled in stays "not played": the pass question is still due.
-    if (row.IsPlayed() || !Trimmed(row.Coord1 + row.Coord2 + row.Word).empty())
+    // The board and the draw then show no proposal (not the previous row's).
+    if (row.IsPlayed() || !Trimmed(row.Coord1 + row.Coord2 + row.Word).empty()) {
         ValidateProposal(number, false, false);
+    } else {
+        ClearProposalSquares();
+        drawShown_ = draw_;
+    }
     return FieldsOf(players_[std::size_t(number - 1)].Current);
 }
 
