@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Damaged copies of saved games for the tests that feed them to the windows'
+// readers: where the payload starts, seeded random edits of it, and a
+// temporary folder in memory for the thousands of loads.
+#include "framework/game_file.h"
+#include "framework/savefile/typed_stream.h"
+
+#include <gtest/gtest.h>
+#include <iterator>
+#include <QByteArray>
+#include <QFileInfo>
+#include <random>
+#include <sstream>
+
+// Where the payload starts: after the header's second game kind.
+inline qsizetype PayloadStart(const QByteArray &file, int kind)
+{
+    std::istringstream in(file.toStdString());
+    savefile::TypedReader reader(in);
+    EXPECT_EQ(ReadSavedGameKind(reader), kind);
+    return qsizetype(reader.Position());
+}
+
+// One to three edits of the payload: a byte replaced by a random or a
+// telling value (0, 1, a tag, a sign bit), nudged by one, a few bytes cut
+// out or repeated, or the file cut short.
+inline QByteArray Mutated(const QByteArray &original, qsizetype from, std::mt19937 &random)
+{
+    static constexpr unsigned char kTelling[] = {0, 1, 2, 3, 4, 6, 9, 10, 11, 20, 0x7F, 0x80, 0xFF};
+    QByteArray bytes = original;
+    const int edits = 1 + int(random() % 3);
+    for (int e = 0; e < edits && bytes.size() > from + 1; ++e) {
+        const qsizetype span = bytes.size() - from;
+        const qsizetype at = from + qsizetype(random() % std::uint32_t(span));
+        switch (random() % 6) {
+        case 0:
+            bytes[at] = char(random() % 256);
+            break;
+        case 1:
+            bytes[at] = char(kTelling[random() % std::size(kTelling)]);
+            break;
+        case 2:
+            bytes[at] = char(bytes[at] + (random() % 2 ? 1 : -1));
+            break;
+        case 3:
+            bytes.remove(at, 1 + qsizetype(random() % 8));
+            break;
+        case 4:
+            bytes.insert(at, bytes.mid(at, 1 + qsizetype(random() % 40)));
+            break;
+        default:
+            bytes.truncate(at);
+            break;
+        }
+    }
+    return bytes;
+}
+
+// Every load adds the file to the recent documents, which are synced to
+// disk each time: the temporary settings go to a memory file system when
+// there is one, so that two thousand loads cost no disk time.
+class MemoryTempFolder {
+public:
+    MemoryTempFolder() : previous_(qgetenv("TMPDIR"))
+    {
+        if (QFileInfo(QStringLiteral("/dev/shm")).isWritable())
+            qputenv("TMPDIR", "/dev/shm");
+    }
+    ~MemoryTempFolder()
+    {
+        if (previous_.isEmpty())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", previous_);
+    }
+
+private:
+    QByteArray previous_;
+};
