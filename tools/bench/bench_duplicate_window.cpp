@@ -21,12 +21,26 @@
 #include <vector>
 
 #include "framework/config_dialog.h"
+#include "framework/dialog_service.h"
 #include "framework/tick_driver.h"
 #include "scrabble/windows/duplicate_window.h"
 
 namespace {
 
 QString gDictionary;
+
+// The end-of-game message is answered at once: nobody sits at the bench.
+class SilentDialogs : public DialogService {
+public:
+    void message(const QString &, const QString &, MessageIcon) override {}
+    Answer question(const QString &, const QString &, QuestionButtons) override { return Answer::Yes; }
+    std::optional<QString> prompt(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &, int *) override { return {}; }
+};
 
 // The ticks' work of every draw of one game, in milliseconds.
 std::vector<double> PlayGame(std::uint64_t seed)
@@ -100,6 +114,7 @@ int main(int argc, char **argv)
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    SetDialogs(std::make_unique<SilentDialogs>());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
