@@ -15,6 +15,8 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QLocale>
+#include <QMdiSubWindow>
+#include <QTimer>
 
 TFLudorine::TFLudorine(QWidget *parent)
     : QWidget(parent), FileName(UnnamedFile()), Title(QStringLiteral("Oxa"))
@@ -190,6 +192,17 @@ void TFLudorine::FormClose()
     StopTicks();
     // Let pending events run once so that loops in progress see the flags.
     QCoreApplication::processEvents();
+}
+
+void TFLudorine::CloseLater()
+{
+    StopTicks();
+    QTimer::singleShot(0, this, [this] {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+            sub->close();
+        else
+            close();
+    });
 }
 
 void TFLudorine::closeEvent(QCloseEvent *event)

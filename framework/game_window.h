@@ -75,6 +75,9 @@ public:
     bool GamePaused() const { return dialogPauses_ > 0 ? pausedBeforeDialogs_ : Paused; }
     // Marks the window as closing and lets pending events see the flags.
     virtual void FormClose();
+    // Stops the ticks and closes the window's frame at the next turn of the
+    // event loop (a game whose configuration was cancelled).
+    void CloseLater();
 
     void ShowStatus(const QString &text);
     // Turns Caps Lock on (On != 0) or off, leaving the other keys alone.

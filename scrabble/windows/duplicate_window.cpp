@@ -4,17 +4,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDateTime>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QMenu>
-#include <QRandomGenerator>
 #include <QSplitter>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "dictionary/dictionnaire.h"
@@ -29,6 +24,7 @@
 #include "scrabble/windows/duplicate_input_panel.h"
 #include "scrabble/windows/duplicate_player_table.h"
 #include "scrabble/windows/duplicate_players_panel.h"
+#include "scrabble/windows/game_hooks.h"
 #include "scrabble/windows/scrabble_panels.h"
 
 int TFDuplic::TickPeriod()
@@ -39,26 +35,13 @@ int TFDuplic::TickPeriod()
 
 TFDuplic::TFDuplic(QWidget *parent, const QString &dictionaryFile) : TFLudorine(parent)
 {
-    elapsed_.start();
-    clock = [this] { return elapsed_.elapsed(); };
-    seedSource = [] {
-        return QRandomGenerator::global()->generate64() ^ quint64(QDateTime::currentMSecsSinceEpoch());
-    };
-    runConfiguration = [](TFconfig &config) {
-        ModalScope modal;
-        return config.exec() == QDialog::Accepted;
-    };
-
     GameKind = kGameKind;
     Title = QStringLiteral("Duplicate");
     setWindowTitle(Title);
     config_ = new TFconfig(this);
     config_->SetupForGame(kGameKind, this);
 
-    QString file = dictionaryFile;
-    if (file.isEmpty())
-        file = MainForm() ? MainForm()->DictionaryFile() : QStringLiteral("LDico.ox");
-    dictionary_ = TDictionnaire::Create(QFile::encodeName(file).toStdString(), 'R');
+    dictionary_ = scrabble_ui::OpenGameDictionary(dictionaryFile);
     game_ = std::make_unique<scrabble::DuplicateGame>(dictionary_.get(), seedSource());
     ConnectHooks();
 
@@ -157,12 +140,8 @@ void TFDuplic::BuildMenu()
     Menu = new QMenu(QStringLiteral("&Scrabble"), this);
     auto add = [this](const char *name, const QString &text, const QKeySequence &keys, const QString &hint,
                       void (TFDuplic::*slot)()) {
-        QAction *action = Menu->addAction(text);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(keys);
-        action->setStatusTip(hint);
+        QAction *action = scrabble_ui::AddMenuCommand(this, Menu, name, text, keys, hint);
         connect(action, &QAction::triggered, this, slot);
-        addAction(action);
         return action;
     };
     MnouvellePartie =
@@ -201,10 +180,7 @@ void TFDuplic::NouvellePartie()
 
 void TFDuplic::ToggleHistory()
 {
-    HistoryPanel->setVisible(!HistoryPanel->isVisible());
-    if (HistoryPanel->isVisible())
-        HistoryPanel->raise();
-    Mhisto->setChecked(HistoryPanel->isVisible());
+    HistoryPanel->Toggle(Mhisto);
 }
 
 void TFDuplic::ShowProposals()
@@ -451,9 +427,8 @@ QString TFDuplic::VictoryText() const
     const int winner = game_->Winner();
     if (winner < 1)
         return QString();
-    return QStringLiteral("Partie terminée. Victoire de « %1 » avec %2 points.")
-        .arg(FromCodePage(game_->PlayerName(winner)))
-        .arg(game_->Player(winner).Info.Score);
+    return scrabble_ui::VictoryText(FromCodePage(game_->PlayerName(winner)),
+                                    game_->Player(winner).Info.Score);
 }
 
 void TFDuplic::ShowEnd()
@@ -473,15 +448,4 @@ void TFDuplic::FormClose()
 {
     TFLudorine::FormClose();
     config_->hide();
-}
-
-void TFDuplic::CloseLater()
-{
-    StopTicks();
-    QTimer::singleShot(0, this, [this] {
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-            sub->close();
-        else
-            close();
-    });
 }

@@ -9,11 +9,11 @@
 // engine calls and the engine's codes into French messages.
 #include <functional>
 #include <memory>
-#include <QElapsedTimer>
 #include <QStringList>
 
 #include "framework/game_window.h"
 #include "scrabble/engine/duplicate_game.h"
+#include "scrabble/windows/game_hooks.h"
 
 class QAction;
 class QLabel;
@@ -30,7 +30,7 @@ class ListPanel;
 struct ProposalFields;
 } // namespace scrabble_ui
 
-class TFDuplic : public TFLudorine {
+class TFDuplic : public TFLudorine, public scrabble_ui::GameHooks {
     Q_OBJECT
 public:
     // dictionaryFile: the dictionary the window opens read only; empty for
@@ -48,11 +48,6 @@ public:
     scrabble::DuplicateGame &Game() { return *game_; }
     const scrabble::DuplicateGame &Game() const { return *game_; }
     TFconfig &Config() const { return *config_; }
-
-    // --- Hooks with working defaults, replaced by tests.
-    std::function<bool(TFconfig &)> runConfiguration;
-    std::function<qint64()> clock;
-    std::function<std::uint64_t()> seedSource;
 
     // --- Panels.
     QLabel *BoardStatus = nullptr; // the status line of "Plateau"
@@ -102,7 +97,6 @@ private:
     void Configure();
     void AfterEndTurn(const scrabble::EndTurnResult &result);
     void ShowEnd();
-    void CloseLater();
     void ScoresToSettings();
     std::vector<scrabble::PlayerInfo> PlayersFromSettings() const;
     void ConnectHooks();
@@ -126,7 +120,6 @@ private:
     std::unique_ptr<TDictionnaire> dictionary_;
     std::unique_ptr<scrabble::DuplicateGame> game_;
     TFconfig *config_ = nullptr;
-    QElapsedTimer elapsed_;
     bool blinkOn_ = false;
     bool endShown_ = false;
 };

@@ -3,6 +3,7 @@
 
 #include "framework/code_page_text.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -160,6 +161,15 @@ ListPanel::ListPanel(const QString &title, QWidget *parent) : QFrame(parent)
         hide();
         emit closedByUser();
     });
+}
+
+void ListPanel::Toggle(QAction *check)
+{
+    setVisible(!isVisible());
+    if (isVisible())
+        raise();
+    if (check)
+        check->setChecked(isVisible());
 }
 
 } // namespace scrabble_ui

@@ -7,6 +7,7 @@
 
 #include "scrabble/engine/classic_game.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -61,6 +62,9 @@ public:
     QListWidget *List = nullptr;
     QLabel *Caption = nullptr;
     QToolButton *CloseButton = nullptr;
+
+    // Shows the panel on top, or hides it; `check` follows.
+    void Toggle(QAction *check);
 
 signals:
     // The close button hid the panel.

@@ -10,9 +10,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QMenu>
-#include <QRandomGenerator>
 #include <QResizeEvent>
 #include <QTimer>
 
@@ -25,6 +23,7 @@
 #include "scrabble/engine/final_ranking.h"
 #include "scrabble/engine/proposals.h"
 #include "scrabble/windows/board_painter.h"
+#include "scrabble/windows/game_hooks.h"
 #include "scrabble/windows/scrabble_panels.h"
 #include "scrabble/windows/scrabble_surface.h"
 
@@ -32,16 +31,6 @@ using scrabble::TJeton;
 
 TFScrabble::TFScrabble(QWidget *parent, const QString &dictionaryFile) : TFLudorine(parent)
 {
-    elapsed_.start();
-    clock = [this] { return elapsed_.elapsed(); };
-    seedSource = [] {
-        return QRandomGenerator::global()->generate64() ^ quint64(QDateTime::currentMSecsSinceEpoch());
-    };
-    runConfiguration = [](TFconfig &config) {
-        ModalScope modal;
-        return config.exec() == QDialog::Accepted;
-    };
-
     GameKind = 3;
     Title = QStringLiteral("Scrabble");
     setWindowTitle(Title);
@@ -50,10 +39,7 @@ TFScrabble::TFScrabble(QWidget *parent, const QString &dictionaryFile) : TFLudor
     game_.random.Reseed(seedSource());
     boardPicture_ = scrabble_ui::BoardPicture();
 
-    QString file = dictionaryFile;
-    if (file.isEmpty())
-        file = MainForm() ? MainForm()->DictionaryFile() : QStringLiteral("LDico.ox");
-    dictionary_ = TDictionnaire::Create(QFile::encodeName(file).toStdString(), 'R');
+    dictionary_ = scrabble_ui::OpenGameDictionary(dictionaryFile);
     search_ = std::make_unique<scrabble::MoveSearch>(*dictionary_);
 
     Surface = new scrabble_ui::ScrabbleSurface(this);
@@ -88,12 +74,8 @@ void TFScrabble::BuildMenu()
     Menu = new QMenu(QStringLiteral("&Scrabble"), this);
     auto add = [this](const char *name, const QString &text, const QKeySequence &keys, const QString &hint,
                       void (TFScrabble::*slot)()) {
-        QAction *action = Menu->addAction(text);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(keys);
-        action->setStatusTip(hint);
+        QAction *action = scrabble_ui::AddMenuCommand(this, Menu, name, text, keys, hint);
         connect(action, &QAction::triggered, this, slot);
-        addAction(action); // the shortcuts also work while the menu is not merged
         return action;
     };
     MnouvellePartie =
@@ -168,10 +150,7 @@ void TFScrabble::NouvellePartie()
 
 void TFScrabble::ToggleHistory()
 {
-    HistoryPanel->setVisible(!HistoryPanel->isVisible());
-    if (HistoryPanel->isVisible())
-        HistoryPanel->raise();
-    Mhisto->setChecked(HistoryPanel->isVisible());
+    HistoryPanel->Toggle(Mhisto);
 }
 
 void TFScrabble::ProposeMoves()
@@ -245,18 +224,6 @@ void TFScrabble::FormClose()
 {
     TFLudorine::FormClose();
     config_->hide();
-}
-
-void TFScrabble::CloseLater()
-{
-    StopTicks();
-    QTimer::singleShot(0, this, [this] {
-        auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
-        if (sub)
-            sub->close();
-        else
-            close();
-    });
 }
 
 // --- Players: settings and engine ----------------------------------------
@@ -622,9 +589,7 @@ QString TFScrabble::VictoryText() const
     if (ranking.empty())
         return QString();
     const int winner = ranking.front();
-    return QStringLiteral("Partie terminée. Victoire de « %1 » avec %2 points.")
-        .arg(FromCodePage(game_.PlayerName(winner)))
-        .arg(game_.Player(winner).Score);
+    return scrabble_ui::VictoryText(FromCodePage(game_.PlayerName(winner)), game_.Player(winner).Score);
 }
 
 QStringList TFScrabble::FinalScoreLines() const

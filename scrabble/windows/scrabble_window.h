@@ -22,6 +22,7 @@
 #include "framework/game_window.h"
 #include "scrabble/engine/classic_game.h"
 #include "scrabble/engine/move_search.h"
+#include "scrabble/windows/game_hooks.h"
 
 class QAction;
 class QMenu;
@@ -34,7 +35,7 @@ class ListPanel;
 class ScrabbleSurface;
 } // namespace scrabble_ui
 
-class TFScrabble : public TFLudorine {
+class TFScrabble : public TFLudorine, public scrabble_ui::GameHooks {
     Q_OBJECT
 public:
     // dictionaryFile: the dictionary the window opens read only; empty for
@@ -69,14 +70,6 @@ public:
     const scrabble::ClassicGame &Game() const { return game_; }
     TFconfig &Config() const { return *config_; }
     const TDictionnaire &Dictionary() const { return *dictionary_; }
-
-    // --- Hooks with working defaults, replaced by tests.
-    // Shows the Configuration dialog modally; true for OK.
-    std::function<bool(TFconfig &)> runConfiguration;
-    // Milliseconds of the clock that times the players and steps.
-    std::function<qint64()> clock;
-    // Seed of the random source, taken at creation and at each player change.
-    std::function<std::uint64_t()> seedSource;
 
     // --- Controls.
     scrabble_ui::ScrabbleSurface *Surface = nullptr;
@@ -165,7 +158,6 @@ private:
     void ReadPlacedTiles();
     void Deselect();
     void DropTile(scrabble::TJeton *tile, int x, int y);
-    void CloseLater();
     qint64 Now() const { return clock(); }
     bool AnimateTiles();
     void Blink();
@@ -177,7 +169,6 @@ private:
     std::unique_ptr<scrabble::MoveSearch> search_;
     TFconfig *config_ = nullptr;
     QImage boardPicture_;
-    QElapsedTimer elapsed_;
     int historyShown_ = 0; // moves already in the history list
     bool blinkOn_ = false;
     qint64 blinkTick_ = 0;

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scrabble/windows/game_hooks.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QFile>
+#include <QMenu>
+#include <QRandomGenerator>
+
+#include "dictionary/dictionnaire.h"
+#include "framework/config_dialog.h"
+#include "framework/main_window_link.h"
+#include "framework/tick_driver.h"
+
+namespace scrabble_ui {
+
+GameHooks::GameHooks()
+{
+    elapsed_.start();
+    clock = [this] { return elapsed_.elapsed(); };
+    seedSource = [] {
+        return QRandomGenerator::global()->generate64() ^ quint64(QDateTime::currentMSecsSinceEpoch());
+    };
+    runConfiguration = [](TFconfig &config) {
+        ModalScope modal;
+        return config.exec() == QDialog::Accepted;
+    };
+}
+
+std::unique_ptr<TDictionnaire> OpenGameDictionary(const QString &file)
+{
+    QString name = file;
+    if (name.isEmpty())
+        name = MainForm() ? MainForm()->DictionaryFile() : QStringLiteral("LDico.ox");
+    return TDictionnaire::Create(QFile::encodeName(name).toStdString(), 'R');
+}
+
+QAction *AddMenuCommand(QWidget *owner, QMenu *menu, const char *name, const QString &text,
+                        const QKeySequence &keys, const QString &hint)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(keys);
+    action->setStatusTip(hint);
+    owner->addAction(action);
+    return action;
+}
+
+QString VictoryText(const QString &winner, int points)
+{
+    return QStringLiteral("Partie terminée. Victoire de « %1 » avec %2 points.").arg(winner).arg(points);
+}
+
+} // namespace scrabble_ui

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the Scrabble windows take from outside the game, with working
+// defaults that tests replace: the Configuration dialog, the clock and the
+// seeds of the random source. Also the few commands both windows build the
+// same way.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <QElapsedTimer>
+#include <QKeySequence>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QWidget;
+class TDictionnaire;
+class TFconfig;
+
+namespace scrabble_ui {
+
+class GameHooks {
+public:
+    GameHooks();
+    GameHooks(const GameHooks &) = delete;
+    GameHooks &operator=(const GameHooks &) = delete;
+
+    // Shows the Configuration dialog modally; true for OK.
+    std::function<bool(TFconfig &)> runConfiguration;
+    // Milliseconds of the clock that times the players and steps (from the
+    // window's creation).
+    std::function<qint64()> clock;
+    // A seed for the random source, taken at creation and at each deal.
+    std::function<std::uint64_t()> seedSource;
+
+private:
+    QElapsedTimer elapsed_;
+};
+
+// The game's dictionary, read only: `file`, or the main window's when empty.
+std::unique_ptr<TDictionnaire> OpenGameDictionary(const QString &file);
+
+// A command of a game's menu whose shortcut also works while the menu is not
+// merged into the main window's menu bar.
+QAction *AddMenuCommand(QWidget *owner, QMenu *menu, const char *name, const QString &text,
+                        const QKeySequence &keys, const QString &hint);
+
+// "Partie terminée. Victoire de « name » avec n points."
+QString VictoryText(const QString &winner, int points);
+
+} // namespace scrabble_ui
