@@ -25,6 +25,7 @@
 #include "scrabble/windows/duplicate_player_table.h"
 #include "scrabble/windows/duplicate_players_panel.h"
 #include "scrabble/windows/game_hooks.h"
+#include "scrabble/windows/scrabble_menu.h"
 #include "scrabble/windows/scrabble_panels.h"
 
 int TFDuplic::TickPeriod()
@@ -137,26 +138,17 @@ void TFDuplic::BuildPanels()
 
 void TFDuplic::BuildMenu()
 {
-    Menu = new QMenu(QStringLiteral("&Scrabble"), this);
-    auto add = [this](const char *name, const QString &text, const QKeySequence &keys, const QString &hint,
-                      void (TFDuplic::*slot)()) {
-        QAction *action = scrabble_ui::AddMenuCommand(this, Menu, name, text, keys, hint);
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-    MnouvellePartie =
-        add("MnouvellePartie", QStringLiteral("&Nouvelle partie"), QKeySequence(Qt::CTRL | Qt::Key_N),
-            QStringLiteral("Commencer une nouvelle partie"), &TFDuplic::NouvellePartie);
-    Mhisto = add("Mhisto", QStringLiteral("Afficher l'&historique"), QKeySequence(Qt::CTRL | Qt::Key_H),
-                 QStringLiteral("Afficher ou cacher la liste des coups joués"), &TFDuplic::ToggleHistory);
-    Mhisto->setCheckable(true);
-    connect(HistoryPanel, &scrabble_ui::ListPanel::closedByUser, this, [this] { Mhisto->setChecked(false); });
-    Menu->addSeparator();
-    mprop = add("mprop", QStringLiteral("&Proposer un coup"), QKeySequence(Qt::Key_F2),
-                QStringLiteral("Lister les coups possibles avec le tirage"), &TFDuplic::ShowProposals);
-    Mchanger =
-        add("Mchanger", QStringLiteral("&Changer les lettres..."), QKeySequence(),
-            QStringLiteral("Remettre le tirage dans le sac et tirer de nouveau"), &TFDuplic::ChangeLetters);
+    const scrabble_ui::ScrabbleMenu common = scrabble_ui::BuildScrabbleMenu(
+        this, HistoryPanel, [this] { NouvellePartie(); }, [this] { ToggleHistory(); });
+    Menu = common.menu;
+    MnouvellePartie = common.newGame;
+    Mhisto = common.history;
+    mprop = scrabble_ui::AddMenuCommand(
+        this, Menu, "mprop", QStringLiteral("&Proposer un coup"), QKeySequence(Qt::Key_F2),
+        QStringLiteral("Lister les coups possibles avec le tirage"), [this] { ShowProposals(); });
+    Mchanger = scrabble_ui::AddMenuCommand(
+        this, Menu, "Mchanger", QStringLiteral("&Changer les lettres..."), QKeySequence(),
+        QStringLiteral("Remettre le tirage dans le sac et tirer de nouveau"), [this] { ChangeLetters(); });
 }
 
 // --- Commands -------------------------------------------------------------

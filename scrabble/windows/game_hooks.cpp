@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scrabble/windows/game_hooks.h"
 
-#include <QAction>
 #include <QDateTime>
 #include <QFile>
-#include <QMenu>
 #include <QRandomGenerator>
 
 #include "dictionary/dictionnaire.h"
@@ -33,17 +31,6 @@ std::unique_ptr<TDictionnaire> OpenGameDictionary(const QString &file)
     if (name.isEmpty())
         name = MainForm() ? MainForm()->DictionaryFile() : QStringLiteral("LDico.ox");
     return TDictionnaire::Create(QFile::encodeName(name).toStdString(), 'R');
-}
-
-QAction *AddMenuCommand(QWidget *owner, QMenu *menu, const char *name, const QString &text,
-                        const QKeySequence &keys, const QString &hint)
-{
-    QAction *action = menu->addAction(text);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(keys);
-    action->setStatusTip(hint);
-    owner->addAction(action);
-    return action;
 }
 
 QString VictoryText(const QString &winner, int points)

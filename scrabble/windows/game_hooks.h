@@ -2,18 +2,13 @@
 #pragma once
 // What the Scrabble windows take from outside the game, with working
 // defaults that tests replace: the Configuration dialog, the clock and the
-// seeds of the random source. Also the few commands both windows build the
-// same way.
+// seeds of the random source; the game's dictionary and the victory text.
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <QElapsedTimer>
-#include <QKeySequence>
 #include <QString>
 
-class QAction;
-class QMenu;
-class QWidget;
 class TDictionnaire;
 class TFconfig;
 
@@ -39,11 +34,6 @@ private:
 
 // The game's dictionary, read only: `file`, or the main window's when empty.
 std::unique_ptr<TDictionnaire> OpenGameDictionary(const QString &file);
-
-// A command of a game's menu whose shortcut also works while the menu is not
-// merged into the main window's menu bar.
-QAction *AddMenuCommand(QWidget *owner, QMenu *menu, const char *name, const QString &text,
-                        const QKeySequence &keys, const QString &hint);
 
 // "Partie terminée. Victoire de « name » avec n points."
 QString VictoryText(const QString &winner, int points);

@@ -24,6 +24,7 @@
 #include "scrabble/engine/proposals.h"
 #include "scrabble/windows/board_painter.h"
 #include "scrabble/windows/game_hooks.h"
+#include "scrabble/windows/scrabble_menu.h"
 #include "scrabble/windows/scrabble_panels.h"
 #include "scrabble/windows/scrabble_surface.h"
 
@@ -56,7 +57,6 @@ TFScrabble::TFScrabble(QWidget *parent, const QString &dictionaryFile) : TFLudor
     HistoryPanel->setObjectName(QStringLiteral("Historique"));
     HistoryPanel->hide();
     BuildMenu();
-    connect(HistoryPanel, &scrabble_ui::ListPanel::closedByUser, this, [this] { Mhisto->setChecked(false); });
 
     TakePlayersFromSettings();
     setMinimumSize(kSurfaceWidth, kSurfaceHeight);
@@ -71,25 +71,17 @@ TFScrabble::~TFScrabble() = default;
 
 void TFScrabble::BuildMenu()
 {
-    Menu = new QMenu(QStringLiteral("&Scrabble"), this);
-    auto add = [this](const char *name, const QString &text, const QKeySequence &keys, const QString &hint,
-                      void (TFScrabble::*slot)()) {
-        QAction *action = scrabble_ui::AddMenuCommand(this, Menu, name, text, keys, hint);
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-    MnouvellePartie =
-        add("MnouvellePartie", QStringLiteral("&Nouvelle partie"), QKeySequence(Qt::CTRL | Qt::Key_N),
-            QStringLiteral("Commencer une nouvelle partie"), &TFScrabble::NouvellePartie);
-    Mhisto = add("Mhisto", QStringLiteral("Afficher l'&historique"), QKeySequence(Qt::CTRL | Qt::Key_H),
-                 QStringLiteral("Afficher ou cacher la liste des coups joués"), &TFScrabble::ToggleHistory);
-    Mhisto->setCheckable(true);
-    Menu->addSeparator();
-    mprop = add("mprop", QStringLiteral("&Proposer un coup"), QKeySequence(Qt::Key_F2),
-                QStringLiteral("Lister les coups possibles avec vos lettres"), &TFScrabble::ProposeMoves);
-    Arrangerleslettres =
-        add("Arrangerleslettres", QStringLiteral("&Mélanger les lettres"), QKeySequence(Qt::Key_F8),
-            QStringLiteral("Mélanger les lettres de votre chevalet"), &TFScrabble::ShuffleLetters);
+    const scrabble_ui::ScrabbleMenu common = scrabble_ui::BuildScrabbleMenu(
+        this, HistoryPanel, [this] { NouvellePartie(); }, [this] { ToggleHistory(); });
+    Menu = common.menu;
+    MnouvellePartie = common.newGame;
+    Mhisto = common.history;
+    mprop = scrabble_ui::AddMenuCommand(
+        this, Menu, "mprop", QStringLiteral("&Proposer un coup"), QKeySequence(Qt::Key_F2),
+        QStringLiteral("Lister les coups possibles avec vos lettres"), [this] { ProposeMoves(); });
+    Arrangerleslettres = scrabble_ui::AddMenuCommand(
+        this, Menu, "Arrangerleslettres", QStringLiteral("&Mélanger les lettres"), QKeySequence(Qt::Key_F8),
+        QStringLiteral("Mélanger les lettres de votre chevalet"), [this] { ShuffleLetters(); });
 }
 
 void TFScrabble::resizeEvent(QResizeEvent *event)
