@@ -8,6 +8,8 @@
 // DICTIONARY defaults to LDico.ox next to the program.
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -51,13 +53,7 @@ void BM_DuplicateDraw40Computers(benchmark::State &state)
         for (const DuplicateSquare &s : game.Squares())
             tilesOnBoard += s.IsPlayed();
     }
-    std::sort(draws.begin(), draws.end());
-    if (draws.empty())
-        return;
-    state.counters["draws"] = double(draws.size());
-    state.counters["median_ms"] = draws[draws.size() / 2];
-    state.counters["p95_ms"] = draws[std::min(draws.size() - 1, std::size_t(0.95 * double(draws.size())))];
-    state.counters["worst_ms"] = draws.back();
+    bench::ReportSpread(state, draws, "draws");
     state.counters["tiles/game"] = double(tilesOnBoard) / double(state.iterations());
 }
 BENCHMARK(BM_DuplicateDraw40Computers)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -66,18 +62,8 @@ BENCHMARK(BM_DuplicateDraw40Computers)->Unit(benchmark::kMillisecond)->Iteration
 
 int main(int argc, char **argv)
 {
-    gDictionary = (std::filesystem::path(argv[0]).parent_path() / "LDico.ox").string();
-    if (argc > 1 && argv[1][0] != '-') {
-        gDictionary = argv[1];
-        ++argv;
-        --argc;
-    }
-    if (access(gDictionary.c_str(), R_OK) != 0) {
-        std::fprintf(stderr, "bench_duplicate_draw: no dictionary file %s\n", gDictionary.c_str());
+    gDictionary = bench::DictionaryArgument(argc, argv, "bench_duplicate_draw");
+    if (gDictionary.empty())
         return 2;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

@@ -10,6 +10,8 @@
 // platform.
 #include <benchmark/benchmark.h>
 
+#include "bench_qt_support.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -128,14 +130,6 @@ BENCHMARK(BM_AllRowsAgainThenRepaint)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    bench::OffscreenApplication app(argv);
+    return bench::RunBenchmarks(argc, argv);
 }

@@ -10,6 +10,8 @@
 // platform with a temporary settings folder.
 #include <benchmark/benchmark.h>
 
+#include "bench_qt_support.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -83,13 +85,7 @@ void BM_DuplicateDrawWith40Computers(benchmark::State &state)
         const std::vector<double> game = PlayGame(seed++);
         times.insert(times.end(), game.begin(), game.end());
     }
-    std::sort(times.begin(), times.end());
-    if (times.empty())
-        return;
-    state.counters["draws"] = double(times.size());
-    state.counters["median_ms"] = times[times.size() / 2];
-    state.counters["p95_ms"] = times[std::min(times.size() - 1, std::size_t(0.95 * double(times.size())))];
-    state.counters["worst_ms"] = times.back();
+    bench::ReportSpread(state, times, "draws");
 }
 BENCHMARK(BM_DuplicateDrawWith40Computers)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -97,26 +93,11 @@ BENCHMARK(BM_DuplicateDrawWith40Computers)->Unit(benchmark::kMillisecond)->Itera
 
 int main(int argc, char **argv)
 {
-    std::string dictionary = (std::filesystem::path(argv[0]).parent_path() / "LDico.ox").string();
-    if (argc > 1 && argv[1][0] != '-') {
-        dictionary = argv[1];
-        ++argv;
-        --argc;
-    }
-    if (access(dictionary.c_str(), R_OK) != 0) {
-        std::fprintf(stderr, "bench_duplicate_window: no dictionary file %s\n", dictionary.c_str());
+    const std::string dictionary = bench::DictionaryArgument(argc, argv, "bench_duplicate_window");
+    if (dictionary.empty())
         return 2;
-    }
     gDictionary = QString::fromLocal8Bit(dictionary.c_str());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
+    bench::OffscreenApplication app(argv);
     SetDialogs(std::make_unique<SilentDialogs>());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

@@ -8,6 +8,8 @@
 // DICTIONARY defaults to LDico.ox next to the program.
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -122,18 +124,8 @@ BENCHMARK(BM_SelfPlayLevel5)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char **argv)
 {
-    gDictionary = (std::filesystem::path(argv[0]).parent_path() / "LDico.ox").string();
-    if (argc > 1 && argv[1][0] != '-') {
-        gDictionary = argv[1];
-        ++argv;
-        --argc;
-    }
-    if (access(gDictionary.c_str(), R_OK) != 0) {
-        std::fprintf(stderr, "bench_scrabble_moves: no dictionary file %s\n", gDictionary.c_str());
+    gDictionary = bench::DictionaryArgument(argc, argv, "bench_scrabble_moves");
+    if (gDictionary.empty())
         return 2;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

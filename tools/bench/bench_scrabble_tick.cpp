@@ -9,6 +9,8 @@
 // platform with a temporary settings folder.
 #include <benchmark/benchmark.h>
 
+#include "bench_qt_support.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -73,13 +75,7 @@ void BM_ComputerSearchTick(benchmark::State &state)
         moves += game.moves;
         ++games;
     }
-    std::sort(times.begin(), times.end());
-    if (times.empty())
-        return;
-    state.counters["positions"] = double(times.size());
-    state.counters["median_ms"] = times[times.size() / 2];
-    state.counters["p95_ms"] = times[std::min(times.size() - 1, std::size_t(0.95 * double(times.size())))];
-    state.counters["worst_ms"] = times.back();
+    bench::ReportSpread(state, times, "positions");
     state.counters["moves/game"] = double(moves) / double(games);
 }
 BENCHMARK(BM_ComputerSearchTick)->Unit(benchmark::kMillisecond)->Iterations(12);
@@ -88,26 +84,10 @@ BENCHMARK(BM_ComputerSearchTick)->Unit(benchmark::kMillisecond)->Iterations(12);
 
 int main(int argc, char **argv)
 {
-    std::string dictionary = (std::filesystem::path(argv[0]).parent_path() / "LDico.ox").string();
-    if (argc > 1 && argv[1][0] != '-') {
-        dictionary = argv[1];
-        ++argv;
-        --argc;
-    }
-    if (access(dictionary.c_str(), R_OK) != 0) {
-        std::fprintf(stderr, "bench_scrabble_tick: no dictionary file %s\n", dictionary.c_str());
+    const std::string dictionary = bench::DictionaryArgument(argc, argv, "bench_scrabble_tick");
+    if (dictionary.empty())
         return 2;
-    }
     gDictionary = QString::fromLocal8Bit(dictionary.c_str());
-    // No display needed, and the settings store stays out of the home folder.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    bench::OffscreenApplication app(argv);
+    return bench::RunBenchmarks(argc, argv);
 }
