@@ -6,7 +6,9 @@
 #include "duplicate_window_fixture.h"
 
 #include "framework/code_page_text.h"
+#include "framework/dialog_service.h"
 #include "framework/game_file.h"
+#include "framework/painter_page_canvas.h"
 #include "framework/savefile/typed_stream.h"
 #include "scrabble/windows/duplicate_bag_panel.h"
 #include "scrabble/windows/duplicate_board_view.h"
@@ -15,10 +17,16 @@
 #include "scrabble/windows/duplicate_player_table.h"
 #include "scrabble/windows/duplicate_players_panel.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <sstream>
 
 namespace {
@@ -260,4 +268,63 @@ TEST_F(DuplicateWindowTest, FortyComputersFillTheTableThatScrolls)
     EXPECT_GE(table->Model().rowCount(), 40 * 4);
     QApplication::processEvents();
     SaveScreenshot(w, QStringLiteral("duplicate_40_players"));
+}
+
+TEST_F(DuplicateWindowTest, ExportsAndThePrintedPageShowTheGame)
+{
+    TFDuplic &w = Start({5, 3}, 0, 12);
+    ASSERT_TRUE(RunUntil([&] { return w.Game().History().size() >= 2; }, 200));
+    const scrabble::Tcoup &first = *w.Game().History()[0];
+
+    // The text: the board, the history and each player's total and rows.
+    const QString text = FromCodePage(TextExportBytes(w, QDateTime::currentDateTime()).toStdString());
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("     ") + QString(30, QLatin1Char('_'))));
+    for (int p = 1; p <= 2; ++p)
+        EXPECT_TRUE(lines.contains(QStringLiteral("%1 : %2 pts.")
+                                       .arg(FromCodePage(w.Game().PlayerName(p)))
+                                       .arg(w.Game().Player(p).Info.Score)))
+            << p;
+    EXPECT_TRUE(text.contains(FromCodePage(first.Text())));
+    EXPECT_TRUE(text.contains(QStringLiteral(" (top).")));
+    EXPECT_EQ(lines[lines.size() - 2], ProgramTitle());
+
+    // The pictures: the board as drawn, labels included (the BMP exactly,
+    // the JPEG near enough).
+    const QImage board = w.Board->Picture().convertToFormat(QImage::Format_RGB32);
+    for (int kind : {1, 2}) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        w.ExportPicture(buffer, kind);
+        const QImage picture =
+            QImage::fromData(buffer.data(), kind == 1 ? "JPG" : "BMP").convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(picture.size(), board.size()) << kind;
+        const QRect square = w.Board->Geometry().SquareRect(first.Col, first.Row);
+        const QPoint inside(square.left() + square.width() / 5, square.top() + square.height() / 5);
+        if (kind == 2) {
+            EXPECT_EQ(picture, board);
+        }
+        EXPECT_NEAR(picture.pixelColor(inside).red(), board.pixelColor(inside).red(), 24);
+        EXPECT_NEAR(picture.pixelColor(inside).green(), board.pixelColor(inside).green(), 24);
+    }
+
+    // The printed page, to a PDF file.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("duplicate.pdf"));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setFullPage(true);
+        QPainter painter(&printer);
+        PainterPageCanvas canvas(painter, printer.resolution() / 2.54);
+        w.PrintPage(1, canvas);
+    }
+    EXPECT_FALSE(w.Paused);
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray content = pdf.readAll();
+    EXPECT_TRUE(content.startsWith("%PDF"));
+    EXPECT_TRUE(content.contains("/Subtype /Image"));
 }
