@@ -5,6 +5,7 @@
 // messages of "Ok", and a game saved and reopened.
 #include "duplicate_window_fixture.h"
 
+#include "dictionary/dictionnaire.h"
 #include "framework/code_page_text.h"
 #include "framework/dialog_service.h"
 #include "framework/game_file.h"
@@ -327,4 +328,38 @@ TEST_F(DuplicateWindowTest, ExportsAndThePrintedPageShowTheGame)
     const QByteArray content = pdf.readAll();
     EXPECT_TRUE(content.startsWith("%PDF"));
     EXPECT_TRUE(content.contains("/Subtype /Image"));
+}
+
+TEST_F(DuplicateWindowTest, OkAsksToConfirmWordsMissingFromTheDictionary)
+{
+    TFDuplic &w = Start({0}, 0, 31);
+    ASSERT_TRUE(UntilSearched());
+    // Two letters of the draw that make no word, across the centre.
+    const auto dico = TDictionnaire::Create(LUDORINE_TEST_DICTIONARY, 'R');
+    const std::string draw = w.Game().Draw();
+    std::string word;
+    for (std::size_t i = 0; i < draw.size() && word.empty(); ++i)
+        for (std::size_t j = 0; j < draw.size() && word.empty(); ++j)
+            if (i != j && draw[i] != '*' && draw[j] != '*' && !dico->Contains({draw[i], draw[j]}))
+                word = {draw[i], draw[j]};
+    ASSERT_FALSE(word.empty()) << draw;
+    scrabble_ui::DuplicateInputPanel *input = w.Players->Input;
+    input->SetFields({QStringLiteral("H"), QStringLiteral("8"), FromCodePage(word)});
+
+    dialogs->answers = {Answer::No};
+    input->BT_ok->click();
+    const QStringList asked = dialogs->Texts(QStringLiteral("question"));
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0],
+              QStringLiteral("Le(s) mot(s) %1. ne figure(nt) pas dans le dictionnaire. Confirmez-vous "
+                             "ce(s) mot(s) ?")
+                  .arg(FromCodePage(word)));
+    EXPECT_FALSE(w.Game().Player(1).Current.IsValid());
+    EXPECT_TRUE(dialogs->Texts(QStringLiteral("message")).isEmpty())
+        << "a missing word is asked, not reported";
+
+    dialogs->answers = {Answer::Yes};
+    input->BT_ok->click();
+    EXPECT_TRUE(w.Game().Player(1).Current.IsValid());
+    EXPECT_GT(w.Game().Player(1).Current.Score, 0);
 }
