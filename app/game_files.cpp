@@ -111,10 +111,12 @@ bool TMainForm::OpenGameFile(const QString &fileName)
             } catch (...) {
                 ok = false;
             }
-            if (ok)
+            if (ok) {
                 AddGameWindow(window);
-            else
+                recent::Add(fileName); // only a file that opened is offered again
+            } else {
                 delete window;
+            }
         }
     }
     if (!ok)

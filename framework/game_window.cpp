@@ -6,7 +6,6 @@
 #include "framework/help_window.h"
 #include "framework/main_window_link.h"
 #include "framework/page_canvas.h"
-#include "framework/recent_documents.h"
 #include "framework/savefile/typed_stream.h"
 #include "framework/tick_driver.h"
 
@@ -43,7 +42,6 @@ bool TFLudorine::LoadGame(savefile::TypedReader &reader, const QString &fileName
     // Files saved by earlier versions may hold the pause of the save dialog
     // itself; the window keeps its own value rather than opening frozen.
     reader.ReadString();
-    recent::Add(fileName);
     return true;
 }
 

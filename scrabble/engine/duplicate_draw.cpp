@@ -219,6 +219,12 @@ void DuplicateGame::RedealDraw()
         if (c != '_')
             bag_ += c;
     draw_.assign(std::size_t(DrawSize()), '_');
+    // The proposals made for the old letters are gone with them.
+    for (DuplicatePlayer &p : players_) {
+        const int number = p.Current.Player;
+        p.Current = PlayerRow{};
+        p.Current.Player = number;
+    }
     DealDraw();
     --drawNumber_;
     drawLines_.back().number = drawNumber_;

@@ -125,6 +125,10 @@ ProposalCheck DuplicateGame::ValidateProposal(int player, bool interactive, bool
 {
     ProposalCheck check;
     PlayerRow &row = players_.at(std::size_t(player - 1)).Current;
+    // Words the player confirmed stay confirmed when the same proposal is
+    // checked again quietly (another row selected, the game reopened).
+    const bool confirmedBefore = row.ProposalState == ProposalValid && !row.AllWordsKnown;
+    const std::string confirmedWords = row.WordsFormed;
     row.Score = 0;
     row.Openness = 0;
     row.WordsFormed.clear();
@@ -253,6 +257,8 @@ ProposalCheck DuplicateGame::ValidateProposal(int player, bool interactive, bool
                 confirm("Le(s) mot(s) " + list + "." +
                         CodePage(" ne figure(nt) pas dans le dictionnaire. Confirmez-vous ce(s) mot(s) ?")))
                 code = ProposalValid;
+        } else if (confirmedBefore && row.WordsFormed == confirmedWords) {
+            code = ProposalValid;
         }
     }
     if (code == ProposalValid) {
@@ -358,6 +364,11 @@ void DuplicateGame::SearchMoves()
 
 int DuplicateGame::ComputerProposal(int player)
 {
+    // While a human is the active player, the board and the draw show his
+    // proposal (the one he may be typing), never a computer's.
+    const bool keepShown = HumanActive() && activePlayer_ != player;
+    const std::vector<DuplicateSquare> shownSquares = keepShown ? squares_ : std::vector<DuplicateSquare>{};
+    const std::string shownDraw = drawShown_;
     PlayerRow &row = players_.at(std::size_t(player - 1)).Current;
     const int count = int(candidates_.size());
     int code = NotPlayed;
@@ -388,6 +399,10 @@ int DuplicateGame::ComputerProposal(int player)
         ClearProposalSquares();
         drawShown_ = draw_;
         MarkTop(player);
+    }
+    if (keepShown) {
+        squares_ = shownSquares;
+        drawShown_ = shownDraw;
     }
     return code;
 }

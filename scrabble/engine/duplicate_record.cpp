@@ -357,6 +357,18 @@ bool DuplicateGame::Read(savefile::TypedReader &in, std::string *error)
         players_ = std::move(players);
         candidates_.clear();
         RebuildDrawLines();
+        // Scores and openness are not saved: every proposal already made for
+        // this draw is checked again, so that the turn ends as it would have
+        // (the active row last, the one the board shows).
+        if (!GameOver) {
+            for (int p = 1; p <= PlayerCount(); ++p)
+                if (p != activePlayer_ && players_[std::size_t(p - 1)].Current.IsPlayed())
+                    ValidateProposal(p, false, false);
+            if (players_[std::size_t(activePlayer_ - 1)].Current.IsPlayed())
+                ValidateProposal(activePlayer_, false, false);
+        }
+        // The draw's clock belongs to the window that dealt it.
+        drawStart_ = Now();
         // The search and the computers' proposals run again for this draw.
         searchCountdown_ = GameOver || draw_.empty() ? -1 : 0;
         return true;

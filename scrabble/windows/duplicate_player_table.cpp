@@ -216,8 +216,12 @@ void DuplicatePlayerTable::SetPastRowsShown(bool shown)
 
 void DuplicatePlayerTable::SetActivePlayer(int player)
 {
+    // The table scrolls to a newly chosen player only: drawn again with the
+    // same one, it stays where the user scrolled it.
+    const bool changed = player != model_.ActivePlayer();
     model_.SetActivePlayer(player);
-    ScrollToActive();
+    if (changed)
+        ScrollToActive();
 }
 
 void DuplicatePlayerTable::ScrollToActive()

@@ -83,18 +83,6 @@ void TFDuplic::RefreshTable()
     Players->Table->SetActivePlayer(game_->ActivePlayer());
 }
 
-void TFDuplic::RefreshRow(int player)
-{
-    if (player < 1 || player > game_->PlayerCount()) {
-        RefreshTable();
-        return;
-    }
-    const scrabble::DuplicatePlayer &p = game_->Player(player);
-    Players->Table->SetCurrentRow(player, {FromCodePage(p.Info.Name), FromCodePage(p.Current.MoveText()),
-                                           FromCodePage(game_->NoteText(player)), ColourOf(p.Current),
-                                           p.Current.IsTop});
-}
-
 void TFDuplic::RefreshHistory()
 {
     HistoryPanel->List->clear();

@@ -167,6 +167,9 @@ void TFDuplic::NouvellePartie()
     endShown_ = false;
     PendingConfiguration = true;
     HistoryPanel->List->clear();
+    Proposals->hide();
+    Proposals->List->clear();
+    Players->Input->ClearFields();
     RefreshAll();
 }
 
@@ -218,9 +221,9 @@ void TFDuplic::SelectPlayer(int number)
         return;
     const scrabble::ProposalFields fields = game_->SelectPlayer(number > 0 ? std::to_string(number) : "");
     Players->Input->SetPlayerNumber(game_->ActivePlayer());
-    Players->Table->SetActivePlayer(game_->ActivePlayer());
     ShowFields(fields);
-    RefreshRow(game_->ActivePlayer());
+    // The quiet check may have moved the best mark: every row again.
+    RefreshTable();
     RefreshBoard();
     RefreshDraw();
     RefreshCommands();
@@ -330,8 +333,11 @@ void TFDuplic::TempoTimer()
     const scrabble::TickResult result = game_->Tick();
     if (result.searched)
         RefreshProposals();
-    if (result.proposedBy > 0)
+    if (result.proposedBy > 0) {
         RefreshTable();
+        RefreshBoard();
+        RefreshDraw();
+    }
     if (result.endTurn)
         AfterEndTurn(*result.endTurn);
     if (result.gameOver || game_->GameOver) {
@@ -364,6 +370,8 @@ void TFDuplic::Configure()
     endShown_ = false;
     ScoresToSettings();
     HistoryPanel->List->clear();
+    Proposals->hide();
+    Proposals->List->clear();
     Players->Input->SetPlayerNumber(1);
     SelectPlayer(1);
     RefreshAll();

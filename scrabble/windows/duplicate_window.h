@@ -106,7 +106,6 @@ private:
     void RefreshDraw();
     void RefreshBag();
     void RefreshTable();
-    void RefreshRow(int player);
     void RefreshHistory();
     void RefreshProposals();
     void RefreshCommands();

@@ -93,11 +93,16 @@ TEST_F(Proposals, CodesOfTheValidation)
     EXPECT_FALSE(game.Player(2).Current.AllWordsKnown);
     EXPECT_GT(game.Player(2).Current.Score, 50);
     EXPECT_EQ(game.TopPlayer(), 2);
-    // Quiet validation while typing asks nothing.
+    // Quiet validation asks nothing: the words confirmed stay confirmed for
+    // the same proposal (another row selected, the game reopened), not for
+    // another one.
     questions.clear();
+    EXPECT_EQ(game.EditProposal({"H", "8", "MOTSAIE"})->code, ProposalValid);
+    EXPECT_EQ(game.TopPlayer(), 2);
+    EXPECT_EQ(game.EditProposal({"H", "8", "MOTSIAE"})->code, UnknownWords);
+    EXPECT_EQ(game.TopPlayer(), 1);
     EXPECT_EQ(game.EditProposal({"H", "8", "MOTSAIE"})->code, UnknownWords);
     EXPECT_TRUE(questions.empty());
-    EXPECT_EQ(game.TopPlayer(), 1);
 }
 
 TEST_F(Proposals, ContactAndExtensionOnLaterDraws)

@@ -171,7 +171,8 @@ TEST_F(Record, RoundTripFieldByField)
     for (int p = 1; p <= 4; ++p) {
         EXPECT_EQ(back.Player(p).Info.Level, game.Player(p).Info.Level);
         EXPECT_EQ(back.Player(p).Info.Name, game.Player(p).Info.Name);
-        EXPECT_EQ(back.Player(p).Current, WithoutScores(game.Player(p).Current));
+        // The current rows are checked again on reading: their scores come back.
+        EXPECT_EQ(back.Player(p).Current, game.Player(p).Current);
         ASSERT_EQ(back.Player(p).Past.size(), game.Player(p).Past.size());
         for (std::size_t i = 0; i < game.Player(p).Past.size(); ++i)
             EXPECT_EQ(back.Player(p).Past[i], WithoutScores(game.Player(p).Past[i]));
