@@ -126,6 +126,17 @@ bool TMainForm::OpenGameFile(const QString &fileName)
     return ok;
 }
 
+bool TMainForm::HeldByAnotherWindow(const QString &fileName, const TFLudorine *window) const
+{
+    // Two windows on one file would save over each other's game.
+    const TFLudorine *holder = WindowOfFile(fileName);
+    if (holder == nullptr || holder == window)
+        return false;
+    Dialogs().message(QStringLiteral("Le fichier %1 est déjà ouvert dans une autre fenêtre.").arg(fileName),
+                      ProgramTitle, MessageIcon::Warning);
+    return true;
+}
+
 bool TMainForm::FileSave(TFLudorine *window)
 {
     if (!window) {
@@ -143,7 +154,7 @@ bool TMainForm::FileSave(TFLudorine *window)
         if (chosen.isEmpty())
             return false;
         target = ExpandChosenName(chosen, 1);
-        if (!OverwriteAllowed(target))
+        if (HeldByAnotherWindow(target, window) || !OverwriteAllowed(target))
             return false;
     }
     const bool saved = SaveGameFile(window, target);
@@ -164,7 +175,7 @@ bool TMainForm::FileSaveAs(TFLudorine *window)
     if (chosen.isEmpty())
         return false;
     const QString target = ExpandChosenName(chosen, filter);
-    if (!OverwriteAllowed(target))
+    if (HeldByAnotherWindow(target, window) || !OverwriteAllowed(target))
         return false;
     const bool saved = SaveGameFile(window, target);
     UpdateFileCommands();

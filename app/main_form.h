@@ -90,6 +90,8 @@ public:
     bool SaveCommand(TFLudorine *window);
     // The open game window that holds this file; null when none does.
     TFLudorine *WindowOfFile(const QString &fileName) const;
+    // True, with a message, when another window holds that file.
+    bool HeldByAnotherWindow(const QString &fileName, const TFLudorine *window) const;
     void ActivateGameWindow(TFLudorine *window);
     bool FileSaveAs(TFLudorine *window);
     bool SaveGameFile(TFLudorine *window, const QString &fileName);

@@ -159,6 +159,18 @@ TEST_F(GameFilesTest, AFileAlreadyOpenBringsItsWindowToTheFront)
     EXPECT_EQ(GameWindowCount(), before);
     EXPECT_EQ(created, 0) << "no window was made for the file";
 
+    // Saving another game under that name is refused: the two windows would
+    // save over each other.
+    const QByteArray saved = Contents(path);
+    other->Modified = true;
+    dialogs->fileNames = {path};
+    EXPECT_FALSE(form->FileSaveAs(other));
+    EXPECT_EQ(dialogs->Texts("message"),
+              QStringList{QStringLiteral("Le fichier %1 est déjà ouvert dans une autre fenêtre.").arg(path)});
+    EXPECT_EQ(Contents(path), saved);
+    EXPECT_TRUE(other->Modified);
+    EXPECT_TRUE(dialogs->Texts("question").isEmpty()) << "no overwrite question for a refused name";
+
     // A window whose game was given a new name no longer holds the file.
     window->FileName = TFLudorine::UnnamedFile();
     ASSERT_TRUE(form->OpenGameFile(path));
