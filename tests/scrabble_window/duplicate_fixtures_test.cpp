@@ -15,8 +15,10 @@
 #include "scrabble/windows/duplicate_input_panel.h"
 #include "scrabble/windows/duplicate_players_panel.h"
 
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
@@ -140,6 +142,13 @@ TEST_F(DuplicateFixturesTest, MidGameHasItsJokerHistoryAndTotals)
     ExpectConsistent(game);
     EXPECT_EQ(w->HistoryPanel->List->count(), int(game.History().size()));
     EXPECT_EQ(w->BagPanel->Draws->count(), game.DrawNumber());
+    // As the player sees it in the main window.
+    form->resize(1024, 768);
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(w->parentWidget()))
+        frame->showMaximized();
+    QApplication::processEvents();
+    QDir().mkpath(QStringLiteral(LUDORINE_SCREENSHOT_DIR));
+    form->grab().save(QStringLiteral(LUDORINE_SCREENSHOT_DIR "/duplicate_main_window.png"));
     // All computers: the turn ends by itself and the next draw comes.
     const int draw = game.DrawNumber();
     for (int i = 0; i < 40 && game.DrawNumber() == draw && !game.GameOver; ++i)
