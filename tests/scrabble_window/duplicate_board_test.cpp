@@ -5,6 +5,7 @@
 // and what the view passes on: clicks, typing keys and the status text.
 #include "scrabble/windows/board_painter.h"
 #include "scrabble/windows/duplicate_board_view.h"
+#include "window_test_support.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -18,13 +19,9 @@ using scrabble_ui::BoardGeometry;
 using scrabble_ui::DuplicateBoard;
 using scrabble_ui::DuplicateBoardView;
 
-namespace {
+using window_tests::SaveScreenshot;
 
-void SaveScreenshot(const QImage &image, const QString &name)
-{
-    QDir().mkpath(QStringLiteral(LUDORINE_SCREENSHOT_DIR));
-    image.save(QStringLiteral(LUDORINE_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
-}
+namespace {
 
 QColor Expected(Premium premium)
 {

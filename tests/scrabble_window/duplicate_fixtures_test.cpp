@@ -8,6 +8,7 @@
 #include "duplicate_window_fixture.h"
 #include "mutated_files.h"
 #include "support/main_form_fixture.h"
+#include "window_test_support.h"
 
 #include "framework/code_page_text.h"
 #include "framework/game_file.h"
@@ -38,12 +39,6 @@ bool JokerOnTheBoard(const scrabble::DuplicateGame &game)
         if (square.IsPlayed() && square.IsJoker)
             return true;
     return false;
-}
-
-QByteArray Contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -202,41 +197,20 @@ protected:
 TEST_F(DuplicateMutatedFilesTest, MutatedFixturesLoadOrAreRefusedAndThenPlaySafely)
 {
     constexpr int kMutantsPerFixture = 300;
-    std::mt19937 random(20261210);
     window = std::make_unique<TFDuplic>(nullptr, QStringLiteral(LUDORINE_TEST_DICTIONARY));
     window->StopTicks();
     window->seedSource = [] { return std::uint64_t(7); };
-    int loaded = 0;
-    for (const char *name : {"duplicate_started.Ldr", "duplicate_joker.Ldr", "duplicate_finished.Ldr",
-                             "duplicate_joker_game.Ldr"}) {
-        const QByteArray original = Contents(Fixture(name));
-        ASSERT_FALSE(original.isEmpty()) << name;
-        const qsizetype payload = PayloadStart(original, 4);
-        for (int i = 0; i < kMutantsPerFixture; ++i) {
-            SCOPED_TRACE(std::string(name) + " mutant " + std::to_string(i));
-            const std::string bytes = Mutated(original, payload, random).toStdString();
-            std::istringstream in(bytes);
-            savefile::TypedReader reader(in);
-            bool ok = false;
-            try {
-                if (ReadSavedGameKind(reader) != 4)
-                    continue;
-                ok = window->LoadGame(reader, QStringLiteral("mutant.Ldr"));
-            } catch (const savefile::ReadError &) {
-                continue;
-            }
-            if (!ok)
-                continue;
-            ++loaded;
-            window->StopTicks();
-            dialogs->answers = {Answer::Yes, Answer::Yes, Answer::Yes};
-            Tick(12);
-            window->SubmitProposal();
-            window->Validate();
-            Tick(3);
-            dialogs->asked.clear();
-        }
-    }
+    const int loaded = LoadMutants(*window,
+                                   {Fixture("duplicate_started.Ldr"), Fixture("duplicate_joker.Ldr"),
+                                    Fixture("duplicate_finished.Ldr"), Fixture("duplicate_joker_game.Ldr")},
+                                   4, kMutantsPerFixture, 20261210, [this] {
+                                       dialogs->answers = {Answer::Yes, Answer::Yes, Answer::Yes};
+                                       Tick(12);
+                                       window->SubmitProposal();
+                                       window->Validate();
+                                       Tick(3);
+                                       dialogs->asked.clear();
+                                   });
     EXPECT_GT(loaded, 20);
     std::printf("%d of %d mutants loaded\n", loaded, 4 * kMutantsPerFixture);
 }
@@ -252,12 +226,8 @@ TEST_F(DuplicateFixturesTest, NewGameMenuOpensTheWindowWithItsMenu)
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Duplicate"));
     EXPECT_TRUE(w->PendingConfiguration);
     EXPECT_TRUE(MenuTitles().contains(QStringLiteral("&Scrabble")));
-    QStringList entries;
-    for (QAction *action : w->GameMenu()->actions())
-        if (!action->isSeparator())
-            entries << action->text() + QLatin1Char('|') + action->shortcut().toString();
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("&Nouvelle partie|Ctrl+N"),
-                                    QStringLiteral("Afficher l'&historique|Ctrl+H"),
-                                    QStringLiteral("&Proposer un coup|F2"),
-                                    QStringLiteral("&Changer les lettres...|")}));
+    EXPECT_EQ(window_tests::MenuEntries(*w->GameMenu()),
+              (QStringList{
+                  QStringLiteral("&Nouvelle partie|Ctrl+N"), QStringLiteral("Afficher l'&historique|Ctrl+H"),
+                  QStringLiteral("&Proposer un coup|F2"), QStringLiteral("&Changer les lettres...|")}));
 }

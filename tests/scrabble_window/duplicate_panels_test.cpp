@@ -9,6 +9,7 @@
 #include "scrabble/windows/duplicate_input_panel.h"
 #include "scrabble/windows/duplicate_players_panel.h"
 #include "scrabble/windows/duplicate_texts.h"
+#include "window_test_support.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -24,13 +25,9 @@
 using scrabble_ui::DuplicateInputPanel;
 using scrabble_ui::ProposalFields;
 
-namespace {
+using window_tests::SaveScreenshot;
 
-void SaveScreenshot(QWidget &widget, const QString &name)
-{
-    QDir().mkpath(QStringLiteral(LUDORINE_SCREENSHOT_DIR));
-    widget.grab().save(QStringLiteral(LUDORINE_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
-}
+namespace {
 
 ProposalFields Last(const QSignalSpy &spy)
 {

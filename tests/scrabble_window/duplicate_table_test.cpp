@@ -6,6 +6,7 @@
 #include "scrabble/windows/duplicate_player_table.h"
 #include "scrabble/windows/duplicate_players_panel.h"
 #include "scrabble/windows/duplicate_texts.h"
+#include "window_test_support.h"
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
@@ -21,13 +22,9 @@ using scrabble_ui::DuplicatePlayerTable;
 using scrabble_ui::DuplicateTableRow;
 using Colour = DuplicateTableRow::Colour;
 
-namespace {
+using window_tests::SaveScreenshot;
 
-void SaveScreenshot(QWidget &widget, const QString &name)
-{
-    QDir().mkpath(QStringLiteral(LUDORINE_SCREENSHOT_DIR));
-    widget.grab().save(QStringLiteral(LUDORINE_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
-}
+namespace {
 
 // Players with draws past draws each, as the window would fill them: the
 // best proposal of every draw in bold, every fifth player in error now.

@@ -9,6 +9,7 @@
 #include "scrabble/windows/scrabble_panels.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_settings.h"
+#include "window_test_support.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -42,20 +43,11 @@ protected:
         return *window;
     }
 
-    void Tick(int count = 1)
-    {
-        for (int i = 0; i < count; ++i)
-            window->Ticks()->fire();
-    }
+    void Tick(int count = 1) { window_tests::FireTicks(*window, count); }
 
     bool RunUntil(const std::function<bool()> &done, int most = 20000)
     {
-        for (int i = 0; i < most; ++i) {
-            if (done())
-                return true;
-            window->Ticks()->fire();
-        }
-        return done();
+        return window_tests::FireTicksUntil(*window, done, most);
     }
 
     // Ticks until the search of the current draw filled "Coups possibles".

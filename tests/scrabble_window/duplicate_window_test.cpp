@@ -4,6 +4,7 @@
 // typing on the board, the pass question, "Changer les lettres...", the
 // messages of "Ok", and a game saved and reopened.
 #include "duplicate_window_fixture.h"
+#include "window_test_support.h"
 
 #include "dictionary/dictionnaire.h"
 #include "framework/code_page_text.h"
@@ -30,13 +31,9 @@
 #include <QTemporaryDir>
 #include <sstream>
 
-namespace {
+using window_tests::SaveScreenshot;
 
-void SaveScreenshot(QWidget &window, const QString &name)
-{
-    QDir().mkpath(QStringLiteral(LUDORINE_SCREENSHOT_DIR));
-    window.grab().save(QStringLiteral(LUDORINE_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
-}
+namespace {
 
 // The best word candidate of the draw without a joker, as the fields take it.
 struct Typed {
@@ -312,20 +309,8 @@ TEST_F(DuplicateWindowTest, ExportsAndThePrintedPageShowTheGame)
     // The printed page, to a PDF file.
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("duplicate.pdf"));
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setFullPage(true);
-        QPainter painter(&printer);
-        PainterPageCanvas canvas(painter, printer.resolution() / 2.54);
-        w.PrintPage(1, canvas);
-    }
+    const QByteArray content = window_tests::PrintToPdf(w, file);
     EXPECT_FALSE(w.Paused);
-    QFile pdf(file);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    const QByteArray content = pdf.readAll();
     EXPECT_TRUE(content.startsWith("%PDF"));
     EXPECT_TRUE(content.contains("/Subtype /Image"));
 }

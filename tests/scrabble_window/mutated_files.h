@@ -6,12 +6,16 @@
 #include "framework/game_file.h"
 #include "framework/savefile/typed_stream.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <QByteArray>
+#include <QFile>
 #include <QFileInfo>
 #include <random>
 #include <sstream>
+#include <string>
+#include <vector>
 
 // Where the payload starts: after the header's second game kind.
 inline qsizetype PayloadStart(const QByteArray &file, int kind)
@@ -78,3 +82,42 @@ public:
 private:
     QByteArray previous_;
 };
+
+// Feeds `perFixture` seeded mutants of each of the fixture files to the
+// window's LoadGame, behind the header of game `kind`, and runs `play` on
+// every one that loads (its ticks stopped). Returns how many loaded.
+template <typename Window>
+int LoadMutants(Window &window, const std::vector<QString> &fixtures, int kind, int perFixture,
+                std::uint32_t seed, const std::function<void()> &play)
+{
+    std::mt19937 random(seed);
+    int loaded = 0;
+    for (const QString &path : fixtures) {
+        QFile file(path);
+        const QByteArray original = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        EXPECT_FALSE(original.isEmpty()) << path.toStdString();
+        if (original.isEmpty())
+            continue;
+        const qsizetype payload = PayloadStart(original, kind);
+        for (int i = 0; i < perFixture; ++i) {
+            SCOPED_TRACE(path.toStdString() + " mutant " + std::to_string(i));
+            const std::string bytes = Mutated(original, payload, random).toStdString();
+            std::istringstream in(bytes);
+            savefile::TypedReader reader(in);
+            bool ok = false;
+            try {
+                if (ReadSavedGameKind(reader) != kind)
+                    continue;
+                ok = window.LoadGame(reader, QStringLiteral("mutant.Ldr"));
+            } catch (const savefile::ReadError &) {
+                continue; // the base values cut short: the main window refuses it too
+            }
+            if (!ok)
+                continue;
+            ++loaded;
+            window.StopTicks();
+            play();
+        }
+    }
+    return loaded;
+}

@@ -25,13 +25,6 @@ QString Fixture(const char *name)
     return QStringLiteral(LUDORINE_FIXTURE_DIR "/") + QLatin1String(name);
 }
 
-QByteArray Contents(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 void WriteFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -188,35 +181,16 @@ protected:
 TEST_F(ScrabbleMutatedFilesTest, MutatedFixturesLoadOrAreRefusedAndThenPlaySafely)
 {
     constexpr int kMutantsPerFixture = 700;
-    std::mt19937 random(20260314);
     window = std::make_unique<TFScrabble>(nullptr, QStringLiteral(LUDORINE_TEST_DICTIONARY));
     window->StopTicks();
     window->seedSource = [] { return std::uint64_t(7); };
     window->show();
     const scrabble::MoveSearch search(window->Dictionary());
-    int loaded = 0;
     int played = 0;
-    for (const char *name : {"classic_started.Ldr", "classic_joker.Ldr", "classic_finished.Ldr"}) {
-        const QByteArray original = Contents(Fixture(name));
-        ASSERT_FALSE(original.isEmpty()) << name;
-        const qsizetype payload = PayloadStart(original, 3);
-        for (int i = 0; i < kMutantsPerFixture; ++i) {
-            SCOPED_TRACE(std::string(name) + " mutant " + std::to_string(i));
-            const std::string bytes = Mutated(original, payload, random).toStdString();
-            std::istringstream in(bytes);
-            savefile::TypedReader reader(in);
-            bool ok = false;
-            try {
-                if (ReadSavedGameKind(reader) != 3)
-                    continue;
-                ok = window->LoadGame(reader, QStringLiteral("mutant.Ldr"));
-            } catch (const savefile::ReadError &) {
-                continue; // the base values cut short: the main window refuses it too
-            }
-            if (!ok)
-                continue;
-            ++loaded;
-            window->StopTicks();
+    const int loaded = LoadMutants(
+        *window,
+        {Fixture("classic_started.Ldr"), Fixture("classic_joker.Ldr"), Fixture("classic_finished.Ldr")}, 3,
+        kMutantsPerFixture, 20260314, [&] {
             scrabble::ClassicGame &game = window->Game();
             const int moves = game.MoveCount();
             const std::vector<scrabble::Tcoup> candidates = game.GenerateMoves(search, game.CurrentPlayer);
@@ -229,8 +203,7 @@ TEST_F(ScrabbleMutatedFilesTest, MutatedFixturesLoadOrAreRefusedAndThenPlaySafel
                 window->Ticks()->fire();
             played += game.MoveCount() > moves;
             dialogs->asked.clear();
-        }
-    }
+        });
     // Most damage is refused, but not all of it: names, positions, scores
     // and last move texts may change and still give a game.
     EXPECT_GT(loaded, 100);

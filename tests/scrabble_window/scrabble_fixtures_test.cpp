@@ -6,6 +6,7 @@
 //   test_scrabble_window --gtest_also_run_disabled_tests --gtest_filter='*WriteFixtures*'
 #include "scrabble_window_fixture.h"
 #include "support/main_form_fixture.h"
+#include "window_test_support.h"
 
 #include "fixture_facts.h"
 #include "framework/code_page_text.h"
@@ -166,14 +167,10 @@ TEST_F(ScrabbleFixturesTest, NewGameMenuOpensTheWindowWithItsMenuAndHelp)
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Scrabble"));
     EXPECT_EQ(form->ActiveGameWindow(), w);
     EXPECT_TRUE(MenuTitles().contains(QStringLiteral("&Scrabble")));
-    QStringList entries;
-    for (QAction *action : w->GameMenu()->actions())
-        if (!action->isSeparator())
-            entries << action->text() + QLatin1Char('|') + action->shortcut().toString();
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("&Nouvelle partie|Ctrl+N"),
-                                    QStringLiteral("Afficher l'&historique|Ctrl+H"),
-                                    QStringLiteral("&Proposer un coup|F2"),
-                                    QString::fromUtf8("&Mélanger les lettres|F8")}));
+    EXPECT_EQ(window_tests::MenuEntries(*w->GameMenu()),
+              (QStringList{
+                  QStringLiteral("&Nouvelle partie|Ctrl+N"), QStringLiteral("Afficher l'&historique|Ctrl+H"),
+                  QStringLiteral("&Proposer un coup|F2"), QString::fromUtf8("&Mélanger les lettres|F8")}));
     EXPECT_EQ(HelpWindow::PageOf(QStringLiteral("Ludorine.chm::/Scrabble.htm")),
               QStringLiteral("Scrabble.htm"));
 }

@@ -3,6 +3,7 @@
 // with the end-of-game adjustments, a game saved and reopened, the text and
 // picture exports, the printed page, and pictures of the window.
 #include "scrabble_window_fixture.h"
+#include "window_test_support.h"
 
 #include "framework/game_file.h"
 #include "framework/painter_page_canvas.h"
@@ -24,6 +25,8 @@
 #include <QTextStream>
 #include <sstream>
 
+using window_tests::SaveScreenshot;
+
 namespace {
 
 // Reads a saved game's bytes into a new window.
@@ -36,12 +39,6 @@ std::unique_ptr<TFScrabble> Reopen(const QByteArray &bytes, bool *ok)
     *ok = ReadSavedGameKind(reader) == 3 && window->LoadGame(reader, QStringLiteral("/tmp/partie.Ldr"));
     window->StopTicks();
     return window;
-}
-
-void SaveScreenshot(TFScrabble &window, const QString &name)
-{
-    QDir().mkpath(QStringLiteral(LUDORINE_SCREENSHOT_DIR));
-    window.grab().save(QStringLiteral(LUDORINE_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
 }
 
 // Everything that tells one tile from another.
@@ -304,19 +301,7 @@ TEST_F(ScrabbleWindowTest, PrintedPageShowsTheBoardPlayersAndMoves)
     // To a PDF printer: a file holding the board's picture.
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("page.pdf"));
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setFullPage(true);
-        QPainter painter(&printer);
-        PainterPageCanvas canvas(painter, printer.resolution() / 2.54);
-        w.PrintPage(1, canvas);
-    }
-    QFile pdf(file);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    const QByteArray content = pdf.readAll();
+    const QByteArray content = window_tests::PrintToPdf(w, file);
     EXPECT_TRUE(content.startsWith("%PDF"));
     EXPECT_TRUE(content.contains("/Subtype /Image"));
     EXPECT_GT(content.size(), 20000);
