@@ -19,6 +19,7 @@ using scrabble_ui::BoardGeometry;
 using scrabble_ui::DuplicateBoard;
 using scrabble_ui::DuplicateBoardView;
 
+using window_tests::CountPixels;
 using window_tests::SaveScreenshot;
 
 namespace {
@@ -38,16 +39,6 @@ QColor Expected(Premium premium)
         break;
     }
     return QColor(255, 255, 255);
-}
-
-// Pixels of a rectangle that satisfy a test.
-template <typename Test> int CountPixels(const QImage &image, const QRect &rect, Test test)
-{
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            count += test(image.pixelColor(x, y)) ? 1 : 0;
-    return count;
 }
 
 bool Green(const QColor &c)

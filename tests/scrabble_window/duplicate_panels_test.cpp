@@ -25,6 +25,7 @@
 using scrabble_ui::DuplicateInputPanel;
 using scrabble_ui::ProposalFields;
 
+using window_tests::CountPixels;
 using window_tests::SaveScreenshot;
 
 namespace {
@@ -32,15 +33,6 @@ namespace {
 ProposalFields Last(const QSignalSpy &spy)
 {
     return spy.last().at(0).value<ProposalFields>();
-}
-
-template <typename Test> int CountPixels(const QImage &image, const QRect &rect, Test test)
-{
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            count += test(image.pixelColor(x, y)) ? 1 : 0;
-    return count;
 }
 
 } // namespace

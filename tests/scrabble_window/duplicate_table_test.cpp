@@ -22,6 +22,7 @@ using scrabble_ui::DuplicatePlayerTable;
 using scrabble_ui::DuplicateTableRow;
 using Colour = DuplicateTableRow::Colour;
 
+using window_tests::CountPixels;
 using window_tests::SaveScreenshot;
 
 namespace {
@@ -50,16 +51,6 @@ std::vector<DuplicatePlayerRows> Players(int count, int draws)
         players.push_back(rows);
     }
     return players;
-}
-
-// Pixels of a rectangle that satisfy a test.
-template <typename Test> int CountPixels(const QImage &image, const QRect &rect, Test test)
-{
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            count += test(image.pixelColor(x, y)) ? 1 : 0;
-    return count;
 }
 
 // The rendered viewport of the table and the place of a cell in it.

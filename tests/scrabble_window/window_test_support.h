@@ -46,6 +46,16 @@ inline void SaveScreenshot(QWidget &widget, const QString &name)
     SaveScreenshot(widget.grab().toImage(), name);
 }
 
+// Pixels of a rectangle that satisfy a test.
+template <typename Test> int CountPixels(const QImage &image, const QRect &rect, Test test)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += test(image.pixelColor(x, y)) ? 1 : 0;
+    return count;
+}
+
 // "text|shortcut" for each entry of a menu, separators left out.
 inline QStringList MenuEntries(const QMenu &menu)
 {
