@@ -4,7 +4,7 @@
 // and exchanging tiles.
 #include <algorithm>
 
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 #include "scrabble/engine/text.h"
 
 namespace scrabble {
@@ -23,7 +23,7 @@ void CountBalance(char letter, bool joker, int &vowels, int &consonants)
 }
 } // namespace
 
-void ClassicGame::NewGame()
+void BoardGame::NewGame()
 {
     Clear();
     for (PlayerInfo &p : Players) {
@@ -35,23 +35,23 @@ void ClassicGame::NewGame()
     ShuffleBag(true);
 }
 
-void ClassicGame::BuildBag()
+void BoardGame::BuildBag()
 {
     Clear();
     std::string letters = tileSet_.letters;
     letters.append(std::size_t(tileSet_.jokers), kJoker);
     for (const char letter : letters) {
-        tiles_.push_back(std::make_unique<TJeton>(letter));
+        tiles_.push_back(rules_.newTile(letter));
         TJeton *tile = tiles_.back().get();
-        tile->Value = tileSet_.value(letter);
-        tile->SetTarget(random);
+        tile->Value = rules_.LetterValue(letter);
+        Aim(tile);
         tile->Bounds = tile->Target;
         tile->Moving = false;
         bag_.push_back(tile);
     }
 }
 
-void ClassicGame::ShuffleBag(bool thorough)
+void BoardGame::ShuffleBag(bool thorough)
 {
     const int n = BagSize();
     if (n < 2)
@@ -65,13 +65,13 @@ void ClassicGame::ShuffleBag(bool thorough)
     }
 }
 
-void ClassicGame::DrawTiles(const DrawPrompt &prompt)
+void BoardGame::DrawTiles(const DrawPrompt &prompt)
 {
     for (int player = 1; player <= PlayerCount(); ++player)
         DrawTilesFor(player, prompt);
 }
 
-void ClassicGame::DrawTilesFor(int player, const DrawPrompt &prompt)
+void BoardGame::DrawTilesFor(int player, const DrawPrompt &prompt)
 {
     int empty = 0;
     for (int slot = 1; slot <= rackSize_; ++slot)
@@ -79,10 +79,12 @@ void ClassicGame::DrawTilesFor(int player, const DrawPrompt &prompt)
     if (empty == 0 || bag_.empty())
         return;
 
-    if (drawMode == DrawMode::Manual && empty < BagSize()) {
+    if (drawMode == DrawMode::Manual && (empty < BagSize() || rules_.manualDrawOfTheLastTiles)) {
         std::string bagLetters;
         for (const TJeton *tile : bag_)
             bagLetters += tile->Letter;
+        // The last tiles: as many as the bag holds, the whole bag by default.
+        empty = std::min(empty, BagSize());
         const std::string defaultAnswer = bagLetters.substr(0, std::size_t(empty));
         const std::string title = "Tirage " + PlayerName(player);
         const std::string label =
@@ -151,7 +153,7 @@ void ClassicGame::DrawTilesFor(int player, const DrawPrompt &prompt)
         }
 }
 
-void ClassicGame::ShuffleRack(int player)
+void BoardGame::ShuffleRack(int player)
 {
     const int iterations = 10 + random.Below(100);
     for (int i = 0; i < iterations; ++i) {
@@ -164,11 +166,11 @@ void ClassicGame::ShuffleRack(int player)
         if (TJeton *tile = RackTile(player, slot)) {
             tile->Slot = slot;
             if (!tile->OnBoard())
-                tile->SetTarget(random);
+                Aim(tile);
         }
 }
 
-ExchangeCheck ClassicGame::CheckExchange(const std::string &request) const
+ExchangeCheck BoardGame::CheckExchange(const std::string &request) const
 {
     ExchangeCheck check;
     std::string s = UpperCase(Trimmed(request));
@@ -208,14 +210,15 @@ ExchangeCheck ClassicGame::CheckExchange(const std::string &request) const
     return check;
 }
 
-const Tcoup &ClassicGame::ExecuteExchange(const ExchangeCheck &check)
+const Tcoup &BoardGame::ExecuteExchange(const ExchangeCheck &check)
 {
     const int player = CurrentPlayer;
     std::string letters;
     for (const TJeton *tile : check.tiles)
         letters += tile->IsJoker ? kJoker : tile->Letter;
     Tcoup move = Tcoup::MakeExchange(player, letters);
-    move.RackText = RackText(player);
+    if (rules_.movesKeepRack)
+        move.RackText = RackText(player);
     for (TJeton *tile : check.tiles)
         ToBag(tile);
     return RecordMove(std::move(move));

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scrabble/engine/board_layout.h"
 
+#include <utility>
+
 #include "scrabble/engine/letters.h"
 #include "scrabble/engine/text.h"
 
 namespace scrabble {
 
-BoardLayout::BoardLayout(const std::vector<std::string> &rows, int centreCol, int centreRow)
-    : size_(int(rows.size())), centreCol_(centreCol), centreRow_(centreRow),
-      premiums_(std::size_t(size_ * size_), Premium::None)
+namespace {
+std::vector<int> PremiumCodes(const std::vector<std::string> &rows)
 {
-    for (int r = 0; r < size_; ++r)
-        for (int c = 0; c < size_ && c < int(rows[std::size_t(r)].size()); ++c) {
+    const int size = int(rows.size());
+    std::vector<int> codes(std::size_t(size * size), int(Premium::None));
+    for (int r = 0; r < size; ++r)
+        for (int c = 0; c < size && c < int(rows[std::size_t(r)].size()); ++c) {
             Premium p = Premium::None;
             switch (rows[std::size_t(r)][std::size_t(c)]) {
             case 'T':
@@ -29,15 +32,43 @@ BoardLayout::BoardLayout(const std::vector<std::string> &rows, int centreCol, in
             default:
                 break;
             }
-            premiums_[std::size_t(r * size_ + c)] = p;
+            codes[std::size_t(r * size + c)] = int(p);
         }
+    return codes;
+}
+} // namespace
+
+BoardLayout::BoardLayout(const std::vector<std::string> &rows, int centreCol, int centreRow)
+    : BoardLayout(int(rows.size()), PremiumCodes(rows), {{centreCol, centreRow}})
+{
+}
+
+BoardLayout::BoardLayout(int size, std::vector<int> codes, std::vector<SquarePos> start)
+    : size_(size), codes_(std::move(codes)), start_(std::move(start))
+{
+    codes_.resize(std::size_t(size_ * size_), 0);
+    if (start_.empty())
+        start_.push_back({(size_ + 1) / 2, (size_ + 1) / 2});
+}
+
+bool BoardLayout::IsStartSquare(int col, int row) const
+{
+    for (const SquarePos &s : start_)
+        if (s.col == col && s.row == row)
+            return true;
+    return false;
+}
+
+int BoardLayout::Code(int col, int row) const
+{
+    return Inside(col, row) ? codes_[std::size_t(SquareNumber(col, row) - 1)] : -1;
 }
 
 Premium BoardLayout::At(int col, int row) const
 {
-    if (!Inside(col, row))
-        return Premium::None;
-    return premiums_[std::size_t(SquareNumber(col, row) - 1)];
+    const int code = Code(col, row);
+    return code >= int(Premium::LetterDouble) && code <= int(Premium::WordTriple) ? Premium(code)
+                                                                                  : Premium::None;
 }
 
 const BoardLayout &BoardLayout::Classic()

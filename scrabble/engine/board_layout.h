@@ -1,26 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The shape of a board: its side, its starting square and the premium of
-// every square. The Scrabble games use the classic 15 x 15 layout; other
-// board games give their own size and premiums.
+// The shape of a board: its side, the squares a first word must cover and a
+// code for every square. What a code means belongs to the game: the
+// Scrabble games read it as a premium, Wordy as a colour, other games as
+// their own kinds of squares.
 #include <string>
 #include <vector>
 
+#include "scrabble/engine/grid.h"
+
 namespace scrabble {
 
+// The codes of the Scrabble premiums.
 enum class Premium : unsigned char { None, LetterDouble, LetterTriple, WordDouble, WordTriple };
 
 class BoardLayout {
 public:
     // rows: one string per row, one character per square: 'T' word triple,
-    // 'D' word double, 't' letter triple, 'd' letter double, anything else plain.
+    // 'D' word double, 't' letter triple, 'd' letter double, anything else
+    // plain; the centre is the starting square.
     BoardLayout(const std::vector<std::string> &rows, int centreCol, int centreRow);
+    // size x size codes, row by row; the first word covers one of `start`.
+    BoardLayout(int size, std::vector<int> codes, std::vector<SquarePos> start);
 
     int Size() const { return size_; }
-    int CentreCol() const { return centreCol_; }
-    int CentreRow() const { return centreRow_; }
+    // The first starting square (the centre of the Scrabble boards).
+    int CentreCol() const { return start_.front().col; }
+    int CentreRow() const { return start_.front().row; }
+    const std::vector<SquarePos> &StartSquares() const { return start_; }
+    bool IsStartSquare(int col, int row) const;
     bool Inside(int col, int row) const { return col >= 1 && col <= size_ && row >= 1 && row <= size_; }
-    // None outside the board.
+    // The square's code; -1 outside the board.
+    int Code(int col, int row) const;
+    // The code read as a Scrabble premium; None outside the board.
     Premium At(int col, int row) const;
     // Square number (row - 1) x size + col.
     int SquareNumber(int col, int row) const { return (row - 1) * size_ + col; }
@@ -29,9 +41,8 @@ public:
 
 private:
     int size_;
-    int centreCol_;
-    int centreRow_;
-    std::vector<Premium> premiums_;
+    std::vector<int> codes_;
+    std::vector<SquarePos> start_;
 };
 
 // Row label: the row-th letter of the alphabet ("A" for row 1).

@@ -23,7 +23,7 @@ DuplicateGame::DuplicateGame(const TDictionnaire *dictionary, std::uint64_t seed
 ScoringRules DuplicateGame::Rules() const
 {
     ScoringRules rules;
-    rules.letterValue = tileSet_.value;
+    rules.letterValue = &LetterValue;
     rules.bingoBonus = variant_ == DuplicateVariant::SansPrime ? 0 : 50;
     rules.jokerTilesScoreZero = false;
     return rules;
@@ -129,16 +129,16 @@ std::string DuplicateGame::SquareDescription(int col, int row) const
         if (square.IsJoker)
             text += CodePage("Joker («") + letter + CodePage("»). ");
         else
-            text += CodePage("«") + letter + CodePage("» (") + std::to_string(tileSet_.value(square.Letter)) +
+            text += CodePage("«") + letter + CodePage("» (") + std::to_string(LetterValue(square.Letter)) +
                     " pts). ";
         if (square.Move != nullptr)
             text += CodePage(" Jouée par «") + PlayerName(square.Move->Player) + CodePage("». ") +
                     CodePage(" Coup n° ") + std::to_string(square.Move->MoveNumber) + " : " +
                     square.Move->Text();
     } else if (square.SquareState == 0) {
-        text += CodePage(" lettre «") + letter + CodePage("» (") +
-                (square.IsJoker ? std::string("joker).")
-                                : std::to_string(tileSet_.value(square.Letter)) + " pts).");
+        text +=
+            CodePage(" lettre «") + letter + CodePage("» (") +
+            (square.IsJoker ? std::string("joker).") : std::to_string(LetterValue(square.Letter)) + " pts).");
     }
     return text;
 }

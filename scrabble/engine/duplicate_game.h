@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "scrabble/engine/board_game.h"
 #include "scrabble/engine/board_layout.h"
-#include "scrabble/engine/classic_game.h"
 #include "scrabble/engine/grid.h"
 #include "scrabble/engine/move.h"
 #include "scrabble/engine/placement_checks.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scrabble/engine/final_ranking.h"
 
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 
 #include <algorithm>
 #include <numeric>

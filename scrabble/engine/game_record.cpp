@@ -6,11 +6,11 @@
 #include <map>
 
 #include "framework/savefile/typed_stream.h"
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 
 namespace scrabble {
 
-void ClassicGame::Write(savefile::TypedWriter &out) const
+void BoardGame::Write(savefile::TypedWriter &out) const
 {
     out.WriteInteger(MoveCount());
     out.WriteInteger(BagSize());
@@ -78,7 +78,7 @@ bool IsRackLetter(char c)
 
 } // namespace
 
-void ClassicGame::Read(savefile::TypedReader &in)
+void BoardGame::Read(savefile::TypedReader &in)
 {
     Clear();
     try {
@@ -89,10 +89,12 @@ void ClassicGame::Read(savefile::TypedReader &in)
     }
 }
 
-void ClassicGame::CheckMove(const Tcoup &move, int number) const
+void BoardGame::CheckMove(const Tcoup &move, int number) const
 {
     if (move.MoveNumber != number)
         Refuse("move number");
+    if (!rules_.movesKeepRack && !move.RackText.empty())
+        Refuse("move rack");
     if (move.Player < 1 || move.Player > PlayerCount())
         Refuse("move player");
     if (move.Score < -kMostPoints || move.Score > kMostPoints)
@@ -109,7 +111,8 @@ void ClassicGame::CheckMove(const Tcoup &move, int number) const
         break;
     }
     case Exchange:
-        if (move.Word.empty() || int(move.Word.size()) > rackSize_ || !AllOf(move.Word, IsRackLetter))
+        if (!rules_.exchangeAllowed || move.Word.empty() || int(move.Word.size()) > rackSize_ ||
+            !AllOf(move.Word, IsRackLetter))
             Refuse("exchange move");
         break;
     default:
@@ -119,7 +122,7 @@ void ClassicGame::CheckMove(const Tcoup &move, int number) const
 
 // The record of a tile against the tile set: a letter of the set with its
 // value, or a joker ('*' until it is given a letter; a played joker has one).
-void ClassicGame::CheckTile(const TJeton &tile) const
+void BoardGame::CheckTile(const TJeton &tile) const
 {
     if (tile.IsJoker) {
         const bool lettered = IsLowerLetter(tile.Letter);
@@ -127,7 +130,7 @@ void ClassicGame::CheckTile(const TJeton &tile) const
             (tile.State == InBag && lettered))
             Refuse("joker");
     } else if (tileSet_.letters.find(tile.Letter) == std::string::npos ||
-               tile.Value != tileSet_.value(tile.Letter)) {
+               tile.Value != rules_.LetterValue(tile.Letter)) {
         Refuse("tile letter");
     }
     // A tile keeps the square and the rack slot it last had; each is either
@@ -141,7 +144,7 @@ void ClassicGame::CheckTile(const TJeton &tile) const
         Refuse("tile owner");
 }
 
-void ClassicGame::ReadPayload(savefile::TypedReader &in)
+void BoardGame::ReadPayload(savefile::TypedReader &in)
 {
     const int tileCount = tileSet_.TileCount();
     const int moveCounter = in.ReadInteger();
@@ -154,7 +157,7 @@ void ClassicGame::ReadPayload(savefile::TypedReader &in)
         if (int(tiles_.size()) > tileCount)
             Refuse("more tiles than the set has");
         int moveNumber = -1;
-        tiles_.push_back(TJeton::Read(in, moveNumber));
+        tiles_.push_back(rules_.readTile(in, moveNumber));
         TJeton *tile = tiles_.back().get();
         CheckTile(*tile);
         // Only a played tile knows the move that played it.

@@ -10,6 +10,13 @@
 
 namespace scrabble {
 
+// A square of a board by its column and row, both 1-based.
+struct SquarePos {
+    int col = 0;
+    int row = 0;
+    bool operator==(const SquarePos &) const = default;
+};
+
 enum class SquareState : unsigned char { Empty, Pending, Played };
 
 struct Square {

@@ -4,13 +4,13 @@
 // text of a board square.
 #include <algorithm>
 
+#include "scrabble/engine/board_game.h"
 #include "scrabble/engine/board_picture.h"
-#include "scrabble/engine/classic_game.h"
 #include "scrabble/engine/text.h"
 
 namespace scrabble {
 
-const Tcoup &ClassicGame::RecordMove(Tcoup move)
+const Tcoup &BoardGame::RecordMove(Tcoup move)
 {
     if (move.Player >= 1 && move.Player <= PlayerCount()) {
         PlayerInfo &p = Players[std::size_t(move.Player - 1)];
@@ -22,17 +22,17 @@ const Tcoup &ClassicGame::RecordMove(Tcoup move)
     return *history_.back();
 }
 
-std::string ClassicGame::StatusText(const Tcoup &move) const
+std::string BoardGame::StatusText(const Tcoup &move) const
 {
     return PlayerName(move.Player) + CodePage(" joue « ") + move.Text() + CodePage(" ».");
 }
 
-std::string ClassicGame::HistoryLine(const Tcoup &move) const
+std::string BoardGame::HistoryLine(const Tcoup &move) const
 {
     return std::to_string(move.MoveNumber) + " " + move.Text() + " (" + PlayerName(move.Player) + ")";
 }
 
-std::vector<std::string> ClassicGame::ReportLines() const
+std::vector<std::string> BoardGame::ReportLines() const
 {
     std::vector<std::string> lines = BoardPictureLines(Snapshot());
     lines.emplace_back();
@@ -41,7 +41,7 @@ std::vector<std::string> ClassicGame::ReportLines() const
     return lines;
 }
 
-bool ClassicGame::IsGameOver() const
+bool BoardGame::IsGameOver() const
 {
     if (!bag_.empty())
         return false;
@@ -58,7 +58,7 @@ bool ClassicGame::IsGameOver() const
     return true;
 }
 
-void ClassicGame::ApplyEndOfGame()
+void BoardGame::ApplyEndOfGame()
 {
     int wentOut = 0;
     int total = 0;
@@ -78,22 +78,24 @@ void ClassicGame::ApplyEndOfGame()
             wentOut = player;
         if (sum > 0) {
             Tcoup penalty = Tcoup::MakePenalty(player, spaced, -sum);
-            penalty.RackText = letters;
+            if (rules_.movesKeepRack)
+                penalty.RackText = letters;
             RecordMove(std::move(penalty));
             total += sum;
         }
     }
     if (wentOut != 0 && total > 0) {
         Tcoup bonus = Tcoup::MakeBonus(wentOut, total);
-        bonus.RackText = lastLetters;
+        if (rules_.movesKeepRack)
+            bonus.RackText = lastLetters;
         RecordMove(std::move(bonus));
     }
 }
 
-std::string ClassicGame::SquareDescription(int col, int row) const
+std::string BoardGame::SquareDescription(int col, int row) const
 {
-    std::string text = std::string(1, RowLetter(row)) + " " + std::to_string(col) + " ";
-    text += PremiumText(layout_.At(col, row));
+    std::string text = std::string(1, RowLetter(row)) + " " + std::to_string(col);
+    text += rules_.squareText(layout_, col, row);
     if (const TJeton *tile = At(col, row)) {
         text += ' ';
         text += tile->Description([this](int p) { return PlayerName(p); });

@@ -41,7 +41,6 @@ const TileSet &FrenchTileSet()
         for (int i = 0; i < 26; ++i)
             s.letters.append(std::size_t(kCounts[std::size_t(i)]), char('A' + i));
         s.jokers = 2;
-        s.value = &LetterValue;
         return s;
     }();
     return set;

@@ -45,11 +45,11 @@ std::string UpperCase(std::string_view text);
 std::string Trimmed(std::string_view text);
 
 // A tile set: the letters of the bag in the order the bag is filled (each
-// repeated by its count), the number of jokers and the value of a letter.
+// repeated by its count) and the number of jokers. The values are the
+// game's scoring's.
 struct TileSet {
     std::string letters;
     int jokers = 0;
-    int (*value)(char) = &LetterValue;
 
     int TileCount() const { return int(letters.size()) + jokers; }
 };

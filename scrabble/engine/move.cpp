@@ -15,7 +15,7 @@ Tcoup Tcoup::Placement(int player, const std::string &word, char kind, int col, 
     move.Kind = kind;
     move.Col = col;
     move.Row = row;
-    const PlacementScore score = ScorePlacement(grid, layout, rules, col, row, kind, move.Word);
+    const PlacementScore score = ScorePlacement(grid, layout, rules, col, row, kind, move.Word, player);
     move.Score = score.score;
     move.TilesPlaced = score.tilesPlaced;
     return move;
@@ -126,11 +126,11 @@ Tcoup Tcoup::Read(savefile::TypedReader &in, bool withOpenness)
     return move;
 }
 
-int LetterSum(const std::string &word)
+int LetterSum(const std::string &word, int (*value)(char))
 {
     int sum = 0;
     for (const char c : word)
-        sum += LetterValue(c);
+        sum += value(c);
     return sum;
 }
 

@@ -66,6 +66,6 @@ public:
 };
 
 // Sum of the face values of a word's characters (lower case counts 0).
-int LetterSum(const std::string &word);
+int LetterSum(const std::string &word, int (*value)(char) = &LetterValue);
 
 } // namespace scrabble

@@ -12,7 +12,7 @@ int Key(int a, int b)
 }
 } // namespace
 
-int CompareMoves(const Tcoup &a, const Tcoup &b, Variant variant)
+int CompareMoves(const Tcoup &a, const Tcoup &b, Variant variant, int (*value)(char))
 {
     if (int k = Key(a.Score, b.Score))
         return k;
@@ -23,13 +23,14 @@ int CompareMoves(const Tcoup &a, const Tcoup &b, Variant variant)
         return k;
     if (variant == Variant::Problem)
         return 0;
-    return Key(LetterSum(a.Word), LetterSum(b.Word));
+    return Key(LetterSum(a.Word, value), LetterSum(b.Word, value));
 }
 
-void SortCandidates(std::vector<Tcoup> &candidates, Variant variant)
+void SortCandidates(std::vector<Tcoup> &candidates, Variant variant, int (*value)(char))
 {
-    std::sort(candidates.begin(), candidates.end(),
-              [variant](const Tcoup &a, const Tcoup &b) { return CompareMoves(a, b, variant) < 0; });
+    std::sort(candidates.begin(), candidates.end(), [variant, value](const Tcoup &a, const Tcoup &b) {
+        return CompareMoves(a, b, variant, value) < 0;
+    });
 }
 
 int Openness(const Grid &grid, const Tcoup &move)

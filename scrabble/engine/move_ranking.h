@@ -17,8 +17,10 @@ enum class Variant { Classic, Duplicate, Problem };
 //   classic:   score, word length, letter sum (all higher first);
 //   Duplicate: score, openness, word length, letter sum;
 //   problems:  score, word length.
-int CompareMoves(const Tcoup &a, const Tcoup &b, Variant variant = Variant::Classic);
-void SortCandidates(std::vector<Tcoup> &candidates, Variant variant);
+// The letter sum adds the letter values of the game's tile set.
+int CompareMoves(const Tcoup &a, const Tcoup &b, Variant variant = Variant::Classic,
+                 int (*value)(char) = &LetterValue);
+void SortCandidates(std::vector<Tcoup> &candidates, Variant variant, int (*value)(char) = &LetterValue);
 
 // Openness of a word move: for each letter, the free squares of the
 // perpendicular line on both sides of its square up to the first played tile

@@ -2,6 +2,8 @@
 #include "scrabble/engine/move_search.h"
 
 #include <algorithm>
+#include <set>
+#include <tuple>
 
 #include "dictionary/dictionnaire.h"
 
@@ -27,7 +29,7 @@ std::vector<Tcoup> MoveSearch::GenerateMoves(const Grid &grid, const std::string
         GenerateLineMoves(grid, letters, 'V', options, candidates);
         GenerateLineMoves(grid, letters, 'H', options, candidates);
     }
-    SortCandidates(candidates, options.variant);
+    SortCandidates(candidates, options.variant, rules_.letterValue);
     return candidates;
 }
 
@@ -122,15 +124,23 @@ void MoveSearch::GenerateOpeningMoves(const Grid &grid, const std::string &lette
     const std::vector<std::string> crossChecks(static_cast<std::size_t>(size));
     const std::vector<std::string> words =
         dictionary_.PlaceableWords(letters, options.maxTiles, 2, size, pattern, crossChecks);
-    const int cc = layout_.CentreCol();
-    const int cr = layout_.CentreRow();
-    for (const std::string &word : words) {
-        const int length = int(word.size());
-        for (int b = 1; b <= length; ++b) {
-            if (cr + 1 - b >= 1 && cr - b + length <= size)
-                out.push_back(Candidate(grid, word, 'V', cc, cr + 1 - b, options));
-            if (cc + 1 - b >= 1 && cc - b + length <= size)
-                out.push_back(Candidate(grid, word, 'H', cc + 1 - b, cr, options));
+    // Each placement once, however many starting squares it covers.
+    std::set<std::tuple<std::size_t, char, int, int>> seen;
+    const auto firstTime = [&](char dir, int col, int row, std::size_t wordIndex) {
+        return layout_.StartSquares().size() == 1 || seen.insert({wordIndex, dir, col, row}).second;
+    };
+    for (const SquarePos &start : layout_.StartSquares()) {
+        const int cc = start.col;
+        const int cr = start.row;
+        for (std::size_t w = 0; w < words.size(); ++w) {
+            const std::string &word = words[w];
+            const int length = int(word.size());
+            for (int b = 1; b <= length; ++b) {
+                if (cr + 1 - b >= 1 && cr - b + length <= size && firstTime('V', cc, cr + 1 - b, w))
+                    out.push_back(Candidate(grid, word, 'V', cc, cr + 1 - b, options));
+                if (cc + 1 - b >= 1 && cc - b + length <= size && firstTime('H', cc + 1 - b, cr, w))
+                    out.push_back(Candidate(grid, word, 'H', cc + 1 - b, cr, options));
+            }
         }
     }
 }

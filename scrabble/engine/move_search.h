@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "scrabble/engine/board_layout.h"
+#include "scrabble/engine/game_rules.h"
 #include "scrabble/engine/grid.h"
 #include "scrabble/engine/move.h"
 #include "scrabble/engine/move_ranking.h"
@@ -36,6 +37,11 @@ class MoveSearch {
 public:
     MoveSearch(const TDictionnaire &dictionary, const BoardLayout &layout = BoardLayout::Classic(),
                const ScoringRules &rules = ScoringRules::Classic());
+    // The board and the scoring of a game's rules.
+    MoveSearch(const TDictionnaire &dictionary, const GameRules &rules)
+        : MoveSearch(dictionary, *rules.layout, *rules.scoring)
+    {
+    }
 
     // All candidates for `letters` ('*' = joker) on the played tiles of
     // `grid`, ranked for the variant: a Pass first (classic and Duplicate),

@@ -2,11 +2,11 @@
 // The input fields derived from the tiles the player dragged this turn: the
 // exchange area, or the word through the tiles laid on the board with its
 // provisional score.
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 
 namespace scrabble {
 
-InputFields ClassicGame::ReadPlacedTiles()
+InputFields BoardGame::ReadPlacedTiles()
 {
     InputFields fields;
     const int player = CurrentPlayer;
@@ -77,7 +77,8 @@ InputFields ClassicGame::ReadPlacedTiles()
     fields.word = word;
     fields.coord1 = dir == 'H' ? std::string(1, RowLetter(row)) : std::to_string(col);
     fields.coord2 = dir == 'H' ? std::to_string(col) : std::string(1, RowLetter(row));
-    const Tcoup provisional = Tcoup::Placement(player, word, dir, col, row, Snapshot(true), layout_);
+    const Tcoup provisional =
+        Tcoup::Placement(player, word, dir, col, row, Snapshot(true), layout_, *rules_.scoring);
     fields.score = std::to_string(provisional.Score);
     return fields;
 }

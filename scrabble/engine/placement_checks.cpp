@@ -21,7 +21,7 @@ int TakeLetter(std::string_view letters, const std::vector<bool> &taken, char le
 bool CoversCentre(const BoardLayout &layout, const std::vector<SquarePos> &newSquares)
 {
     for (const SquarePos &s : newSquares)
-        if (s.col == layout.CentreCol() && s.row == layout.CentreRow())
+        if (layout.IsStartSquare(s.col, s.row))
             return true;
     return false;
 }

@@ -15,18 +15,13 @@ class TDictionnaire;
 
 namespace scrabble {
 
-struct SquarePos {
-    int col = 0;
-    int row = 0;
-};
-
 // Index of the character of `letters` that supplies `letter`: the first one
 // not yet taken that is the same letter, else the first joker ('*') not yet
 // taken; -1 when there is none. taken[i] marks a character already used (or
 // not usable); it may be shorter than letters (the rest counts as free).
 int TakeLetter(std::string_view letters, const std::vector<bool> &taken, char letter);
 
-// Whether one of the new squares is the layout's starting square.
+// Whether one of the new squares is one of the layout's starting squares.
 bool CoversCentre(const BoardLayout &layout, const std::vector<SquarePos> &newSquares);
 
 // Whether one of the new squares has a played neighbour on one of its four sides.

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 
 namespace scrabble {
 

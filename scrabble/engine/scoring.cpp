@@ -9,8 +9,8 @@ const ScoringRules &ScoringRules::Classic()
     return rules;
 }
 
-int ScoreWord(const Grid &grid, const BoardLayout &layout, const ScoringRules &rules, int col, int row,
-              char dir, const std::string &word)
+int ScoringRules::WordScore(const Grid &grid, const BoardLayout &layout, int col, int row, char dir,
+                            const std::string &word, int) const
 {
     int wordMultiplier = 1;
     int sum = 0;
@@ -18,8 +18,8 @@ int ScoreWord(const Grid &grid, const BoardLayout &layout, const ScoringRules &r
         if (!layout.Inside(col, row) || !grid.Inside(col, row))
             return 0;
         const Square &square = grid.At(col, row);
-        int value = rules.letterValue(letter);
-        if (square.HasTile() && square.joker && rules.jokerTilesScoreZero)
+        int value = letterValue(letter);
+        if (square.HasTile() && square.joker && jokerTilesScoreZero)
             value = 0;
         int letterMultiplier = 1;
         if (!square.IsPlayed()) {
@@ -47,8 +47,14 @@ int ScoreWord(const Grid &grid, const BoardLayout &layout, const ScoringRules &r
     return sum * wordMultiplier;
 }
 
+int ScoreWord(const Grid &grid, const BoardLayout &layout, const ScoringRules &rules, int col, int row,
+              char dir, const std::string &word)
+{
+    return rules.WordScore(grid, layout, col, row, dir, word, 0);
+}
+
 PlacementScore ScorePlacement(const Grid &grid, const BoardLayout &layout, const ScoringRules &rules, int col,
-                              int row, char dir, const std::string &word)
+                              int row, char dir, const std::string &word, int player)
 {
     PlacementScore result;
     bool crossWords = false;
@@ -64,14 +70,14 @@ PlacementScore ScorePlacement(const Grid &grid, const BoardLayout &layout, const
             const std::string cross = CrossWord(grid, c, r, dir, letter, sc, sr);
             if (cross.size() >= 2) {
                 crossWords = true;
-                result.score += ScoreWord(grid, layout, rules, sc, sr, Across(dir), cross);
+                result.score += rules.WordScore(grid, layout, sc, sr, Across(dir), cross, player);
             }
         }
         c += StepCol(dir);
         r += StepRow(dir);
     }
     if (word.size() >= 2 || !crossWords)
-        result.score += ScoreWord(grid, layout, rules, col, row, dir, word);
+        result.score += rules.WordScore(grid, layout, col, row, dir, word, player);
     if (rules.bingoBonus != 0 && result.tilesPlaced == rules.bingoTiles)
         result.score += rules.bingoBonus;
     return result;

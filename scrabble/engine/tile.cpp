@@ -6,7 +6,6 @@
 #include "framework/savefile/typed_stream.h"
 #include "scrabble/engine/letters.h"
 #include "scrabble/engine/move.h"
-#include "scrabble/engine/random.h"
 #include "scrabble/engine/text.h"
 
 namespace scrabble {
@@ -29,29 +28,9 @@ void TJeton::SetJokerLetter(char letter)
     Letter = IsUpperLetter(Upper(letter)) ? Lower(letter) : kJoker;
 }
 
-TileRect TJeton::PositionFor(Random &random) const
+void TJeton::SetTarget(const TileRect &target)
 {
-    int x = 0;
-    int y = 0;
-    if (State == InBag) {
-        x = 506 + random.Below(203);
-        y = 373 + random.Below(96);
-    } else if (State == OnRack) {
-        x = 480 + 32 * Slot;
-        y = 90 * Owner - 75;
-    } else if (State == InExchange) {
-        x = 480 + 32 * Slot;
-        y = 375;
-    } else {
-        x = 30 * Col + 1;
-        y = 30 * Row + 1;
-    }
-    return {x, y, x + kSize, y + kSize};
-}
-
-void TJeton::SetTarget(Random &random)
-{
-    Target = PositionFor(random);
+    Target = target;
     Moving = !(Bounds == Target);
 }
 
@@ -97,14 +76,31 @@ std::string TJeton::Description(const std::function<std::string(int)> &playerNam
     return text;
 }
 
-void TJeton::Write(savefile::TypedWriter &out) const
+void TJeton::WriteRect(savefile::TypedWriter &out, const TileRect &r) const
 {
-    for (const TileRect *r : {&Bounds, &Target}) {
-        out.WriteInteger(r->Left);
-        out.WriteInteger(r->Right);
-        out.WriteInteger(r->Top);
-        out.WriteInteger(r->Bottom);
-    }
+    out.WriteInteger(r.Left);
+    out.WriteInteger(r.Right);
+    out.WriteInteger(r.Top);
+    out.WriteInteger(r.Bottom);
+}
+
+TileRect TJeton::ReadRect(savefile::TypedReader &in)
+{
+    TileRect r;
+    r.Left = in.ReadInteger();
+    r.Right = in.ReadInteger();
+    r.Top = in.ReadInteger();
+    r.Bottom = in.ReadInteger();
+    // Far enough off the surface for any drag, near enough that the
+    // animation's arithmetic cannot overflow.
+    for (const int coordinate : {r.Left, r.Top, r.Right, r.Bottom})
+        if (coordinate < -kFarthest || coordinate > kFarthest)
+            throw savefile::ReadError("tile position");
+    return r;
+}
+
+void TJeton::WritePlace(savefile::TypedWriter &out) const
+{
     out.WriteInteger(Row);
     out.WriteInteger(Col);
     out.WriteString(std::string(1, Letter));
@@ -116,15 +112,8 @@ void TJeton::Write(savefile::TypedWriter &out) const
     out.WriteInteger(Move != nullptr ? Move->MoveNumber : -1);
 }
 
-std::unique_ptr<TJeton> TJeton::Read(savefile::TypedReader &in, int &moveNumber)
+void TJeton::ReadPlace(savefile::TypedReader &in, TJeton &tile, int &moveNumber)
 {
-    TileRect rects[2];
-    for (TileRect &r : rects) {
-        r.Left = in.ReadInteger();
-        r.Right = in.ReadInteger();
-        r.Top = in.ReadInteger();
-        r.Bottom = in.ReadInteger();
-    }
     const int row = in.ReadInteger();
     const int col = in.ReadInteger();
     const std::string letter = in.ReadString();
@@ -140,23 +129,30 @@ std::unique_ptr<TJeton> TJeton::Read(savefile::TypedReader &in, int &moveNumber)
         throw savefile::ReadError("tile joker flag");
     if (!KnownState(state))
         throw savefile::ReadError("tile state");
-    // Far enough off the surface for any drag, near enough that the
-    // animation's arithmetic cannot overflow.
-    for (const TileRect &r : rects)
-        for (const int coordinate : {r.Left, r.Top, r.Right, r.Bottom})
-            if (coordinate < -kFarthest || coordinate > kFarthest)
-                throw savefile::ReadError("tile position");
-    auto tile = std::make_unique<TJeton>(joker == "T" ? kJoker : letter[0]);
-    tile->Letter = letter[0];
-    tile->Value = value;
-    tile->State = state;
-    tile->Owner = owner;
-    tile->Slot = slot;
-    tile->Row = row;
-    tile->Col = col;
-    tile->Bounds = rects[0];
-    tile->Target = rects[1];
-    tile->Moving = !(tile->Bounds == tile->Target);
+    tile.IsJoker = joker == "T";
+    tile.Letter = letter[0];
+    tile.Value = value;
+    tile.State = state;
+    tile.Owner = owner;
+    tile.Slot = slot;
+    tile.Row = row;
+    tile.Col = col;
+    tile.Moving = !(tile.Bounds == tile.Target);
+}
+
+void TJeton::Write(savefile::TypedWriter &out) const
+{
+    WriteRect(out, Bounds);
+    WriteRect(out, Target);
+    WritePlace(out);
+}
+
+std::unique_ptr<TJeton> TJeton::Read(savefile::TypedReader &in, int &moveNumber)
+{
+    auto tile = std::make_unique<TJeton>(kJoker);
+    tile->Bounds = ReadRect(in);
+    tile->Target = ReadRect(in);
+    ReadPlace(in, *tile, moveNumber);
     return tile;
 }
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// TJeton: one physical tile of the classic game, from the bag to a rack and
+// TJeton: one physical tile of a board game, from the bag to a rack and
 // onto the board. The game owns every tile for the whole game; containers
-// hold pointers to them.
+// hold pointers to them. A game whose saved tile record differs derives its
+// own tile class and gives its reader to the game rules.
 #include <functional>
 #include <memory>
 #include <string>
@@ -36,6 +37,7 @@ struct TileRect {
 
 class TJeton {
 public:
+    virtual ~TJeton() = default;
     static constexpr int kSize = 30;
     // Largest distance of a drawn position from the surface's origin.
     static constexpr int kFarthest = 100000;
@@ -68,11 +70,8 @@ public:
     // Gives a joker its letter (stored in lower case); '*' takes it back.
     void SetJokerLetter(char letter);
 
-    // Where the state puts the tile on the game surface (a random point of
-    // the bag area in the bag).
-    TileRect PositionFor(Random &random) const;
-    // Target = PositionFor; the tile glides there step by step.
-    void SetTarget(Random &random);
+    // The tile glides to `target` step by step.
+    void SetTarget(const TileRect &target);
     void MoveTo(int x, int y);
     bool HitTest(int x, int y) const;
     // One animation step: at most 15 pixels on each axis toward the target.
@@ -82,12 +81,31 @@ public:
     std::string Description(const std::function<std::string(int)> &playerName) const;
 
     // Saved-game record; the move is written by its number.
-    void Write(savefile::TypedWriter &out) const;
+    virtual void Write(savefile::TypedWriter &out) const;
     // Reads the record; moveNumber receives the stored number (-1: none).
     // A ReadError for a letter that is not one character, a joker flag other
     // than "T" or "F", an unknown state or a position far off the surface;
     // the containers check the rest.
     static std::unique_ptr<TJeton> Read(savefile::TypedReader &in, int &moveNumber);
+
+protected:
+    // The record's parts, for tile classes whose record adds fields.
+    void WriteRect(savefile::TypedWriter &out, const TileRect &r) const;
+    static TileRect ReadRect(savefile::TypedReader &in);
+    void WritePlace(savefile::TypedWriter &out) const; // row to the move number
+    // Reads row to the move number into `tile`, checking what a tile alone
+    // can check (the rectangles being already read into it).
+    static void ReadPlace(savefile::TypedReader &in, TJeton &tile, int &moveNumber);
+};
+
+// Where a window draws each tile. The game asks it whenever a tile changes
+// place, so that the tile glides there; without it tiles stay where they are.
+class TilePlaces {
+public:
+    virtual ~TilePlaces() = default;
+    // The tile's rectangle for its state and place (a random point of the
+    // bag area for a tile in the bag).
+    virtual TileRect PositionFor(const TJeton &tile, Random &random) const = 0;
 };
 
 } // namespace scrabble

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "dictionary/dictionnaire.h"
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 #include "scrabble/engine/placement_checks.h"
 #include "scrabble/engine/text.h"
 
@@ -50,8 +50,8 @@ struct SavedTile {
 
 } // namespace
 
-InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionnaire *dictionary,
-                                       const Confirm &confirm)
+InputResult BoardGame::ValidateInput(const InputFields &input, const TDictionnaire *dictionary,
+                                     const Confirm &confirm)
 {
     InputResult result;
     const int player = CurrentPlayer;
@@ -61,7 +61,7 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
                 // Out of the exchange area: home to its slot, whatever the
                 // move turns out to be.
                 tile->State = OnRack;
-                tile->SetTarget(random);
+                Aim(tile);
             }
             if (tile->State == Matched)
                 tile->State = Placed;
@@ -88,7 +88,8 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
         if (!confirm || !confirm(CodePage("Voulez vous passer votre tour ?")))
             return result;
         Tcoup pass = Tcoup::MakePass(player);
-        pass.RackText = RackText(player);
+        if (rules_.movesKeepRack)
+            pass.RackText = RackText(player);
         result.move = &RecordMove(std::move(pass));
         result.outcome = InputResult::Played;
         return result;
@@ -231,7 +232,7 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
             undo();
             return fail(13);
         }
-        if (recorded.size() < 2) {
+        if (int(recorded.size()) < rules_.minFirstWord) {
             undo();
             return fail(14);
         }
@@ -267,8 +268,9 @@ InputResult ClassicGame::ValidateInput(const InputFields &input, const TDictionn
         sq.joker = tile->IsJoker;
         sq.state = SquareState::Pending;
     }
-    Tcoup move = Tcoup::Placement(player, recorded, dir, col, row, grid, layout_);
-    move.RackText = RackText(player);
+    Tcoup move = Tcoup::Placement(player, recorded, dir, col, row, grid, layout_, *rules_.scoring);
+    if (rules_.movesKeepRack)
+        move.RackText = RackText(player);
     const Tcoup &recordedMove = RecordMove(std::move(move));
     // Tiles laid but not used go back to the rack; the used ones leave the
     // squares they lay on before matching, then take their own.

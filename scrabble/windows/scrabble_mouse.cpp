@@ -90,7 +90,7 @@ void TFScrabble::SurfaceMouseUp(const QPoint &at, Qt::MouseButton button)
     Dragging = false;
     Surface->unsetCursor();
     if (Closing || GameOver || !CurrentIsHuman()) {
-        DraggedTile->SetTarget(game_.random);
+        game_.Aim(DraggedTile);
         return;
     }
     DropTile(DraggedTile, at.x() - 30, at.y() - 30);
@@ -113,7 +113,7 @@ void TFScrabble::DropTile(TJeton *tile, int x, int y)
         const int col = std::clamp(x / 30 + 1, 1, 15);
         const int row = std::clamp(y / 30 + 1, 1, 15);
         if (!game_.PlaceTile(tile, col, row)) {
-            tile->SetTarget(game_.random); // back where its state puts it
+            game_.Aim(tile); // back where its state puts it
             letGo();
         }
         return;

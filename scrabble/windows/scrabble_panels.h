@@ -5,7 +5,7 @@
 // panel with a close button ("Coups possibles", "Historique").
 #include <QFrame>
 
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 
 class QAction;
 class QLabel;

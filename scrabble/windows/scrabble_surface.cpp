@@ -88,7 +88,7 @@ void ScrabbleSurface::RebuildBackground()
 
 void ScrabbleSurface::DrawPlayerPanel(QPainter &painter, int player) const
 {
-    const scrabble::ClassicGame &game = window_->Game();
+    const scrabble::BoardGame &game = window_->Game();
     const TFconfig &config = window_->Config();
     const QRect panel = PlayerPanelRect(player);
     const bool current = player == game.CurrentPlayer && !window_->GameOver;
@@ -129,7 +129,7 @@ void ScrabbleSurface::Compose(QPainter &painter) const
     else
         painter.drawImage(0, 0, background_);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const scrabble::ClassicGame &game = window_->Game();
+    const scrabble::BoardGame &game = window_->Game();
     const int players = std::min(4, game.PlayerCount());
     for (int player = 1; player <= players; ++player)
         DrawPlayerPanel(painter, player);

@@ -22,6 +22,7 @@
 #include "framework/tick_driver.h"
 #include "scrabble/engine/final_ranking.h"
 #include "scrabble/engine/proposals.h"
+#include "scrabble/geometry/classic_geometry.h"
 #include "scrabble/windows/board_painter.h"
 #include "scrabble/windows/game_hooks.h"
 #include "scrabble/windows/scrabble_menu.h"
@@ -38,6 +39,7 @@ TFScrabble::TFScrabble(QWidget *parent, const QString &dictionaryFile) : TFLudor
     config_ = new TFconfig(this);
     config_->SetupForGame(3, this);
     game_.random.Reseed(seedSource());
+    game_.SetPlaces(&scrabble_ui::ClassicGeometry::Instance());
     boardPicture_ = scrabble_ui::BoardPicture();
 
     dictionary_ = scrabble_ui::OpenGameDictionary(dictionaryFile);
@@ -516,13 +518,7 @@ void TFScrabble::ValidateHumanMove()
     }
     // The turn goes on: laid tiles back to their plain state, the others to
     // their places (tiles taken out of the exchange area slide home).
-    const int current = game_.CurrentPlayer;
-    for (int slot = 1; slot <= game_.RackSize(); ++slot)
-        if (TJeton *tile = game_.RackTile(current, slot)) {
-            if (tile->IsPending())
-                tile->State = scrabble::Placed;
-            tile->SetTarget(game_.random);
-        }
+    game_.ResumeTurn();
     if (result.outcome == scrabble::InputResult::Error) {
         for (TJeton *tile : result.highlight)
             tile->Selected = true;

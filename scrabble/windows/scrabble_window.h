@@ -4,7 +4,7 @@
 // each human or computer. A 50 ms tick animates the tiles and steps the turn
 // state machine (phases below); the human player drags tiles with the mouse
 // or types the move in the input panel. Every rule is the engine's
-// (scrabble::ClassicGame): the window turns events into engine calls and the
+// (scrabble::BoardGame): the window turns events into engine calls and the
 // results into drawing, status texts and French messages.
 //
 // Phases: -1 new game (0: reset, 1: first turn), 0 between turns (0: next
@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "framework/game_window.h"
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 #include "scrabble/engine/move_search.h"
 #include "scrabble/windows/game_hooks.h"
 
@@ -66,8 +66,8 @@ public:
     bool Dragging = false;
     std::vector<scrabble::Tcoup> Candidates;
 
-    scrabble::ClassicGame &Game() { return game_; }
-    const scrabble::ClassicGame &Game() const { return game_; }
+    scrabble::BoardGame &Game() { return game_; }
+    const scrabble::BoardGame &Game() const { return game_; }
     TFconfig &Config() const { return *config_; }
     const TDictionnaire &Dictionary() const { return *dictionary_; }
 
@@ -164,7 +164,7 @@ private:
     scrabble::DrawPrompt DrawPromptHook();
     scrabble::Confirm ConfirmHook();
 
-    scrabble::ClassicGame game_;
+    scrabble::BoardGame game_;
     std::unique_ptr<TDictionnaire> dictionary_;
     std::unique_ptr<scrabble::MoveSearch> search_;
     TFconfig *config_ = nullptr;

@@ -6,15 +6,16 @@
 #include <algorithm>
 #include <map>
 
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 #include "scrabble/engine/text.h"
+#include "scrabble/geometry/classic_geometry.h"
 #include "scrabble_test_support.h"
 
 using namespace scrabble;
 using scrabble_test::SetRack;
 
 namespace {
-std::map<char, int> Letters(const ClassicGame &game)
+std::map<char, int> Letters(const BoardGame &game)
 {
     std::map<char, int> count;
     for (const auto &tile : game.Tiles())
@@ -25,7 +26,8 @@ std::map<char, int> Letters(const ClassicGame &game)
 
 TEST(Bag, NewGameAndShuffles)
 {
-    ClassicGame game(7);
+    BoardGame game(7);
+    game.SetPlaces(&scrabble_ui::ClassicGeometry::Instance());
     game.NewGame();
     EXPECT_EQ(game.BagSize(), 102);
     EXPECT_EQ(Letters(game)['E'], 15);
@@ -43,7 +45,7 @@ TEST(Bag, NewGameAndShuffles)
 
 TEST(Draw, AutomaticFillsRacksFromTheEnd)
 {
-    ClassicGame game(11);
+    BoardGame game(11);
     game.Players.resize(3);
     game.NewGame();
     game.DrawTiles();
@@ -67,7 +69,7 @@ TEST(Draw, AutomaticFillsRacksFromTheEnd)
 
 TEST(Draw, UnbalancedBagGivesUpAfterTheAttemptLimit)
 {
-    ClassicGame game(3);
+    BoardGame game(3);
     game.NewGame();
     // Only consonants left: no balanced draw exists, the draw still fills the rack.
     int col = 1, row = 1;
@@ -84,7 +86,7 @@ TEST(Draw, UnbalancedBagGivesUpAfterTheAttemptLimit)
 
 TEST(Draw, FewTilesLeftAreTakenWithoutBalance)
 {
-    ClassicGame game(5);
+    BoardGame game(5);
     game.NewGame();
     // Keep 4 tiles in the bag: consonants only.
     int col = 1, row = 1;
@@ -101,7 +103,7 @@ TEST(Draw, FewTilesLeftAreTakenWithoutBalance)
 
 TEST(Draw, ManualPromptAskedAgainUntilAcceptable)
 {
-    ClassicGame game(9);
+    BoardGame game(9);
     game.Players[0].Name = "Alice";
     game.NewGame();
     game.drawMode = DrawMode::Manual;
@@ -135,7 +137,7 @@ TEST(Draw, ManualPromptAskedAgainUntilAcceptable)
 
 TEST(Draw, ManualTakesTheWholeBagWithoutAsking)
 {
-    ClassicGame game(2);
+    BoardGame game(2);
     game.NewGame();
     int col = 1, row = 1;
     while (game.BagSize() > 7) {
@@ -157,7 +159,7 @@ TEST(Draw, ManualTakesTheWholeBagWithoutAsking)
 
 TEST(Rack, ShuffleKeepsTilesAndSlots)
 {
-    ClassicGame game(4);
+    BoardGame game(4);
     game.NewGame();
     SetRack(game, 1, "ABCDEFG");
     game.ShuffleRack(1);
@@ -170,7 +172,7 @@ TEST(Rack, ShuffleKeepsTilesAndSlots)
 
 TEST(Rack, SwapSlotsMovesBothTilesAtOnceAndKeepsAnEmptySlot)
 {
-    ClassicGame game(4);
+    BoardGame game(4);
     game.NewGame();
     SetRack(game, 1, "ABC");
     TJeton *a = game.RackTile(1, 1);
@@ -179,7 +181,7 @@ TEST(Rack, SwapSlotsMovesBothTilesAtOnceAndKeepsAnEmptySlot)
     EXPECT_EQ(game.RackTile(1, 1), c);
     EXPECT_EQ(game.RackTile(1, 3), a);
     EXPECT_EQ(a->Slot, 3);
-    EXPECT_EQ(c->Bounds, c->PositionFor(game.random));
+    EXPECT_EQ(c->Bounds, c->Target);
     EXPECT_FALSE(a->Moving);
     // Into an empty slot.
     game.SwapSlots(1, 3, 6);
@@ -192,9 +194,10 @@ TEST(Rack, SwapSlotsMovesBothTilesAtOnceAndKeepsAnEmptySlot)
 
 TEST(Exchange, AreaTakesTilesOnlyWhileTheBagCanPayThemBack)
 {
-    ClassicGame game(4);
+    BoardGame game(4);
     game.NewGame();
     SetRack(game, 1, "ABCDEFG");
+    game.SetPlaces(&scrabble_ui::ClassicGeometry::Instance());
     TJeton *laid = game.RackTile(1, 2);
     ASSERT_TRUE(game.PlaceTile(laid, 8, 8));
     ASSERT_TRUE(game.PutInExchange(laid));
@@ -213,7 +216,7 @@ TEST(Exchange, AreaTakesTilesOnlyWhileTheBagCanPayThemBack)
 
 TEST(Exchange, ErrorsInOrder)
 {
-    ClassicGame game(4);
+    BoardGame game(4);
     game.NewGame();
     SetRack(game, 1, "ABCDEFG");
     EXPECT_EQ(game.CheckExchange("XYZ").code, 1);
@@ -255,7 +258,7 @@ TEST(Exchange, ErrorsInOrder)
 
 TEST(Exchange, ComputerGivesTheWholeRack)
 {
-    ClassicGame game(4);
+    BoardGame game(4);
     game.NewGame();
     SetRack(game, 1, "AAB*KZE");
     const Tcoup candidate = Tcoup::MakeExchange(1, game.RackLetters(1));
@@ -267,7 +270,7 @@ TEST(Exchange, ComputerGivesTheWholeRack)
 
 TEST(Tile, DescriptionAndRecord)
 {
-    ClassicGame game(4);
+    BoardGame game(4);
     game.Players = {{"Alice", 0, 0, {}}, {"Bob", 3, 0, {}}};
     game.NewGame();
     SetRack(game, 2, "K*");

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "framework/savefile/typed_stream.h"
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 #include "scrabble/engine/text.h"
 #include "scrabble_test_support.h"
 
@@ -14,7 +14,7 @@ using scrabble_test::SetRack;
 
 TEST(History, LinesAndReport)
 {
-    ClassicGame game(1);
+    BoardGame game(1);
     game.Players = {{"Alice", 0, 0, {}}, {"Un nom de joueur bien trop long", 2, 0, {}}};
     game.NewGame();
     SetRack(game, 1, "CAFEXYZ");
@@ -42,7 +42,7 @@ TEST(History, LinesAndReport)
 
 TEST(History, GameOverAndAdjustments)
 {
-    ClassicGame game(1);
+    BoardGame game(1);
     game.Players.resize(3);
     game.NewGame();
     SetRack(game, 1, "AE"); // 2
@@ -69,7 +69,7 @@ TEST(History, GameOverAndAdjustments)
 
 TEST(History, PassesEndTheGameAfterTenMoves)
 {
-    ClassicGame game(1);
+    BoardGame game(1);
     game.NewGame();
     SetRack(game, 1, "A");
     SetRack(game, 2, "B");
@@ -94,7 +94,7 @@ TEST(History, PassesEndTheGameAfterTenMoves)
 
 TEST(SavedGame, PayloadRoundTrip)
 {
-    ClassicGame game(17);
+    BoardGame game(17);
     game.NewGame();
     SetRack(game, 1, "CAFE*ST");
     SetRack(game, 2, "MOTSAIE");
@@ -106,7 +106,7 @@ TEST(SavedGame, PayloadRoundTrip)
         savefile::TypedWriter out(stream);
         game.Write(out);
     }
-    ClassicGame back(3);
+    BoardGame back(3);
     back.NewGame();
     savefile::TypedReader in(stream);
     back.Read(in);

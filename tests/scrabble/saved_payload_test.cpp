@@ -17,7 +17,7 @@ namespace {
 
 // Two players; player 1 played CAFE, player 2 has laid an S this turn and
 // put a tile in the exchange area.
-void MidGame(ClassicGame &game)
+void MidGame(BoardGame &game)
 {
     game.NewGame();
     SetRack(game, 1, "CAFE*ST");
@@ -28,7 +28,7 @@ void MidGame(ClassicGame &game)
     ASSERT_TRUE(game.PutInExchange(game.RackTile(2, 1)));
 }
 
-std::string Payload(const ClassicGame &game)
+std::string Payload(const BoardGame &game)
 {
     std::ostringstream out;
     {
@@ -38,7 +38,7 @@ std::string Payload(const ClassicGame &game)
     return out.str();
 }
 
-bool Reads(ClassicGame &game, const std::string &bytes)
+bool Reads(BoardGame &game, const std::string &bytes)
 {
     std::istringstream in(bytes);
     savefile::TypedReader reader(in);
@@ -55,7 +55,7 @@ bool Reads(ClassicGame &game, const std::string &bytes)
 
 TEST(SavedPayload, DamageThatBreaksTheGameIsRefused)
 {
-    ClassicGame game(17);
+    BoardGame game(17);
     MidGame(game);
     TJeton *laid = game.RackTile(2, 4);
     TJeton *exchanged = game.RackTile(2, 1);
@@ -67,7 +67,7 @@ TEST(SavedPayload, DamageThatBreaksTheGameIsRefused)
         copy.MoveNumber = 2;
         return copy;
     }();
-    ClassicGame back(3);
+    BoardGame back(3);
     back.Players = game.Players;
     ASSERT_TRUE(Reads(back, Payload(game)));
 
@@ -119,7 +119,7 @@ TEST(SavedPayload, MutatedPayloadsLoadOrAreRefusedAndThenPlay)
     auto dictionary = scrabble_test::SmallDictionary(
         folder.File("mots.ox"), {"CAFE", "MOTS", "SOT", "TES", "MOT", "EST", "AIE", "MIE", "OSE", "TOC"});
     const MoveSearch search(*dictionary);
-    ClassicGame game(17);
+    BoardGame game(17);
     MidGame(game);
     const std::string original = Payload(game);
     std::mt19937 random(4242);
@@ -145,7 +145,7 @@ TEST(SavedPayload, MutatedPayloadsLoadOrAreRefusedAndThenPlay)
             if (bytes.empty())
                 break;
         }
-        ClassicGame back(5);
+        BoardGame back(5);
         back.Players = game.Players;
         back.CurrentPlayer = 2;
         if (!Reads(back, bytes))

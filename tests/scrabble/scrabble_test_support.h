@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "dictionary/dictionnaire.h"
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 #include "scrabble/engine/grid.h"
 
 namespace scrabble_test {
@@ -56,7 +56,7 @@ inline scrabble::Grid GridFrom(const std::vector<std::string> &rows)
 }
 
 // Puts exactly `letters` on the player's rack, in slot order.
-inline void SetRack(scrabble::ClassicGame &game, int player, const std::string &letters)
+inline void SetRack(scrabble::BoardGame &game, int player, const std::string &letters)
 {
     game.EmptyRack(player);
     for (std::size_t i = 0; i < letters.size(); ++i)
@@ -64,7 +64,7 @@ inline void SetRack(scrabble::ClassicGame &game, int player, const std::string &
 }
 
 // Plays the letters of a word with no move, from (col, row) across or down.
-inline void PlayWord(scrabble::ClassicGame &game, const std::string &word, char dir, int col, int row)
+inline void PlayWord(scrabble::BoardGame &game, const std::string &word, char dir, int col, int row)
 {
     for (std::size_t i = 0; i < word.size(); ++i)
         ASSERT_TRUE(

@@ -3,6 +3,8 @@
 // square, direction and word; the opening; jokers; ranking and levels.
 #include <gtest/gtest.h>
 
+#include "scrabble/geometry/classic_geometry.h"
+
 #include <algorithm>
 #include <set>
 #include <tuple>
@@ -257,7 +259,7 @@ TEST(TileMotion, StepsTowardItsTarget)
     tile.State = OnRack;
     tile.Owner = 2;
     tile.Slot = 3;
-    tile.SetTarget(random);
+    tile.SetTarget(scrabble_ui::ClassicGeometry::Instance().PositionFor(tile, random));
     EXPECT_EQ(tile.Target.Left, 480 + 32 * 3);
     EXPECT_EQ(tile.Target.Top, 90 * 2 - 75);
     int steps = 0;

@@ -11,7 +11,8 @@
 #include <sstream>
 
 #include "framework/savefile/typed_stream.h"
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
+#include "scrabble/engine/self_play.h"
 #include "scrabble_test_support.h"
 
 using namespace scrabble;
@@ -19,7 +20,7 @@ using namespace scrabble;
 namespace {
 
 // Every tile is in exactly one place: bag, one rack slot or one square.
-void CheckTiles(const ClassicGame &game)
+void CheckTiles(const BoardGame &game)
 {
     std::map<const TJeton *, int> places;
     for (const TJeton *t : game.Bag()) {
@@ -50,7 +51,7 @@ void CheckTiles(const ClassicGame &game)
 }
 
 // Every run of two letters or more, across and down, is a word.
-void CheckWords(const ClassicGame &game, const TDictionnaire &dico)
+void CheckWords(const BoardGame &game, const TDictionnaire &dico)
 {
     const Grid grid = game.Snapshot();
     for (const char dir : {'H', 'V'})
@@ -72,38 +73,29 @@ void CheckWords(const ClassicGame &game, const TDictionnaire &dico)
 
 void PlayGame(const TDictionnaire &dico, std::uint64_t seed, const std::vector<int> &levels)
 {
-    ClassicGame game(seed);
+    BoardGame game(seed);
     game.Players.clear();
     for (std::size_t i = 0; i < levels.size(); ++i)
         game.Players.push_back({"Ordinateur " + std::to_string(i + 1), levels[i], 0, {}});
-    game.NewGame();
-    MoveSearch search(dico);
-    int turns = 0;
-    while (!game.IsGameOver() && turns < 400) {
-        if (turns > 0) {
-            game.NextPlayer();
-            game.ShuffleBag(true);
-        }
-        game.DrawTiles();
-        const std::vector<Tcoup> candidates = game.GenerateMoves(search, game.CurrentPlayer);
-        const Tcoup &choice = game.PickComputerMove(candidates, game.Player(game.CurrentPlayer).Level);
-        // The board before the move: the recorded score must be found again on it.
-        const Grid before = game.Snapshot();
-        const Tcoup &played = game.PlayComputerMove(choice);
+    const MoveSearch search(dico);
+    // The game runs through the windows' turn driver; after every move the
+    // recorded score is found again on the board as it was, and every tile
+    // and every word is checked.
+    SelfPlay play(game, search);
+    play.afterMove = [&](const Tcoup &played, const Grid &before) {
         if (played.IsPlacement()) {
             EXPECT_EQ(played.Score, Tcoup::Placement(played.Player, played.Word, played.Kind, played.Col,
                                                      played.Row, before)
                                         .Score)
                 << played.Text();
         }
-        ++turns;
         CheckTiles(game);
         CheckWords(game, dico);
-        if (::testing::Test::HasFailure())
-            return;
-    }
+    };
+    ASSERT_TRUE(play.PlayToEnd()) << "seed " << seed;
     EXPECT_TRUE(game.IsGameOver()) << "seed " << seed;
-    game.ApplyEndOfGame();
+    if (::testing::Test::HasFailure())
+        return;
     std::vector<int> sums(levels.size(), 0);
     for (const auto &move : game.History())
         sums[std::size_t(move->Player - 1)] += move->Score;
@@ -116,7 +108,7 @@ void PlayGame(const TDictionnaire &dico, std::uint64_t seed, const std::vector<i
         savefile::TypedWriter out(stream);
         game.Write(out);
     }
-    ClassicGame back(1);
+    BoardGame back(1);
     back.Players = game.Players;
     savefile::TypedReader in(stream);
     back.Read(in);

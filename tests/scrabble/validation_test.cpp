@@ -3,7 +3,7 @@
 // error in its order, the dictionary confirmations and the move it plays.
 #include <gtest/gtest.h>
 
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 #include "scrabble/engine/text.h"
 #include "scrabble_test_support.h"
 
@@ -41,7 +41,7 @@ protected:
 
     scrabble_test::TempFolder folder;
     std::unique_ptr<TDictionnaire> dico;
-    ClassicGame game{21};
+    BoardGame game{21};
     std::vector<std::string> questions;
 };
 

@@ -104,7 +104,7 @@ TEST_F(ScrabbleDamagedFilesTest, TilesMovesAndPhasesThatBreakTheGameAreRefused)
 {
     TFScrabble *source = Open(Fixture("classic_joker.Ldr"));
     ASSERT_NE(source, nullptr);
-    scrabble::ClassicGame &game = source->Game();
+    scrabble::BoardGame &game = source->Game();
     scrabble::TJeton *played = game.At(8, 8);
     ASSERT_NE(played, nullptr);
     ASSERT_NE(played->Move, nullptr);
@@ -191,7 +191,7 @@ TEST_F(ScrabbleMutatedFilesTest, MutatedFixturesLoadOrAreRefusedAndThenPlaySafel
         *window,
         {Fixture("classic_started.Ldr"), Fixture("classic_joker.Ldr"), Fixture("classic_finished.Ldr")}, 3,
         kMutantsPerFixture, 20260314, [&] {
-            scrabble::ClassicGame &game = window->Game();
+            scrabble::BoardGame &game = window->Game();
             const int moves = game.MoveCount();
             const std::vector<scrabble::Tcoup> candidates = game.GenerateMoves(search, game.CurrentPlayer);
             EXPECT_FALSE(candidates.empty()); // a pass at least

@@ -27,7 +27,7 @@ QString Fixture(const char *name)
 
 const QDateTime kSaved(QDate(2026, 3, 14), QTime(15, 9, 26));
 
-bool JokerPlayed(const scrabble::ClassicGame &game)
+bool JokerPlayed(const scrabble::BoardGame &game)
 {
     for (const auto &tile : game.Tiles())
         if (tile->IsJoker && tile->IsPlayed())
@@ -66,7 +66,7 @@ protected:
         return window;
     }
 
-    static int HistorySum(const scrabble::ClassicGame &game, int player)
+    static int HistorySum(const scrabble::BoardGame &game, int player)
     {
         int sum = 0;
         for (const auto &move : game.History())
@@ -100,7 +100,7 @@ TEST_F(ScrabbleFixturesTest, MidGameHasItsJokerHistoryAndScores)
 {
     TFScrabble *w = Open("classic_joker.Ldr");
     ASSERT_NE(w, nullptr);
-    const scrabble::ClassicGame &game = w->Game();
+    const scrabble::BoardGame &game = w->Game();
     EXPECT_EQ(w->Phase, 11);
     EXPECT_EQ(w->Step, 0);
     EXPECT_EQ(game.MoveCount(), FIXTURE_JOKER_MOVES);
@@ -130,7 +130,7 @@ TEST_F(ScrabbleFixturesTest, FinishedGameEndsWithItsAdjustments)
 {
     TFScrabble *w = Open("classic_finished.Ldr");
     ASSERT_NE(w, nullptr);
-    const scrabble::ClassicGame &game = w->Game();
+    const scrabble::BoardGame &game = w->Game();
     EXPECT_TRUE(w->GameOver);
     EXPECT_EQ(w->Phase, -2);
     EXPECT_EQ(game.PlayerCount(), 3);

@@ -54,7 +54,7 @@ std::string TileText(const scrabble::TJeton *tile)
     return out.str();
 }
 
-int PenaltyTotal(const scrabble::ClassicGame &game)
+int PenaltyTotal(const scrabble::BoardGame &game)
 {
     int total = 0;
     for (const auto &move : game.History())
@@ -167,8 +167,8 @@ TEST_F(ScrabbleWindowTest, SavedMidGameReopensWithEveryTileScoreLineAndPhase)
     bool ok = false;
     auto again = Reopen(bytes, &ok);
     ASSERT_TRUE(ok);
-    const scrabble::ClassicGame &a = w.Game();
-    const scrabble::ClassicGame &b = again->Game();
+    const scrabble::BoardGame &a = w.Game();
+    const scrabble::BoardGame &b = again->Game();
     for (int col = 1; col <= 15; ++col)
         for (int row = 1; row <= 15; ++row)
             EXPECT_EQ(TileText(a.At(col, row)), TileText(b.At(col, row))) << col << ' ' << row;

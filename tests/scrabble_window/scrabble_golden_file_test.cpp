@@ -74,7 +74,7 @@ protected:
     {
         Start({0, 5, 1, 0}, 4242);
         TFconfig &config = window->Config();
-        scrabble::ClassicGame &game = window->Game();
+        scrabble::BoardGame &game = window->Game();
         for (int n = 1; n <= 4; ++n) {
             config.Players[n].Name = kNames[n - 1];
             game.Players[std::size_t(n - 1)].Name = ToCodePage(kNames[n - 1]);
@@ -107,7 +107,7 @@ protected:
     // Fills the player's empty slots, in slot order, with these letters.
     void Rack(int player, const std::string &letters)
     {
-        scrabble::ClassicGame &game = window->Game();
+        scrabble::BoardGame &game = window->Game();
         std::size_t next = 0;
         for (int slot = 1; slot <= 7 && next < letters.size(); ++slot) {
             if (game.RackTile(player, slot) == nullptr) {
@@ -118,7 +118,7 @@ protected:
 
     void Play(const scrabble::InputFields &fields)
     {
-        scrabble::ClassicGame &game = window->Game();
+        scrabble::BoardGame &game = window->Game();
         const scrabble::InputResult result = game.ValidateInput(fields, nullptr, {});
         ASSERT_EQ(result.outcome, scrabble::InputResult::Played) << fields.word << ": " << result.Message();
         game.NextPlayer();
@@ -143,7 +143,7 @@ TEST_F(ScrabbleGoldenFileTest, DISABLED_WriteGoldenFile)
 TEST_F(ScrabbleGoldenFileTest, ASavedGameHasTheLayoutOfTheGoldenFile)
 {
     BuildKnownGame();
-    const scrabble::ClassicGame &game = window->Game();
+    const scrabble::BoardGame &game = window->Game();
     const TFconfig &config = window->Config();
     // The numbers that sit side by side in the file differ from one another.
     std::vector<int> numbers = {config.PlayerCount, config.CurrentPlayer, window->GameKind, window->Phase,
@@ -176,7 +176,7 @@ TEST_F(ScrabbleGoldenOpenTest, TheGoldenFileOpensWithItsKnownState)
     ASSERT_NE(w, nullptr);
     w->StopTicks();
     const TFconfig &config = w->Config();
-    const scrabble::ClassicGame &game = w->Game();
+    const scrabble::BoardGame &game = w->Game();
     EXPECT_EQ(config.PlayerCount, 4);
     EXPECT_EQ(config.CurrentPlayer, 2);
     EXPECT_FALSE(config.AllComputers);

@@ -3,6 +3,7 @@
 // dragged onto the board, the rack and the exchange area, validation with
 // its score, history line and next player, the errors through the dialog
 // interface, a joker given its letter from the keyboard.
+#include "scrabble/geometry/classic_geometry.h"
 #include "scrabble_window_fixture.h"
 
 #include <QLineEdit>
@@ -144,7 +145,7 @@ TEST_F(ScrabbleWindowTest, DropOnAnOccupiedSquareSendsTheTileBack)
     EXPECT_FALSE(o->Selected);
     EXPECT_EQ(w.DraggedTile, nullptr);
     Settle();
-    EXPECT_EQ(o->Bounds, o->PositionFor(w.Game().random));
+    EXPECT_EQ(o->Bounds, scrabble_ui::ClassicGeometry::Instance().PositionFor(*o, w.Game().random));
 
     // A tile laid this turn dropped on an occupied square stays on its own.
     Drag(SlotPoint(1, 2), SquarePoint(9, 8));
@@ -222,7 +223,7 @@ TEST_F(ScrabbleWindowTest, ExchangeAreaFillsTheFieldsAndIsRefusedWithSixTilesInT
     EXPECT_EQ(tile->State, scrabble::OnRack);
     EXPECT_EQ(w.Pnl_ctrl->Coord1->text(), QString());
     Settle();
-    EXPECT_EQ(tile->Bounds, tile->PositionFor(w.Game().random));
+    EXPECT_EQ(tile->Bounds, scrabble_ui::ClassicGeometry::Instance().PositionFor(*tile, w.Game().random));
     // Typed, the exchange gets error 2.
     w.Pnl_ctrl->Coord1->setText(QStringLiteral("E"));
     w.Pnl_ctrl->Mot->setText(QString(QChar::fromLatin1(tile->Letter)));
@@ -248,7 +249,8 @@ TEST_F(ScrabbleWindowTest, TilesLeftInTheExchangeAreaGoHomeWhenTheTurnEndsOtherw
     EXPECT_EQ(w.Game().History()[0]->Kind, scrabble::Pass);
     EXPECT_EQ(b->State, scrabble::OnRack);
     Settle();
-    EXPECT_EQ(b->Bounds, b->PositionFor(w.Game().random)); // back on its rack, not in the bag area
+    EXPECT_EQ(b->Bounds, scrabble_ui::ClassicGeometry::Instance().PositionFor(
+                             *b, w.Game().random)); // back on its rack, not in the bag area
 }
 
 TEST_F(ScrabbleWindowTest, SelectedJokerTakesTypedLettersAndIsPlayedInLowerCase)

@@ -76,7 +76,7 @@ protected:
     // The current player's rack becomes these letters, each tile in place.
     void SetRack(int player, const std::string &letters)
     {
-        scrabble::ClassicGame &game = window->Game();
+        scrabble::BoardGame &game = window->Game();
         game.EmptyRack(player);
         for (std::size_t i = 0; i < letters.size(); ++i)
             ASSERT_TRUE(game.TakeFromBag(letters[i], player, int(i) + 1)) << letters[i];

@@ -18,8 +18,9 @@
 #include <vector>
 
 #include "dictionary/dictionnaire.h"
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 #include "scrabble/engine/move_search.h"
+#include "scrabble/engine/self_play.h"
 
 namespace {
 
@@ -35,24 +36,17 @@ struct Position {
 // Plays a seeded game between two level-5 players; returns the number of moves.
 int PlayGame(const MoveSearch &search, std::uint64_t seed, std::vector<Position> *positions = nullptr)
 {
-    ClassicGame game(seed);
+    BoardGame game(seed);
     game.Players = {{"A", 5, 0, {}}, {"B", 5, 0, {}}};
-    game.NewGame();
-    int turns = 0;
-    while (!game.IsGameOver() && turns < 400) {
-        if (turns > 0) {
-            game.NextPlayer();
-            game.ShuffleBag(true);
-        }
-        game.DrawTiles();
-        const Grid grid = game.Snapshot(false);
-        if (positions != nullptr && grid.PlayedCount() >= 20 && grid.PlayedCount() <= 60)
-            positions->push_back({grid, game.RackLetters(game.CurrentPlayer)});
-        const std::vector<Tcoup> candidates = game.GenerateMoves(search, game.CurrentPlayer);
-        game.PlayComputerMove(game.PickComputerMove(candidates, 5));
-        ++turns;
-    }
-    return turns;
+    SelfPlay play(game, search);
+    if (positions != nullptr)
+        play.beforeSearch = [positions](const BoardGame &g) {
+            const Grid grid = g.Snapshot(false);
+            if (grid.PlayedCount() >= 20 && grid.PlayedCount() <= 60)
+                positions->push_back({grid, g.RackLetters(g.CurrentPlayer)});
+        };
+    play.PlayToEnd();
+    return play.MovesPlayed();
 }
 
 // Mid-game positions, each with its own rack and the same rack with a joker

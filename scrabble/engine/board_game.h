@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The state and rules of one classic game: the tiles and their containers
-// (bag, racks, board), the players' scores, the history, and every action
-// the game window turns mouse, keyboard and timer events into. Nothing here
-// shows anything: questions go through callbacks, errors come back as codes
-// (text.h gives their French messages).
+// The state and rules of one board game played in turn (classic Scrabble,
+// Wordy...): the tiles and their containers (bag, racks, board), the
+// players' scores, the history, and every action the game window turns
+// mouse, keyboard and timer events into. What differs between the games is
+// their GameRules. Nothing here shows anything: questions go through
+// callbacks, errors come back as codes (text.h gives their French messages).
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "scrabble/engine/board_layout.h"
+#include "scrabble/engine/game_rules.h"
 #include "scrabble/engine/grid.h"
 #include "scrabble/engine/letters.h"
 #include "scrabble/engine/move.h"
@@ -41,7 +43,7 @@ enum class DrawMode { Automatic, Manual };
 // capital lock on before asking).
 using DrawPrompt = std::function<std::optional<std::string>(
     const std::string &title, const std::string &label, const std::string &defaultAnswer)>;
-// A Yes/No question (title "Scrabble"): true for Yes.
+// A Yes/No question (titled by the rules' questionTitle): true for Yes.
 using Confirm = std::function<bool(const std::string &question)>;
 
 struct ExchangeCheck {
@@ -69,19 +71,23 @@ struct InputResult {
     std::string Message() const;
 };
 
-class ClassicGame {
+class BoardGame {
 public:
-    explicit ClassicGame(std::uint64_t seed = 1, const BoardLayout &layout = BoardLayout::Classic(),
-                         const TileSet &tileSet = FrenchTileSet(), int rackSize = 7);
-    ClassicGame(const ClassicGame &) = delete;
-    ClassicGame &operator=(const ClassicGame &) = delete;
+    explicit BoardGame(std::uint64_t seed = 1, const GameRules &rules = GameRules::Classic());
+    BoardGame(const BoardGame &) = delete;
+    BoardGame &operator=(const BoardGame &) = delete;
 
     Random random;
     DrawMode drawMode = DrawMode::Automatic;
     std::vector<PlayerInfo> Players; // players 1..N at indices 0..N-1
     int CurrentPlayer = 1;
 
+    const GameRules &Rules() const { return rules_; }
     const BoardLayout &Layout() const { return layout_; }
+    // Where the tiles are drawn; none: they keep their rectangles.
+    void SetPlaces(const TilePlaces *places) { places_ = places; }
+    // The tile's target for its state and place.
+    void Aim(TJeton *tile);
     int RackSize() const { return rackSize_; }
     int PlayerCount() const { return int(Players.size()); }
     const PlayerInfo &Player(int number) const { return Players[std::size_t(number - 1)]; }
@@ -132,6 +138,10 @@ public:
     // Takes a tile laid this turn back to its rack slot.
     void ReturnToRack(TJeton *tile);
     void ReturnPendingTiles();
+    // After a refused move: the tiles laid this turn stay where they are,
+    // back to their plain laid state; the others go to their places (tiles
+    // taken out of the exchange area slide home).
+    void ResumeTurn();
     // Puts a tile of the current turn (on its rack or laid on the board) in
     // the exchange area; false when the bag holds fewer tiles than a rack,
     // the exchange then being impossible.
@@ -188,9 +198,11 @@ private:
     void RemoveFromBoard(TJeton *tile);
     void FixOnBoard(TJeton *tile, int col, int row, const Tcoup *move);
 
+    const GameRules &rules_;
     const BoardLayout &layout_;
     const TileSet &tileSet_;
     int rackSize_;
+    const TilePlaces *places_ = nullptr;
     std::vector<std::unique_ptr<TJeton>> tiles_;
     std::vector<TJeton *> bag_;
     std::vector<TJeton *> racks_;

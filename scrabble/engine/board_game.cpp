@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The containers of the classic game and the moves that change them outside
+// The containers of a board game and the moves that change them outside
 // validation: laying and taking back tiles, the search for a rack and the
 // computer's move.
-#include "scrabble/engine/classic_game.h"
+#include "scrabble/engine/board_game.h"
 
 #include <algorithm>
 
@@ -16,26 +16,32 @@ std::string InputResult::Message() const
     return outcome == Error ? ErrorMessage(code, detail) : std::string();
 }
 
-ClassicGame::ClassicGame(std::uint64_t seed, const BoardLayout &layout, const TileSet &tileSet, int rackSize)
-    : random(seed), layout_(layout), tileSet_(tileSet), rackSize_(rackSize),
-      racks_(std::size_t(4 * rackSize), nullptr), board_(std::size_t(layout.Size() * layout.Size()), nullptr)
+BoardGame::BoardGame(std::uint64_t seed, const GameRules &rules)
+    : random(seed), rules_(rules), layout_(*rules.layout), tileSet_(rules.tileSet), rackSize_(rules.rackSize),
+      racks_(std::size_t(4 * rackSize_), nullptr),
+      board_(std::size_t(layout_.Size() * layout_.Size()), nullptr)
 {
     Players = {{"Joueur 1", 0, 0, {}}, {"Joueur 2", 0, 0, {}}};
 }
 
-std::string ClassicGame::PlayerName(int number) const
+void BoardGame::Aim(TJeton *tile)
+{
+    tile->SetTarget(places_ != nullptr ? places_->PositionFor(*tile, random) : tile->Bounds);
+}
+
+std::string BoardGame::PlayerName(int number) const
 {
     return number >= 1 && number <= PlayerCount() ? Player(number).Name : std::string();
 }
 
-TJeton *ClassicGame::At(int col, int row) const
+TJeton *BoardGame::At(int col, int row) const
 {
     if (!layout_.Inside(col, row))
         return nullptr;
     return board_[std::size_t((row - 1) * layout_.Size() + col - 1)];
 }
 
-std::string ClassicGame::RackText(int player) const
+std::string BoardGame::RackText(int player) const
 {
     std::string text;
     for (int slot = 1; slot <= rackSize_; ++slot)
@@ -44,7 +50,7 @@ std::string ClassicGame::RackText(int player) const
     return text;
 }
 
-std::string ClassicGame::RackLetters(int player) const
+std::string BoardGame::RackLetters(int player) const
 {
     std::string text;
     for (int slot = 1; slot <= rackSize_; ++slot)
@@ -53,7 +59,7 @@ std::string ClassicGame::RackLetters(int player) const
     return text;
 }
 
-Grid ClassicGame::Snapshot(bool includePending) const
+Grid BoardGame::Snapshot(bool includePending) const
 {
     Grid grid(layout_.Size());
     for (int row = 1; row <= layout_.Size(); ++row)
@@ -69,7 +75,7 @@ Grid ClassicGame::Snapshot(bool includePending) const
     return grid;
 }
 
-void ClassicGame::Clear()
+void BoardGame::Clear()
 {
     history_.clear();
     bag_.clear();
@@ -78,7 +84,7 @@ void ClassicGame::Clear()
     tiles_.clear();
 }
 
-void ClassicGame::ToBag(TJeton *tile)
+void BoardGame::ToBag(TJeton *tile)
 {
     if (tile->Owner >= 1 && tile->Slot >= 1 && tile->Owner <= 4 && tile->Slot <= rackSize_ &&
         RackTile(tile->Owner, tile->Slot) == tile)
@@ -87,26 +93,26 @@ void ClassicGame::ToBag(TJeton *tile)
     tile->State = InBag;
     tile->Selected = false;
     tile->SetJokerLetter(kJoker); // a joker in the bag has no letter
-    tile->SetTarget(random);
+    Aim(tile);
     bag_.push_back(tile);
 }
 
-void ClassicGame::ToRack(TJeton *tile, int player, int slot)
+void BoardGame::ToRack(TJeton *tile, int player, int slot)
 {
     racks_[Index(player, slot)] = tile;
     tile->State = OnRack;
     tile->Owner = player;
     tile->Slot = slot;
-    tile->SetTarget(random);
+    Aim(tile);
 }
 
-void ClassicGame::RemoveFromBoard(TJeton *tile)
+void BoardGame::RemoveFromBoard(TJeton *tile)
 {
     if (layout_.Inside(tile->Col, tile->Row) && Square(tile->Col, tile->Row) == tile)
         Square(tile->Col, tile->Row) = nullptr;
 }
 
-void ClassicGame::FixOnBoard(TJeton *tile, int col, int row, const Tcoup *move)
+void BoardGame::FixOnBoard(TJeton *tile, int col, int row, const Tcoup *move)
 {
     RemoveFromBoard(tile);
     if (tile->Owner >= 1 && tile->Slot >= 1 && RackTile(tile->Owner, tile->Slot) == tile)
@@ -117,7 +123,7 @@ void ClassicGame::FixOnBoard(TJeton *tile, int col, int row, const Tcoup *move)
     tile->State = Fixed;
     tile->Selected = false;
     tile->Move = move;
-    tile->SetTarget(random);
+    Aim(tile);
 }
 
 namespace {
@@ -130,7 +136,7 @@ std::vector<TJeton *>::iterator FindInBag(std::vector<TJeton *> &bag, char lette
 }
 } // namespace
 
-bool ClassicGame::TakeFromBag(char letter, int player, int slot)
+bool BoardGame::TakeFromBag(char letter, int player, int slot)
 {
     const auto it = FindInBag(bag_, letter);
     if (it == bag_.end() || player < 1 || player > 4 || slot < 1 || slot > rackSize_ ||
@@ -142,7 +148,7 @@ bool ClassicGame::TakeFromBag(char letter, int player, int slot)
     return true;
 }
 
-bool ClassicGame::PlayFromBag(char letter, int col, int row)
+bool BoardGame::PlayFromBag(char letter, int col, int row)
 {
     const auto it = FindInBag(bag_, letter);
     if (it == bag_.end() || !layout_.Inside(col, row) || At(col, row) != nullptr)
@@ -156,7 +162,7 @@ bool ClassicGame::PlayFromBag(char letter, int col, int row)
     return true;
 }
 
-void ClassicGame::EmptyRack(int player)
+void BoardGame::EmptyRack(int player)
 {
     for (int slot = 1; slot <= rackSize_; ++slot)
         if (TJeton *tile = RackTile(player, slot)) {
@@ -166,7 +172,7 @@ void ClassicGame::EmptyRack(int player)
         }
 }
 
-bool ClassicGame::PlaceTile(TJeton *tile, int col, int row)
+bool BoardGame::PlaceTile(TJeton *tile, int col, int row)
 {
     if (!layout_.Inside(col, row) || tile->IsPlayed())
         return false;
@@ -178,11 +184,11 @@ bool ClassicGame::PlaceTile(TJeton *tile, int col, int row)
     tile->Row = row;
     tile->State = Placed;
     Square(col, row) = tile;
-    tile->SetTarget(random);
+    Aim(tile);
     return true;
 }
 
-void ClassicGame::ReturnToRack(TJeton *tile)
+void BoardGame::ReturnToRack(TJeton *tile)
 {
     if (tile->IsPlayed())
         return;
@@ -192,24 +198,34 @@ void ClassicGame::ReturnToRack(TJeton *tile)
     ToRack(tile, tile->Owner, tile->Slot);
 }
 
-void ClassicGame::ReturnPendingTiles()
+void BoardGame::ResumeTurn()
+{
+    for (int slot = 1; slot <= rackSize_; ++slot)
+        if (TJeton *tile = RackTile(CurrentPlayer, slot)) {
+            if (tile->IsPending())
+                tile->State = Placed;
+            Aim(tile);
+        }
+}
+
+void BoardGame::ReturnPendingTiles()
 {
     for (TJeton *tile : board_)
         if (tile != nullptr && tile->IsPending())
             ReturnToRack(tile);
 }
 
-bool ClassicGame::PutInExchange(TJeton *tile)
+bool BoardGame::PutInExchange(TJeton *tile)
 {
     if (tile->IsPlayed() || BagSize() < rackSize_ || tile->State == InBag)
         return false;
     RemoveFromBoard(tile);
     tile->State = InExchange;
-    tile->SetTarget(random);
+    Aim(tile);
     return true;
 }
 
-void ClassicGame::SwapSlots(int player, int a, int b)
+void BoardGame::SwapSlots(int player, int a, int b)
 {
     if (player < 1 || player > 4 || a < 1 || b < 1 || a > rackSize_ || b > rackSize_ || a == b)
         return;
@@ -217,7 +233,7 @@ void ClassicGame::SwapSlots(int player, int a, int b)
     for (const int slot : {a, b})
         if (TJeton *tile = RackTile(player, slot)) {
             tile->Slot = slot;
-            tile->SetTarget(random);
+            Aim(tile);
             if (!tile->OnBoard()) {
                 tile->Bounds = tile->Target;
                 tile->Moving = false;
@@ -225,29 +241,29 @@ void ClassicGame::SwapSlots(int player, int a, int b)
         }
 }
 
-std::vector<Tcoup> ClassicGame::GenerateMoves(const MoveSearch &search, int player)
+std::vector<Tcoup> BoardGame::GenerateMoves(const MoveSearch &search, int player)
 {
     ReturnPendingTiles();
     SearchOptions options;
     options.variant = Variant::Classic;
     options.player = player;
-    options.bagSize = BagSize();
+    options.bagSize = rules_.exchangeAllowed ? BagSize() : 0;
     const Grid grid = Snapshot(false);
     options.opening = history_.empty() || grid.PlayedCount() == 0;
     return search.GenerateMoves(grid, RackLetters(player), options);
 }
 
-const Tcoup &ClassicGame::PickComputerMove(const std::vector<Tcoup> &candidates, int level)
+const Tcoup &BoardGame::PickComputerMove(const std::vector<Tcoup> &candidates, int level)
 {
     return candidates.at(std::size_t(PickComputerIndex(level, int(candidates.size()), random)));
 }
 
-const Tcoup &ClassicGame::PlayComputerMove(const Tcoup &candidate)
+const Tcoup &BoardGame::PlayComputerMove(const Tcoup &candidate)
 {
     const int player = CurrentPlayer;
     Tcoup move = candidate;
     move.Player = player;
-    move.RackText = RackText(player);
+    move.RackText = rules_.movesKeepRack ? RackText(player) : std::string();
     const Tcoup &played = RecordMove(std::move(move));
     if (played.Kind == Exchange) {
         std::string word = played.Word;

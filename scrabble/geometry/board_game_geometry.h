@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The geometry of a board-game window: every pixel position of its game
+// surface (board picture and squares, racks, player panels, bag and
+// exchange areas, the input panel) and the drop rules' areas. Drawing,
+// hit-testing, printing and tests all ask it; the game asks it where each
+// tile goes. Rectangles are scrabble::TileRect: Right and Bottom excluded.
+#include <optional>
+
+#include "scrabble/engine/grid.h"
+#include "scrabble/engine/tile.h"
+
+namespace scrabble_ui {
+
+using scrabble::SquarePos;
+using scrabble::TileRect;
+
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const PixelPoint &) const = default;
+};
+
+// A player's panel: its frame, the bar under the rack with its two
+// separators, the boxes of the name, the score and the time in the bar, and
+// the line of the last move.
+struct PanelParts {
+    TileRect frame;
+    int barY = 0;
+    int separator1 = 0;
+    int separator2 = 0;
+    TileRect name;
+    TileRect score;
+    TileRect time;
+    TileRect lastMove;
+};
+
+class BoardGameGeometry : public scrabble::TilePlaces {
+public:
+    explicit BoardGameGeometry(int side) : side_(side) {}
+
+    int Side() const { return side_; }
+    static constexpr int kTile = scrabble::TJeton::kSize;
+
+    // The drawing's size; the surface is at least this large.
+    virtual PixelPoint SurfaceSize() const = 0;
+    // The board picture: where it is drawn and its size (also the area printed).
+    virtual TileRect BoardPicture() const = 0;
+    // Where a tile lies on square (col, row).
+    virtual TileRect SquareTile(int col, int row) const = 0;
+    // The square under the pointer for the status bar and the drag cursor.
+    virtual std::optional<SquarePos> HoverSquare(int x, int y) const = 0;
+    // The square a tile dropped with the pointer at (x, y) goes to; none off
+    // the board.
+    virtual std::optional<SquarePos> DropSquare(int x, int y) const = 0;
+    // Whether a drop there puts the tile in the exchange area.
+    virtual bool InExchangeArea(int x, int y) const = 0;
+    // The slot of owner's rack a drop there goes to; none off that rack.
+    virtual std::optional<int> RackDropSlot(int x, int y, int owner, int rackSize) const = 0;
+    // Where a rack tile lies.
+    virtual TileRect RackTile(int owner, int slot) const = 0;
+    virtual TileRect ExchangeTile(int slot) const = 0;
+    // The bag area, where the tiles in the bag lie at random.
+    virtual TileRect BagArea() const = 0;
+    virtual TileRect BagTileSpan() const = 0; // top-left corners of bag tiles
+    // The area where the status bar describes the rack tiles.
+    virtual TileRect RacksArea() const = 0;
+    virtual PanelParts Panel(int player) const = 0;
+    // The top-left corner of the input panel of the player to play, and its size.
+    virtual PixelPoint InputPanelAt(int player) const = 0;
+    virtual PixelPoint InputPanelSize() const { return {226, 26}; }
+    // A dragged tile's top-left corner for the pointer at (x, y).
+    virtual PixelPoint DraggedTileAt(int x, int y) const { return {x - 20, y - 20}; }
+
+    // A tile's place for its state.
+    TileRect PositionFor(const scrabble::TJeton &tile, scrabble::Random &random) const override;
+
+    // Points a test clicks: the centre of a square's tile and of a rack slot.
+    PixelPoint SquareCentre(int col, int row) const { return Centre(SquareTile(col, row)); }
+    PixelPoint SlotCentre(int owner, int slot) const { return Centre(RackTile(owner, slot)); }
+
+    static bool Inside(const TileRect &r, int x, int y)
+    {
+        return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
+    }
+    static PixelPoint Centre(const TileRect &r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
+    static TileRect TileAt(int x, int y) { return {x, y, x + kTile, y + kTile}; }
+
+private:
+    int side_;
+};
+
+} // namespace scrabble_ui
