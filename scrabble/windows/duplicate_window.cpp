@@ -139,7 +139,8 @@ void TFDuplic::BuildPanels()
 void TFDuplic::BuildMenu()
 {
     const scrabble_ui::ScrabbleMenu common = scrabble_ui::BuildScrabbleMenu(
-        this, HistoryPanel, [this] { NouvellePartie(); }, [this] { ToggleHistory(); });
+        this, HistoryPanel, QStringLiteral("&Scrabble"), [this] { NouvellePartie(); },
+        [this] { ToggleHistory(); });
     Menu = common.menu;
     MnouvellePartie = common.newGame;
     Mhisto = common.history;

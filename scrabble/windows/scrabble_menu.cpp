@@ -20,11 +20,11 @@ QAction *AddMenuCommand(QWidget *owner, QMenu *menu, const char *name, const QSt
     return action;
 }
 
-ScrabbleMenu BuildScrabbleMenu(QWidget *owner, ListPanel *history, std::function<void()> newGame,
-                               std::function<void()> toggleHistory)
+ScrabbleMenu BuildScrabbleMenu(QWidget *owner, ListPanel *history, const QString &title,
+                               std::function<void()> newGame, std::function<void()> toggleHistory)
 {
     ScrabbleMenu result;
-    result.menu = new QMenu(QStringLiteral("&Scrabble"), owner);
+    result.menu = new QMenu(title, owner);
     result.newGame = AddMenuCommand(owner, result.menu, "MnouvellePartie", QStringLiteral("&Nouvelle partie"),
                                     QKeySequence(Qt::CTRL | Qt::Key_N),
                                     QStringLiteral("Commencer une nouvelle partie"), std::move(newGame));

@@ -28,7 +28,7 @@ struct ScrabbleMenu {
 
 // The menu with its two common commands and a separator after them; the
 // history entry is unchecked when the panel's own close button hides it.
-ScrabbleMenu BuildScrabbleMenu(QWidget *owner, ListPanel *history, std::function<void()> newGame,
-                               std::function<void()> toggleHistory);
+ScrabbleMenu BuildScrabbleMenu(QWidget *owner, ListPanel *history, const QString &title,
+                               std::function<void()> newGame, std::function<void()> toggleHistory);
 
 } // namespace scrabble_ui

@@ -44,10 +44,6 @@ InputPanel::InputPanel(QWidget *parent) : QFrame(parent)
     BT_val->setObjectName(QStringLiteral("BT_val"));
     BT_val->setFixedWidth(30);
     BT_val->setDefault(true);
-    Coord1->setToolTip(
-        QStringLiteral("Ligne (A à O) pour un mot horizontal, colonne (1 à 15) pour un mot vertical ; "
-                       "E pour un échange, P pour passer"));
-    Coord2->setToolTip(QStringLiteral("Colonne pour un mot horizontal, ligne pour un mot vertical"));
     Mot->setToolTip(QStringLiteral("Le mot entier, ou les lettres à échanger"));
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 1, 2, 1);
@@ -119,7 +115,7 @@ bool InputPanel::eventFilter(QObject *watched, QEvent *event)
                              key->key() == Qt::Key_Enter || key->key() == Qt::Key_Tab ||
                              key->key() == Qt::Key_Delete || key->text().isEmpty() ||
                              key->text().at(0).category() == QChar::Other_Control;
-        if (!control && !AcceptedCoordinateKey(key->text()))
+        if (!control && !coordinateKey(key->text()))
             return true; // discarded
     }
     return QFrame::eventFilter(watched, event);

@@ -39,9 +39,13 @@ public:
     // Enables the fields and focuses the first coordinate.
     void Activate();
 
-    // The coordinate fields take Backspace, digits and the characters 'A'
-    // to 'o' in code order; every other character is discarded.
+    // The classic filter: the coordinate fields take Backspace, digits and
+    // the characters 'A' to 'o' in code order; every other character is
+    // discarded.
     static bool AcceptedCoordinateKey(const QString &text);
+    // The characters the coordinate fields take (keys without a character
+    // always pass).
+    bool (*coordinateKey)(const QString &text) = &AcceptedCoordinateKey;
 
 signals:
     void validate();

@@ -136,8 +136,8 @@ TEST_F(ScrabbleDamagedFilesTest, TilesMovesAndPhasesThatBreakTheGameAreRefused)
              first.Col = 15;
              first.Row = 15;
          }},
-        {"phase the turn driver does not know", [&] { source->Phase = 7; }},
-        {"step the turn driver does not know", [&] { source->Step = 3; }},
+        {"phase the turn driver does not know", [&] { source->Driver.Phase = 7; }},
+        {"step the turn driver does not know", [&] { source->Driver.Step = 3; }},
     };
     const QDateTime when(QDate(2026, 3, 14), QTime(15, 9, 26));
     int n = 0;
@@ -146,7 +146,7 @@ TEST_F(ScrabbleDamagedFilesTest, TilesMovesAndPhasesThatBreakTheGameAreRefused)
         const scrabble::Tcoup first0 = first, second0 = second, third0 = third;
         const char letter = played->Letter;
         const int value = played->Value;
-        const int phase = source->Phase, step = source->Step;
+        const int phase = source->Driver.Phase, step = source->Driver.Step;
         damage.apply();
         const QString path = SavedAs(*source, QStringLiteral("abime%1.Ldr").arg(++n));
         first = first0;
@@ -157,8 +157,8 @@ TEST_F(ScrabbleDamagedFilesTest, TilesMovesAndPhasesThatBreakTheGameAreRefused)
         played->Value = value;
         racked->State = scrabble::OnRack;
         racked->Owner = 2;
-        source->Phase = phase;
-        source->Step = step;
+        source->Driver.Phase = phase;
+        source->Driver.Step = step;
         dialogs->asked.clear();
         EXPECT_EQ(Open(path), nullptr);
         EXPECT_EQ(dialogs->Texts("message"), QStringList{FormatMessage(path)});

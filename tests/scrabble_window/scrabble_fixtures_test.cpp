@@ -45,13 +45,13 @@ TEST_F(ScrabbleWindowTest, DISABLED_WriteFixtures)
     std::uint64_t seed = 2000;
     do {
         Start({5, 3}, ++seed);
-        RunUntil([this] { return JokerPlayed(window->Game()) || window->Phase == -2; }, 60000);
+        RunUntil([this] { return JokerPlayed(window->Game()) || window->Driver.Phase == -2; }, 60000);
     } while (!JokerPlayed(window->Game()) || window->GameOver);
-    RunUntil([this] { return window->Phase == 11 && window->Step == 0; }, 1000);
+    RunUntil([this] { return window->Driver.Phase == 11 && window->Driver.Step == 0; }, 1000);
     ASSERT_TRUE(WriteGameFile(*window, Fixture("classic_joker.Ldr"), kSaved));
 
     Start({5, 4, 2}, 3001);
-    ASSERT_TRUE(RunUntil([this] { return window->Phase == -2; }, 60000));
+    ASSERT_TRUE(RunUntil([this] { return window->Driver.Phase == -2; }, 60000));
     ASSERT_TRUE(WriteGameFile(*window, Fixture("classic_finished.Ldr"), kSaved));
 }
 
@@ -82,8 +82,8 @@ TEST_F(ScrabbleFixturesTest, JustStartedGameWaitsForTheFirstHumanMove)
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(),
               QStringLiteral("Scrabble (") + Fixture("classic_started.Ldr") + QLatin1Char(')'));
-    EXPECT_EQ(w->Phase, 1);
-    EXPECT_EQ(w->Step, 1);
+    EXPECT_EQ(w->Driver.Phase, 1);
+    EXPECT_EQ(w->Driver.Step, 1);
     EXPECT_FALSE(w->GameOver);
     EXPECT_EQ(w->Game().MoveCount(), 0);
     EXPECT_EQ(w->Game().PlayerCount(), 2);
@@ -101,8 +101,8 @@ TEST_F(ScrabbleFixturesTest, MidGameHasItsJokerHistoryAndScores)
     TFScrabble *w = Open("classic_joker.Ldr");
     ASSERT_NE(w, nullptr);
     const scrabble::BoardGame &game = w->Game();
-    EXPECT_EQ(w->Phase, 11);
-    EXPECT_EQ(w->Step, 0);
+    EXPECT_EQ(w->Driver.Phase, 11);
+    EXPECT_EQ(w->Driver.Step, 0);
     EXPECT_EQ(game.MoveCount(), FIXTURE_JOKER_MOVES);
     ASSERT_EQ(w->HistoryPanel->List->count(), FIXTURE_JOKER_MOVES);
     EXPECT_EQ(w->HistoryPanel->List->item(0)->text(), QString::fromUtf8(FIXTURE_JOKER_LINE1));
@@ -132,7 +132,7 @@ TEST_F(ScrabbleFixturesTest, FinishedGameEndsWithItsAdjustments)
     ASSERT_NE(w, nullptr);
     const scrabble::BoardGame &game = w->Game();
     EXPECT_TRUE(w->GameOver);
-    EXPECT_EQ(w->Phase, -2);
+    EXPECT_EQ(w->Driver.Phase, -2);
     EXPECT_EQ(game.PlayerCount(), 3);
     EXPECT_EQ(game.BagSize(), 0);
     EXPECT_EQ(game.MoveCount(), FIXTURE_FINISHED_MOVES);

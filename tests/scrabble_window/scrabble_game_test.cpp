@@ -68,7 +68,7 @@ int PenaltyTotal(const scrabble::BoardGame &game)
 TEST_F(ScrabbleWindowTest, FourComputersPlayToTheEndWithTheAdjustments)
 {
     TFScrabble &w = Start({5, 4, 3, 1}, 11);
-    ASSERT_TRUE(RunUntil([&] { return w.Phase == -2; }, 60000));
+    ASSERT_TRUE(RunUntil([&] { return w.Driver.Phase == -2; }, 60000));
     EXPECT_TRUE(w.GameOver);
     EXPECT_TRUE(w.IsGameOver());
     const auto &history = w.Game().History();
@@ -155,8 +155,8 @@ TEST_F(ScrabbleWindowTest, SavedMidGameReopensWithEveryTileScoreLineAndPhase)
     Validate();
     RunUntil([&] { return w.Game().MoveCount() == 2; });
     Settle();
-    ASSERT_EQ(w.Phase, 1);
-    ASSERT_EQ(w.Step, 1);
+    ASSERT_EQ(w.Driver.Phase, 1);
+    ASSERT_EQ(w.Driver.Step, 1);
     w.ToggleHistory();
     Drag(SlotPoint(1, 1), SquarePoint(1, 1));
     Drag(SlotPoint(1, 2), SquarePoint(2, 1));
@@ -188,8 +188,8 @@ TEST_F(ScrabbleWindowTest, SavedMidGameReopensWithEveryTileScoreLineAndPhase)
         EXPECT_EQ(again->Config().Players[p].Name, w.Config().Players[p].Name);
         EXPECT_EQ(b.Player(p).LastMoveText, a.Player(p).LastMoveText);
     }
-    EXPECT_EQ(again->Phase, 1);
-    EXPECT_EQ(again->Step, 1);
+    EXPECT_EQ(again->Driver.Phase, 1);
+    EXPECT_EQ(again->Driver.Step, 1);
     EXPECT_FALSE(again->Modified);
     EXPECT_EQ(again->windowTitle(), QStringLiteral("Scrabble (/tmp/partie.Ldr)"));
     EXPECT_EQ(again->Pnl_ctrl->Mot->text(), w.Pnl_ctrl->Mot->text());
@@ -207,13 +207,13 @@ TEST_F(ScrabbleWindowTest, SavedMidGameReopensWithEveryTileScoreLineAndPhase)
 TEST_F(ScrabbleWindowTest, GameSavedDuringAComputerTurnSearchesAgain)
 {
     TFScrabble &w = Start({5, 5}, 3);
-    ASSERT_EQ(w.Phase, 11);
-    RunUntil([&] { return w.Phase == 11 && w.Step == 1; });
+    ASSERT_EQ(w.Driver.Phase, 11);
+    RunUntil([&] { return w.Driver.Phase == 11 && w.Driver.Step == 1; });
     bool ok = false;
     auto again = Reopen(SavedGameBytes(w, QDateTime::currentDateTime()), &ok);
     ASSERT_TRUE(ok);
-    EXPECT_EQ(again->Phase, 11);
-    EXPECT_EQ(again->Step, 0);
+    EXPECT_EQ(again->Driver.Phase, 11);
+    EXPECT_EQ(again->Driver.Step, 0);
     EXPECT_TRUE(again->Candidates.empty());
     for (int i = 0; i < 200 && again->Game().MoveCount() == 0; ++i)
         again->Ticks()->fire();
@@ -255,8 +255,8 @@ TEST_F(ScrabbleWindowTest, PictureExportsDecodeAndShowTheBoard)
         w.ExportPicture(buffer, kind);
         const QImage picture = QImage::fromData(buffer.data(), kind == 1 ? "JPG" : "BMP");
         ASSERT_FALSE(picture.isNull()) << kind;
-        EXPECT_GE(picture.width(), TFScrabble::kSurfaceWidth);
-        EXPECT_GE(picture.height(), TFScrabble::kSurfaceHeight);
+        EXPECT_GE(picture.width(), w.Geometry().SurfaceSize().x);
+        EXPECT_GE(picture.height(), w.Geometry().SurfaceSize().y);
         // The centre square's star on its pink word-double square, the
         // gradient's first column.
         const QColor plain = picture.pixelColor(30 * 8 + 4, 30 * 8 + 4);

@@ -98,8 +98,8 @@ protected:
             config.Players[n].TimeMs = kTimes[n - 1];
         }
         ASSERT_EQ(config.CurrentPlayer, 2);
-        window->Phase = 11;
-        window->Step = 0;
+        window->Driver.Phase = 11;
+        window->Driver.Step = 0;
         for (const auto &tile : game.Tiles())
             tile->Bounds = tile->Target;
     }
@@ -146,8 +146,9 @@ TEST_F(ScrabbleGoldenFileTest, ASavedGameHasTheLayoutOfTheGoldenFile)
     const scrabble::BoardGame &game = window->Game();
     const TFconfig &config = window->Config();
     // The numbers that sit side by side in the file differ from one another.
-    std::vector<int> numbers = {config.PlayerCount, config.CurrentPlayer, window->GameKind, window->Phase,
-                                window->Step,       game.MoveCount(),     game.BagSize()};
+    std::vector<int> numbers = {config.PlayerCount,   config.CurrentPlayer, window->GameKind,
+                                window->Driver.Phase, window->Driver.Step,  game.MoveCount(),
+                                game.BagSize()};
     for (int n = 1; n <= 4; ++n) {
         numbers.push_back(config.Players[n].Score);
         numbers.push_back(config.Players[n].TimeMs);
@@ -192,8 +193,8 @@ TEST_F(ScrabbleGoldenOpenTest, TheGoldenFileOpensWithItsKnownState)
             sum += move->Player == n ? move->Score : 0;
         EXPECT_EQ(config.Players[n].Score, sum);
     }
-    EXPECT_EQ(w->Phase, 11);
-    EXPECT_EQ(w->Step, 0);
+    EXPECT_EQ(w->Driver.Phase, 11);
+    EXPECT_EQ(w->Driver.Step, 0);
     EXPECT_EQ(game.MoveCount(), 5);
     EXPECT_EQ(game.BagSize(), 102 - 28 - 4);
     EXPECT_EQ(game.RackText(3), "EIA");

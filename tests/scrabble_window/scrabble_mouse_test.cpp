@@ -42,8 +42,8 @@ TEST_F(ScrabbleWindowTest, NewWindowConfiguresBeforeTheFirstDealAndCancelClosesI
 TEST_F(ScrabbleWindowTest, HumanWordByMouseIsScoredRecordedAndPassesTheTurn)
 {
     TFScrabble &w = Start({0, 0});
-    ASSERT_EQ(w.Phase, 1);
-    ASSERT_EQ(w.Step, 1);
+    ASSERT_EQ(w.Driver.Phase, 1);
+    ASSERT_EQ(w.Driver.Step, 1);
     EXPECT_TRUE(w.Pnl_ctrl->isVisible());
     EXPECT_EQ(w.Pnl_ctrl->pos(), QPoint(512, 45));
     SetRack(1, "MOTABCD");
@@ -63,10 +63,10 @@ TEST_F(ScrabbleWindowTest, HumanWordByMouseIsScoredRecordedAndPassesTheTurn)
     // The clicks left the focus in the input panel: Enter validates.
     ASSERT_EQ(QApplication::focusWidget(), w.Pnl_ctrl->Coord1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(w.Step, 2);
-    RunUntil([&] { return w.Step != 2; }, 200);
+    EXPECT_EQ(w.Driver.Step, 2);
+    RunUntil([&] { return w.Driver.Step != 2; }, 200);
     ASSERT_EQ(w.Game().MoveCount(), 1);
-    EXPECT_EQ(w.Phase, 0);
+    EXPECT_EQ(w.Driver.Phase, 0);
     EXPECT_EQ(w.Config().Players[1].Score, 8);
     EXPECT_TRUE(w.Modified);
     ASSERT_EQ(w.HistoryPanel->List->count(), 1);
@@ -79,7 +79,7 @@ TEST_F(ScrabbleWindowTest, HumanWordByMouseIsScoredRecordedAndPassesTheTurn)
     Settle();
     EXPECT_EQ(w.Game().CurrentPlayer, 2);
     EXPECT_EQ(w.Config().CurrentPlayer, 2);
-    EXPECT_EQ(w.Phase, 1);
+    EXPECT_EQ(w.Driver.Phase, 1);
     EXPECT_EQ(w.Game().RackText(1).size(), 7u); // refilled
     EXPECT_EQ(w.Pnl_ctrl->pos(), QPoint(512, 135));
     EXPECT_TRUE(dialogs->unexpected.isEmpty());
@@ -92,11 +92,11 @@ TEST_F(ScrabbleWindowTest, InvalidMoveShowsItsErrorAndTheTurnGoesOn)
     Drag(SlotPoint(1, 1), SquarePoint(1, 1));
     Drag(SlotPoint(1, 2), SquarePoint(2, 1));
     QTest::mouseClick(w.Pnl_ctrl->BT_val, Qt::LeftButton);
-    RunUntil([&] { return w.Step != 2; }, 200);
+    RunUntil([&] { return w.Driver.Step != 2; }, 200);
     EXPECT_EQ(dialogs->Texts(QStringLiteral("message")), QStringList{kCentreError});
     EXPECT_EQ(w.Game().MoveCount(), 0);
-    EXPECT_EQ(w.Phase, 1);
-    EXPECT_EQ(w.Step, 1);
+    EXPECT_EQ(w.Driver.Phase, 1);
+    EXPECT_EQ(w.Driver.Step, 1);
     EXPECT_EQ(w.Game().At(1, 1)->State, scrabble::Placed);
     EXPECT_EQ(w.Pnl_ctrl->Mot->text(), QStringLiteral("MO")); // kept for a correction
 
@@ -109,7 +109,7 @@ TEST_F(ScrabbleWindowTest, InvalidMoveShowsItsErrorAndTheTurnGoesOn)
     w.Pnl_ctrl->Mot->setText(QStringLiteral("DBC"));
     dialogs->answers = {Answer::No};
     QTest::keyClick(w.Pnl_ctrl->Mot, Qt::Key_Return);
-    RunUntil([&] { return w.Step != 2; }, 200);
+    RunUntil([&] { return w.Driver.Step != 2; }, 200);
     ASSERT_EQ(dialogs->Texts(QStringLiteral("question")).size(), 1);
     EXPECT_TRUE(
         dialogs->Texts(QStringLiteral("question"))[0].startsWith(QStringLiteral("Le mot DBC ne figure pas")));
@@ -200,8 +200,8 @@ TEST_F(ScrabbleWindowTest, ExchangeAreaFillsTheFieldsAndIsRefusedWithSixTilesInT
     const int bag = w.Game().BagSize();
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(w.Step, 2);
-    RunUntil([&] { return w.Step != 2; }, 200);
+    EXPECT_EQ(w.Driver.Step, 2);
+    RunUntil([&] { return w.Driver.Step != 2; }, 200);
     ASSERT_EQ(w.Game().MoveCount(), 1);
     EXPECT_EQ(w.Game().History()[0]->Kind, scrabble::Exchange);
     EXPECT_EQ(w.Game().History()[0]->Word, "BE");
@@ -315,12 +315,12 @@ TEST_F(ScrabbleWindowTest, ProposalsFillTheFieldsAndMenuCommandsFollowThePlayer)
     EXPECT_EQ(w.Pnl_ctrl->Mot->text(), tokens[2]);
     w.BTvaliderClick();
     EXPECT_FALSE(w.Proposals->isVisible());
-    RunUntil([&] { return w.Step != 2; }, 200);
+    RunUntil([&] { return w.Driver.Step != 2; }, 200);
     ASSERT_EQ(w.Game().MoveCount(), 1);
     EXPECT_EQ(QString::fromLatin1(w.Game().History()[0]->Text()).mid(9), first);
 
     // The computer's turn: no input panel, no proposals, no shuffle.
-    RunUntil([&] { return w.Phase == 11; });
+    RunUntil([&] { return w.Driver.Phase == 11; });
     EXPECT_FALSE(w.Pnl_ctrl->isVisible());
     EXPECT_FALSE(w.mprop->isEnabled());
     EXPECT_FALSE(w.Arrangerleslettres->isEnabled());

@@ -74,7 +74,8 @@ protected:
 
     static bool HumanWaits(TFScrabble *w)
     {
-        return w->Phase == 1 && w->Step == 1 && w->PendingCommands.empty() && w->CurrentIsHuman();
+        return w->Driver.Phase == 1 && w->Driver.Step == 1 && w->Driver.PendingCommands.empty() &&
+               w->CurrentIsHuman();
     }
 
     // The human passes with "Ok" on empty fields (and says Yes to the

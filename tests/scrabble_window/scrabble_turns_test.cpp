@@ -14,7 +14,7 @@ TEST_F(ScrabbleWindowTest, HumanClockRunsWhileWaitingAndComputerTimeCoversItsSea
     qint64 now = 1000;
     TFScrabble &w = Start({0, 5});
     w.clock = [&now] { return now; };
-    w.PhaseStart = now;
+    w.Driver.PhaseStart = now;
     const std::int32_t before = w.Config().Players[1].TimeMs;
     for (int i = 0; i < 10; ++i) {
         now += 50;
@@ -26,7 +26,7 @@ TEST_F(ScrabbleWindowTest, HumanClockRunsWhileWaitingAndComputerTimeCoversItsSea
     dialogs->answers = {Answer::Yes};
     Validate();
     ASSERT_EQ(w.Game().MoveCount(), 1);
-    RunUntil([&] { return w.Phase == 11; });
+    RunUntil([&] { return w.Driver.Phase == 11; });
     auto search = w.clock;
     w.clock = [&now] { return now += 1500; };
     RunUntil([&] { return w.Game().MoveCount() == 2; }, 10);
@@ -48,13 +48,13 @@ TEST_F(ScrabbleWindowTest, NewGameAsksToSaveThenStartsAgainWithTheConfiguration)
     w.MnouvellePartie->trigger();
     EXPECT_EQ(dialogs->Texts(QStringLiteral("question")).last(),
               QStringLiteral("Sauvegarder le contenu de Sans nom ? "));
-    EXPECT_NE(w.Phase, -1);
+    EXPECT_NE(w.Driver.Phase, -1);
     EXPECT_EQ(w.Game().MoveCount(), 1);
     // No: a new game, set up again.
     dialogs->answers = {Answer::No};
     w.MnouvellePartie->trigger();
-    EXPECT_EQ(w.Phase, -1);
-    RunUntil([&] { return w.Phase == 1 && w.Step == 1; });
+    EXPECT_EQ(w.Driver.Phase, -1);
+    RunUntil([&] { return w.Driver.Phase == 1 && w.Driver.Step == 1; });
     EXPECT_EQ(configurations, 2);
     EXPECT_EQ(w.Game().MoveCount(), 0);
     EXPECT_EQ(w.HistoryPanel->List->count(), 0);

@@ -5,8 +5,8 @@
 // by tick.
 #include "framework/config_dialog.h"
 #include "framework/tick_driver.h"
+#include "scrabble/windows/board_game_surface.h"
 #include "scrabble/windows/scrabble_panels.h"
-#include "scrabble/windows/scrabble_surface.h"
 #include "scrabble/windows/scrabble_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_settings.h"
@@ -39,7 +39,7 @@ protected:
         window->show();
         window->activateWindow(); // the keyboard goes where a user's would
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        RunUntil([this] { return window->Phase == 1 || window->Phase == 11; });
+        RunUntil([this] { return window->Driver.Phase == 1 || window->Driver.Phase == 11; });
         Settle();
         return *window;
     }
@@ -59,9 +59,9 @@ protected:
                 for (const auto &tile : window->Game().Tiles())
                     if (!(tile->Bounds == tile->Target))
                         return false;
-                const int phase = window->Phase;
-                return window->PendingCommands.empty() &&
-                       ((phase == 1 && window->Step == 1) || phase == 11 || phase == -2);
+                const int phase = window->Driver.Phase;
+                return window->Driver.PendingCommands.empty() &&
+                       ((phase == 1 && window->Driver.Step == 1) || phase == 11 || phase == -2);
             },
             2000);
     }
@@ -70,7 +70,7 @@ protected:
     void Validate()
     {
         window->BTvaliderClick();
-        RunUntil([this] { return window->Step != 2; }, 200);
+        RunUntil([this] { return window->Driver.Step != 2; }, 200);
     }
 
     // The current player's rack becomes these letters, each tile in place.

@@ -48,11 +48,12 @@ GameTimes PlayGame(std::uint64_t seed)
         config.GameSettings::ApplyDialog(2);
         return true;
     };
-    for (int tick = 0; tick < 100000 && window.Phase != -2; ++tick) {
+    for (int tick = 0; tick < 100000 && window.Driver.Phase != -2; ++tick) {
         int played = 0;
         for (const auto &tile : window.Game().Tiles())
             played += tile->IsPlayed();
-        const bool search = window.Phase == 11 && window.Step == 0 && played >= 20 && played <= 60;
+        const bool search =
+            window.Driver.Phase == 11 && window.Driver.Step == 0 && played >= 20 && played <= 60;
         const auto start = std::chrono::steady_clock::now();
         window.Ticks()->fire();
         if (search)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scrabble/windows/scrabble_surface.h"
+#include "scrabble/windows/board_game_surface.h"
 
 #include <algorithm>
 #include <QKeyEvent>
@@ -8,8 +8,8 @@
 
 #include "framework/code_page_text.h"
 #include "framework/config_dialog.h"
+#include "scrabble/windows/board_game_window.h"
 #include "scrabble/windows/board_painter.h"
-#include "scrabble/windows/scrabble_window.h"
 
 namespace scrabble_ui {
 
@@ -30,13 +30,12 @@ QRect TileRectOf(const scrabble::TJeton &tile)
 {
     return QRect(tile.Bounds.Left, tile.Bounds.Top, scrabble::TJeton::kSize, scrabble::TJeton::kSize);
 }
-} // namespace
 
-QRect PlayerPanelRect(int player)
+QRect ToQRect(const scrabble::TileRect &r)
 {
-    // x 505 to 740, y 90 i - 78 to 90 i + 7 (both edges included).
-    return QRect(QPoint(505, 90 * player - 78), QPoint(740, 90 * player + 7));
+    return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
 }
+} // namespace
 
 QString ElapsedText(qint64 ms)
 {
@@ -45,7 +44,7 @@ QString ElapsedText(qint64 ms)
                              int(seconds % 60));
 }
 
-QImage SurfaceBackground(const QSize &size, const QImage &boardPicture)
+QImage SurfaceBackground(const QSize &size, const QImage &boardPicture, const QPoint &at)
 {
     QImage background(size, QImage::Format_RGB32);
     QPainter painter(&background);
@@ -60,11 +59,11 @@ QImage SurfaceBackground(const QSize &size, const QImage &boardPicture)
         painter.setPen(colour);
         painter.drawLine(x, 0, x, size.height() - 1);
     }
-    painter.drawImage(kBoardX, kBoardY, boardPicture);
+    painter.drawImage(at, boardPicture);
     return background;
 }
 
-ScrabbleSurface::ScrabbleSurface(TFScrabble *window) : QWidget(window), window_(window)
+BoardGameSurface::BoardGameSurface(TFBoardGame *window) : QWidget(window), window_(window)
 {
     setObjectName(QStringLiteral("PaintBox"));
     setMouseTracking(true);
@@ -75,57 +74,57 @@ ScrabbleSurface::ScrabbleSurface(TFScrabble *window) : QWidget(window), window_(
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QSize ScrabbleSurface::PictureSize() const
+QSize BoardGameSurface::PictureSize() const
 {
-    return size().expandedTo(QSize(TFScrabble::kSurfaceWidth, TFScrabble::kSurfaceHeight));
+    const PixelPoint drawing = window_->Geometry().SurfaceSize();
+    return size().expandedTo(QSize(drawing.x, drawing.y));
 }
 
-void ScrabbleSurface::RebuildBackground()
+void BoardGameSurface::RebuildBackground()
 {
-    background_ = SurfaceBackground(PictureSize(), window_->BoardImage());
+    background_ = SurfaceBackground(PictureSize(), window_->BoardImage(), BoardAt());
     update();
 }
 
-void ScrabbleSurface::DrawPlayerPanel(QPainter &painter, int player) const
+void BoardGameSurface::DrawPlayerPanel(QPainter &painter, int player) const
 {
     const scrabble::BoardGame &game = window_->Game();
     const TFconfig &config = window_->Config();
-    const QRect panel = PlayerPanelRect(player);
+    const PanelParts parts = window_->Geometry().Panel(player);
+    const QRect panel = ToQRect(parts.frame);
     const bool current = player == game.CurrentPlayer && !window_->GameOver;
     painter.setPen(QPen(current ? QColor(220, 0, 0) : QColor(0, 0, 190), current ? 2 : 1));
     painter.setBrush(current ? QColor(Qt::white) : QColor(192, 192, 192));
     painter.drawRect(panel.adjusted(current ? 1 : 0, current ? 1 : 0, -1, -1));
-    const int top = panel.top();
-    const int line = top + 65;
+    const int line = parts.barY;
     painter.setPen(current ? QColor(220, 0, 0) : QColor(0, 0, 190));
     painter.drawLine(panel.left(), line, panel.right(), line);
-    painter.drawLine(580, line, 580, panel.bottom());
-    painter.drawLine(620, line, 620, panel.bottom());
+    painter.drawLine(parts.separator1, line, parts.separator1, panel.bottom());
+    painter.drawLine(parts.separator2, line, parts.separator2, panel.bottom());
 
     const Tjoueur &who = config.Players[std::size_t(player)];
     painter.setFont(PanelFont(11, current));
     painter.setPen(current ? QColor(200, 0, 0) : Qt::black);
-    const int textTop = line + 2;
-    const int textHeight = panel.bottom() - line - 2;
-    painter.drawText(QRect(506, textTop, 71, textHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     painter.fontMetrics().elidedText(who.Name, Qt::ElideRight, 71));
-    painter.drawText(QRect(581, textTop, 39, textHeight), Qt::AlignCenter,
+    const QRect name = ToQRect(parts.name);
+    painter.drawText(name, Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(who.Name, Qt::ElideRight, name.width()));
+    painter.drawText(ToQRect(parts.score), Qt::AlignCenter,
                      QString::number(who.Score) + QStringLiteral(" p."));
     painter.setFont(PanelFont(11));
-    painter.drawText(QRect(623, textTop, 117, textHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     ElapsedText(who.TimeMs));
+    painter.drawText(ToQRect(parts.time), Qt::AlignLeft | Qt::AlignVCenter, ElapsedText(who.TimeMs));
     // The player's last move, under the rack.
     painter.setPen(Qt::black);
     painter.setFont(PanelFont(11));
     const QString last = FromCodePage(game.Player(player).LastMoveText);
-    painter.drawText(QRect(512, top + 36, 226, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                     painter.fontMetrics().elidedText(last, Qt::ElideRight, 226));
+    const QRect lastMove = ToQRect(parts.lastMove);
+    painter.drawText(lastMove, Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(last, Qt::ElideRight, lastMove.width()));
 }
 
-void ScrabbleSurface::Compose(QPainter &painter) const
+void BoardGameSurface::Compose(QPainter &painter) const
 {
     if (background_.isNull())
-        painter.drawImage(0, 0, SurfaceBackground(PictureSize(), window_->BoardImage()));
+        painter.drawImage(0, 0, SurfaceBackground(PictureSize(), window_->BoardImage(), BoardAt()));
     else
         painter.drawImage(0, 0, background_);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -135,7 +134,7 @@ void ScrabbleSurface::Compose(QPainter &painter) const
         DrawPlayerPanel(painter, player);
     painter.setPen(QColor(120, 150, 120));
     painter.setBrush(kBag);
-    painter.drawRect(kBagArea.adjusted(0, 0, -1, -1));
+    painter.drawRect(ToQRect(window_->Geometry().BagArea()).adjusted(0, 0, -1, -1));
 
     // Bag tiles under everything, then the board, then the racks.
     const scrabble::TJeton *dragged = window_->DraggedTile;
@@ -145,7 +144,7 @@ void ScrabbleSurface::Compose(QPainter &painter) const
         look.grey = inRack && (tile.Owner != game.CurrentPlayer || window_->GameOver);
         look.selected = tile.Selected;
         look.underline = tile.Selected && tile.IsJoker && &tile == dragged && window_->SelectedJokerBlinkOn();
-        DrawTile(painter, TileRectOf(tile), tile.Letter, tile.Value, tile.IsJoker, look);
+        window_->DrawTileFace(painter, TileRectOf(tile), tile, look);
     };
     for (int layer = 0; layer < 3; ++layer)
         for (const auto &tile : game.Tiles()) {
@@ -157,7 +156,13 @@ void ScrabbleSurface::Compose(QPainter &painter) const
         draw(*dragged);
 }
 
-QImage ScrabbleSurface::Picture() const
+QPoint BoardGameSurface::BoardAt() const
+{
+    const scrabble::TileRect board = window_->Geometry().BoardPicture();
+    return QPoint(board.Left, board.Top);
+}
+
+QImage BoardGameSurface::Picture() const
 {
     QImage picture(PictureSize(), QImage::Format_RGB32);
     QPainter painter(&picture);
@@ -165,40 +170,40 @@ QImage ScrabbleSurface::Picture() const
     return picture;
 }
 
-void ScrabbleSurface::paintEvent(QPaintEvent *)
+void BoardGameSurface::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     Compose(painter);
 }
 
-void ScrabbleSurface::resizeEvent(QResizeEvent *event)
+void BoardGameSurface::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     RebuildBackground();
 }
 
-void ScrabbleSurface::mousePressEvent(QMouseEvent *event)
+void BoardGameSurface::mousePressEvent(QMouseEvent *event)
 {
     window_->SurfaceMouseDown(event->position().toPoint(), event->button());
 }
 
-void ScrabbleSurface::mouseMoveEvent(QMouseEvent *event)
+void BoardGameSurface::mouseMoveEvent(QMouseEvent *event)
 {
     window_->SurfaceMouseMove(event->position().toPoint(), event->buttons());
 }
 
-void ScrabbleSurface::mouseReleaseEvent(QMouseEvent *event)
+void BoardGameSurface::mouseReleaseEvent(QMouseEvent *event)
 {
     window_->SurfaceMouseUp(event->position().toPoint(), event->button());
 }
 
-void ScrabbleSurface::keyPressEvent(QKeyEvent *event)
+void BoardGameSurface::keyPressEvent(QKeyEvent *event)
 {
     if (!window_->SurfaceKey(event))
         QWidget::keyPressEvent(event);
 }
 
-bool ScrabbleSurface::event(QEvent *event)
+bool BoardGameSurface::event(QEvent *event)
 {
     // Tab and Enter give up the joker's selection instead of moving the focus.
     if (event->type() == QEvent::KeyPress) {

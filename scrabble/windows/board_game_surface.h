@@ -1,33 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The game surface of the classic Scrabble window: the static background
-// (a left-to-right gradient with the board picture at (13, 13)), the player
-// panels with their racks, the bag area and every tile where it is drawn
-// now. It forwards the mouse and the keys to the window.
+// The game surface of the board-game windows: the static background (a
+// left-to-right gradient with the board picture where the geometry puts it),
+// the player panels with their racks, the bag area and every tile where it is
+// drawn now, each with the game's tile face. It forwards the mouse and the
+// keys to the window.
 #include <QImage>
 #include <QRect>
 #include <QWidget>
 
 class QPainter;
-class TFScrabble;
+class TFBoardGame;
 
 namespace scrabble_ui {
 
-// Panel of player i (1..4) and its parts, in surface pixels.
-QRect PlayerPanelRect(int player);
-inline constexpr int kBoardX = 13; // top-left corner of the board picture
-inline constexpr int kBoardY = 13;
-const QRect kBagArea(505, 372, 236, 129); // (505, 372) to (740, 500)
-
-// The static background for a surface size.
-QImage SurfaceBackground(const QSize &size, const QImage &boardPicture);
+// The static background for a surface size, the board picture at `at`.
+QImage SurfaceBackground(const QSize &size, const QImage &boardPicture, const QPoint &at);
 // "hh:mm:ss." for a time in milliseconds.
 QString ElapsedText(qint64 ms);
 
-class ScrabbleSurface : public QWidget {
+class BoardGameSurface : public QWidget {
     Q_OBJECT
 public:
-    explicit ScrabbleSurface(TFScrabble *window);
+    explicit BoardGameSurface(TFBoardGame *window);
 
     void RebuildBackground();
     // Draws the whole frame: background, panels, bag area and tiles.
@@ -47,8 +42,9 @@ protected:
 private:
     void DrawPlayerPanel(QPainter &painter, int player) const;
     QSize PictureSize() const;
+    QPoint BoardAt() const;
 
-    TFScrabble *window_;
+    TFBoardGame *window_;
     QImage background_;
 };
 

@@ -1,26 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TFScrabble: the human player's tiles moved with the mouse (drag and drop
-// onto the board, the rack and the exchange area), the letters typed for a
-// selected joker, and the status texts of what lies under the mouse.
+// TFBoardGame: the human player's tiles moved with the mouse (drag and drop
+// onto the board, the rack and the exchange area, by the geometry's drop
+// areas), the letters typed for a selected joker, and the status texts of
+// what lies under the mouse.
 #include <algorithm>
 #include <QApplication>
 #include <QKeyEvent>
 
 #include "framework/code_page_text.h"
+#include "scrabble/windows/board_game_surface.h"
+#include "scrabble/windows/board_game_window.h"
 #include "scrabble/windows/scrabble_panels.h"
-#include "scrabble/windows/scrabble_surface.h"
-#include "scrabble/windows/scrabble_window.h"
 
 using scrabble::TJeton;
 
 namespace {
-bool Between(int value, int low, int high)
+bool Inside(const scrabble::TileRect &r, const QPoint &at)
 {
-    return value >= low && value <= high;
+    return scrabble_ui::BoardGameGeometry::Inside(r, at.x(), at.y());
 }
 } // namespace
 
-void TFScrabble::SurfaceMouseDown(const QPoint &at, Qt::MouseButton button)
+void TFBoardGame::SurfaceMouseDown(const QPoint &at, Qt::MouseButton button)
 {
     if (Closing || GameOver || !CurrentIsHuman() || button != Qt::LeftButton)
         return;
@@ -53,7 +54,7 @@ void TFScrabble::SurfaceMouseDown(const QPoint &at, Qt::MouseButton button)
     Redraw();
 }
 
-void TFScrabble::SurfaceMouseMove(const QPoint &at, Qt::MouseButtons buttons)
+void TFBoardGame::SurfaceMouseMove(const QPoint &at, Qt::MouseButtons buttons)
 {
     if (Closing)
         return;
@@ -61,12 +62,11 @@ void TFScrabble::SurfaceMouseMove(const QPoint &at, Qt::MouseButtons buttons)
         if (buttons & Qt::LeftButton) {
             const QRect before(DraggedTile->Bounds.Left, DraggedTile->Bounds.Top, TJeton::kSize,
                                TJeton::kSize);
-            DraggedTile->MoveTo(at.x() - 20, at.y() - 20);
+            const scrabble_ui::PixelPoint corner = geometry_.DraggedTileAt(at.x(), at.y());
+            DraggedTile->MoveTo(corner.x, corner.y);
             bool free = true;
-            if (Between(at.x(), 31, 481) && Between(at.y(), 31, 481)) {
-                const int col = std::clamp((at.x() - 31) / 30 + 1, 1, 15);
-                const int row = std::clamp((at.y() - 31) / 30 + 1, 1, 15);
-                const TJeton *occupant = game_.At(col, row);
+            if (const auto square = geometry_.HoverSquare(at.x(), at.y())) {
+                const TJeton *occupant = game_.At(square->col, square->row);
                 free = occupant == nullptr || occupant == DraggedTile;
             }
             Surface->setCursor(free ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
@@ -83,7 +83,7 @@ void TFScrabble::SurfaceMouseMove(const QPoint &at, Qt::MouseButtons buttons)
     ShowStatus(DescriptionAt(at));
 }
 
-void TFScrabble::SurfaceMouseUp(const QPoint &at, Qt::MouseButton button)
+void TFBoardGame::SurfaceMouseUp(const QPoint &at, Qt::MouseButton button)
 {
     if (button != Qt::LeftButton || !Dragging || DraggedTile == nullptr)
         return;
@@ -93,12 +93,12 @@ void TFScrabble::SurfaceMouseUp(const QPoint &at, Qt::MouseButton button)
         game_.Aim(DraggedTile);
         return;
     }
-    DropTile(DraggedTile, at.x() - 30, at.y() - 30);
+    DropTile(DraggedTile, at);
     ReadPlacedTiles();
     Redraw();
 }
 
-void TFScrabble::DropTile(TJeton *tile, int x, int y)
+void TFBoardGame::DropTile(TJeton *tile, const QPoint &at)
 {
     auto letGo = [this, tile] {
         tile->Selected = false;
@@ -109,22 +109,20 @@ void TFScrabble::DropTile(TJeton *tile, int x, int y)
         }
     };
     // 1. On the board: the square, unless another tile holds it.
-    if (Between(x, 1, 450) && Between(y, 1, 450)) {
-        const int col = std::clamp(x / 30 + 1, 1, 15);
-        const int row = std::clamp(y / 30 + 1, 1, 15);
-        if (!game_.PlaceTile(tile, col, row)) {
+    if (const auto square = geometry_.DropSquare(at.x(), at.y())) {
+        if (!game_.PlaceTile(tile, square->col, square->row)) {
             game_.Aim(tile); // back where its state puts it
             letGo();
         }
         return;
     }
     // 2. The exchange area, while the bag can give as many tiles back.
-    if (Between(x, 495, 700) && Between(y, 362, 460) && game_.PutInExchange(tile))
+    if (geometry_.InExchangeArea(at.x(), at.y()) && game_.PutInExchange(tile))
         return;
     // 3. Its owner's rack row: another slot swaps the two tiles.
     const int owner = tile->Owner;
-    if (Between(x + 30, 480, 740) && Between(y + 30, 90 * owner - 75, 90 * owner - 43)) {
-        const int slot = std::clamp((x + 30 - 480) / 32, 1, game_.RackSize());
+    if (const auto dropped = geometry_.RackDropSlot(at.x(), at.y(), owner, game_.RackSize())) {
+        const int slot = *dropped;
         if (slot != tile->Slot && tile->State == scrabble::OnRack) {
             game_.SwapSlots(owner, tile->Slot, slot);
         } else {
@@ -139,7 +137,7 @@ void TFScrabble::DropTile(TJeton *tile, int x, int y)
     letGo();
 }
 
-bool TFScrabble::SurfaceKey(QKeyEvent *event)
+bool TFBoardGame::SurfaceKey(QKeyEvent *event)
 {
     TJeton *joker = DraggedTile;
     if (Closing || GameOver || joker == nullptr || !joker->IsJoker || !joker->Selected)
@@ -167,25 +165,20 @@ bool TFScrabble::SurfaceKey(QKeyEvent *event)
     return true;
 }
 
-QString TFScrabble::DescriptionAt(const QPoint &at) const
+QString TFBoardGame::DescriptionAt(const QPoint &at) const
 {
-    const int x = at.x();
-    const int y = at.y();
-    if (Between(x, 31, 481) && Between(y, 31, 481)) {
-        const int col = std::clamp((x - 31) / 30 + 1, 1, 15);
-        const int row = std::clamp((y - 31) / 30 + 1, 1, 15);
-        return FromCodePage(game_.SquareDescription(col, row));
-    }
-    if (Between(x, 505, 740) && Between(y, 372, 500)) {
+    if (const auto square = geometry_.HoverSquare(at.x(), at.y()))
+        return FromCodePage(game_.SquareDescription(square->col, square->row));
+    if (Inside(geometry_.BagArea(), at)) {
         QString letters;
         for (const TJeton *tile : game_.Bag())
             letters += QChar::fromLatin1(tile->Letter);
         return QStringLiteral("%1 lettres dans la masse. ").arg(game_.BagSize()) + QLatin1Char(' ') + letters;
     }
-    if (Between(x, 505, 740) && Between(y, 12, 366)) {
+    if (Inside(geometry_.RacksArea(), at)) {
         for (const auto &tile : game_.Tiles())
             if ((tile->State == scrabble::OnRack || tile->State == scrabble::InExchange) &&
-                tile->HitTest(x, y))
+                tile->HitTest(at.x(), at.y()))
                 return FromCodePage(tile->Description([this](int p) { return game_.PlayerName(p); }));
     }
     return QString();
