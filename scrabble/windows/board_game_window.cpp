@@ -40,6 +40,7 @@ TFBoardGame::TFBoardGame(QWidget *parent, const scrabble_ui::BoardGameLook &look
     Pnl_ctrl = new scrabble_ui::InputPanel(Surface);
     if (look.coordinateKey != nullptr)
         Pnl_ctrl->coordinateKey = look.coordinateKey;
+    Pnl_ctrl->wordKey = look.wordKey;
     Pnl_ctrl->Coord1->setToolTip(look.coord1Hint);
     Pnl_ctrl->Coord2->setToolTip(look.coord2Hint);
     const scrabble_ui::PixelPoint panelSize = geometry_.InputPanelSize();

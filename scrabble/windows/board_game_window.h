@@ -44,6 +44,8 @@ struct BoardGameLook {
     QString coord2Hint;
     // The characters the coordinate fields take (keys without one always pass).
     bool (*coordinateKey)(const QString &text) = nullptr;
+    // The characters the word field takes; every one when null.
+    bool (*wordKey)(const QString &text) = nullptr;
     // The deal writes "Distribution des lettres..." then whose turn it is.
     bool dealStatus = true;
     // "Mélanger les lettres" stays enabled whoever plays.

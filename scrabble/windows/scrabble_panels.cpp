@@ -54,6 +54,7 @@ InputPanel::InputPanel(QWidget *parent) : QFrame(parent)
         layout->addWidget(w);
     Coord1->installEventFilter(this);
     Coord2->installEventFilter(this);
+    Mot->installEventFilter(this);
     connect(BT_val, &QPushButton::clicked, this, &InputPanel::validate);
     for (QLineEdit *edit : {Coord1, Coord2, Mot})
         connect(edit, &QLineEdit::returnPressed, this, &InputPanel::validate);
@@ -109,13 +110,14 @@ bool InputPanel::AcceptedCoordinateKey(const QString &text)
 
 bool InputPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && (watched == Coord1 || watched == Coord2)) {
+    const bool coordinate = watched == Coord1 || watched == Coord2;
+    if (event->type() == QEvent::KeyPress && (coordinate || (watched == Mot && wordKey != nullptr))) {
         auto *key = static_cast<QKeyEvent *>(event);
         const bool control = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Return ||
                              key->key() == Qt::Key_Enter || key->key() == Qt::Key_Tab ||
                              key->key() == Qt::Key_Delete || key->text().isEmpty() ||
                              key->text().at(0).category() == QChar::Other_Control;
-        if (!control && !coordinateKey(key->text()))
+        if (!control && !(coordinate ? coordinateKey : wordKey)(key->text()))
             return true; // discarded
     }
     return QFrame::eventFilter(watched, event);

@@ -46,6 +46,8 @@ public:
     // The characters the coordinate fields take (keys without a character
     // always pass).
     bool (*coordinateKey)(const QString &text) = &AcceptedCoordinateKey;
+    // The characters the word field takes; every one when null.
+    bool (*wordKey)(const QString &text) = nullptr;
 
 signals:
     void validate();

@@ -3,7 +3,7 @@
 // with the format message, and whatever a damaged file lets through still
 // searches, proposes and plays without a memory fault (this test is meant
 // for the AddressSanitizer build as much as for the normal one).
-#include "scrabble_window_fixture.h"
+#include "board_game_window_fixture.h"
 #include "support/main_form_fixture.h"
 
 #include "framework/game_file.h"

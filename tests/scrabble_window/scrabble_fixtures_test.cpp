@@ -4,7 +4,7 @@
 // with their whole content: a change that makes old saved games unreadable
 // fails here. The disabled test wrote them once:
 //   test_scrabble_window --gtest_also_run_disabled_tests --gtest_filter='*WriteFixtures*'
-#include "scrabble_window_fixture.h"
+#include "board_game_window_fixture.h"
 #include "support/main_form_fixture.h"
 #include "window_test_support.h"
 

@@ -2,7 +2,7 @@
 // Whole games on the classic Scrabble window: computer players to the end
 // with the end-of-game adjustments, a game saved and reopened, the text and
 // picture exports, the printed page, and pictures of the window.
-#include "scrabble_window_fixture.h"
+#include "board_game_window_fixture.h"
 #include "window_test_support.h"
 
 #include "framework/game_file.h"

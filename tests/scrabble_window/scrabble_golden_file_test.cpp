@@ -11,7 +11,7 @@
 // date format and its owner the user's name); everything after it, from the
 // base values on, is compared. The tiles' positions in the bag come from the
 // game's seeded random source.
-#include "scrabble_window_fixture.h"
+#include "board_game_window_fixture.h"
 #include "support/main_form_fixture.h"
 
 #include "framework/code_page_text.h"

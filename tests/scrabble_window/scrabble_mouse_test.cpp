@@ -4,7 +4,7 @@
 // its score, history line and next player, the errors through the dialog
 // interface, a joker given its letter from the keyboard.
 #include "scrabble/geometry/classic_geometry.h"
-#include "scrabble_window_fixture.h"
+#include "board_game_window_fixture.h"
 
 #include <QLineEdit>
 #include <QListWidget>

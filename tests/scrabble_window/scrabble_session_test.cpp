@@ -4,7 +4,7 @@
 // a window opened from a file, a quit refused by a later window. After each
 // path the game must still be playable: the human's "Ok" plays and the
 // computer answers.
-#include "scrabble_window_fixture.h"
+#include "board_game_window_fixture.h"
 #include "support/main_form_fixture.h"
 
 #include "framework/game_file.h"

@@ -4,7 +4,7 @@
 // of what lies under the mouse.
 #include "framework/letter_tables.h"
 #include "framework/main_window_link.h"
-#include "scrabble_window_fixture.h"
+#include "board_game_window_fixture.h"
 
 #include <QLineEdit>
 #include <QListWidget>

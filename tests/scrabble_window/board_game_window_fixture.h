@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A classic Scrabble window on a temporary settings store and the generated
-// dictionary, with the Configuration dialog answered by the test, driven tick
-// by tick.
+// A board-game window (classic Scrabble, Wordy...) on a temporary settings
+// store and the generated dictionary, with the Configuration dialog answered
+// by the test, driven tick by tick; moves are played by square and slot
+// through the window's own geometry.
 #include "framework/config_dialog.h"
 #include "framework/tick_driver.h"
 #include "scrabble/windows/board_game_surface.h"
 #include "scrabble/windows/scrabble_panels.h"
 #include "scrabble/windows/scrabble_window.h"
+#include "scrabble/windows/scrabble_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_settings.h"
 #include "window_test_support.h"
 
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,13 +22,13 @@
 #include <QTest>
 #include <vector>
 
-class ScrabbleWindowTest : public ::testing::Test {
+template <typename Window> class BoardGameWindowTest : public ::testing::Test {
 protected:
     // A window whose configuration takes these players (level 0 = human)
     // and has run to the first turn's wait (or the first computer's search).
-    TFScrabble &Start(const std::vector<int> &levels, std::uint64_t seed = 1)
+    Window &Start(const std::vector<int> &levels, std::uint64_t seed = 1)
     {
-        window = std::make_unique<TFScrabble>(nullptr, QStringLiteral(LUDORINE_TEST_DICTIONARY));
+        window = std::make_unique<Window>(nullptr, QStringLiteral(LUDORINE_TEST_DICTIONARY));
         window->StopTicks();
         window->seedSource = [seed] { return seed; };
         window->Game().random.Reseed(seed);
@@ -84,8 +87,28 @@ protected:
             tile->Bounds = tile->Target;
     }
 
-    static QPoint SlotPoint(int player, int slot) { return QPoint(495 + 32 * slot, 90 * player - 60); }
-    static QPoint SquarePoint(int col, int row) { return QPoint(30 * col + 16, 30 * row + 16); }
+    // The centre of a rack slot and of a square, by the window's geometry.
+    QPoint SlotPoint(int player, int slot) const
+    {
+        const scrabble_ui::PixelPoint p = window->Geometry().SlotCentre(player, slot);
+        return QPoint(p.x, p.y);
+    }
+    QPoint SquarePoint(int col, int row) const
+    {
+        const scrabble_ui::PixelPoint p = window->Geometry().SquareCentre(col, row);
+        return QPoint(p.x, p.y);
+    }
+
+    // Lays rack slots on squares with the mouse, one (slot, col, row) each.
+    void Lay(const std::vector<std::array<int, 3>> &moves)
+    {
+        const int player = window->Game().CurrentPlayer;
+        for (const auto &[slot, col, row] : moves)
+            Drag(SlotPoint(player, slot), SquarePoint(col, row));
+    }
+
+    // Answers the Yes/No questions of the coming actions.
+    void AnswerQuestions(Answer answer) { dialogs->answers.push_back(answer); }
 
     // Drags with the mouse from one point of the surface to another.
     void Drag(const QPoint &from, const QPoint &to)
@@ -99,7 +122,9 @@ protected:
 
     TempSettings settings;
     ScriptedDialogsScope dialogs;
-    std::unique_ptr<TFScrabble> window;
+    std::unique_ptr<Window> window;
     bool answerConfiguration = true;
     int configurations = 0;
 };
+
+class ScrabbleWindowTest : public BoardGameWindowTest<TFScrabble> {};

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "boardgames/wordy/wordy_window.h"
+
+#include <QDateTime>
+#include <QTextStream>
+
+#include "boardgames/wordy/wordy_geometry.h"
+#include "boardgames/wordy/wordy_page.h"
+#include "boardgames/wordy/wordy_painting.h"
+#include "boardgames/wordy/wordy_rules.h"
+#include "framework/code_page_text.h"
+#include "framework/config_dialog.h"
+
+namespace {
+bool Letter(QChar c, QChar last)
+{
+    const QChar upper = c.toUpper();
+    return upper >= QLatin1Char('A') && upper <= last && c.unicode() < 128;
+}
+
+scrabble_ui::BoardGameLook WordyLook()
+{
+    scrabble_ui::BoardGameLook look;
+    look.kind = TFWordy::kGameKind;
+    look.title = QStringLiteral("Wordy");
+    look.menuTitle = QStringLiteral("&Wordy");
+    look.helpTopic = QStringLiteral("Ludorine.chm::/Wordy.htm");
+    look.coord1Hint = QStringLiteral(
+        "Ligne (A à M) pour un mot horizontal, colonne (1 à 13) pour un mot vertical ; E pour un échange");
+    look.coord2Hint = QStringLiteral("Colonne pour un mot horizontal, ligne pour un mot vertical");
+    look.coordinateKey = &TFWordy::AcceptedCoordinateKey;
+    look.wordKey = &TFWordy::AcceptedWordKey;
+    look.dealStatus = false;
+    look.shuffleAlwaysEnabled = true;
+    return look;
+}
+} // namespace
+
+TFWordy::TFWordy(QWidget *parent, const QString &dictionaryFile)
+    : TFBoardGame(parent, WordyLook(), wordy::Rules(), wordy_ui::Geometry::Instance(), dictionaryFile)
+{
+    Start();
+}
+
+bool TFWordy::AcceptedCoordinateKey(const QString &text)
+{
+    if (text.size() != 1)
+        return true;
+    const QChar c = text.at(0);
+    return c == QChar(8) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || Letter(c, QLatin1Char('M'));
+}
+
+bool TFWordy::AcceptedWordKey(const QString &text)
+{
+    if (text.size() != 1)
+        return true;
+    const QChar c = text.at(0);
+    return c == QChar(8) || Letter(c, QLatin1Char('Z'));
+}
+
+QImage TFWordy::MakeBoardPicture() const
+{
+    return wordy_ui::BoardPicture();
+}
+
+void TFWordy::DrawTileFace(QPainter &painter, const QRect &rect, const scrabble::TJeton &tile,
+                           const scrabble_ui::TileLook &look) const
+{
+    wordy_ui::DrawTile(painter, rect, tile.Letter, tile.Value, tile.IsJoker, look);
+}
+
+void TFWordy::ExportText(QTextStream &out)
+{
+    TFLudorine::ExportText(out);
+    Config().ExportSettingsText(out);
+    for (const std::string &line : wordy::ReportLines(Game()))
+        out << FromCodePage(line) << '\n';
+}
+
+void TFWordy::PrintPage(int target, PageCanvas &canvas)
+{
+    const bool wasPaused = Paused;
+    Paused = true;
+    wordy_ui::PrintPage(target, canvas, BoardArea(), Title, PlayerLines(), MoveLines(),
+                        QDateTime::currentDateTime());
+    Paused = wasPaused;
+}
