@@ -42,6 +42,8 @@ QImage BoardPicture();
 // dulls the face (a rack of a player not to play), look.selected shades it
 // as pressed and frames it, look.underline adds the joker's double
 // underline, look.proposal shows a letter only proposed (pale, dashed edge).
+// Call it qualified, wordy_ui::DrawTile: through TileLook, argument-dependent
+// lookup also finds scrabble_ui::DrawTile, and an unqualified call is ambiguous.
 void DrawTile(QPainter &painter, const QRect &rect, char letter, int colourCode, bool joker,
               const scrabble_ui::TileLook &look = {});
 
