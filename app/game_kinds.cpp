@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_kinds.h"
 
+#include "boardgames/wordy/wordy_window.h"
 #include "scrabble/windows/duplicate_window.h"
 #include "scrabble/windows/scrabble_window.h"
 
@@ -25,7 +26,8 @@ const std::vector<GameKindInfo> &GameKinds()
          QStringLiteral("Scrabble|Le Scrabble version compétition"), true,
          [](QWidget *parent) -> TFLudorine * { return new TFDuplic(parent); }},
         {6, "TFWordy", QStringLiteral("Wordy"), "MWordy", QStringLiteral("Wordy"),
-         QStringLiteral("Wordy|Wordy est un ancêtre du Scrabble"), false, nullptr},
+         QStringLiteral("Wordy|Wordy est un ancêtre du Scrabble"), false,
+         [](QWidget *parent) -> TFLudorine * { return new TFWordy(parent); }},
     };
     return kinds;
 }

@@ -110,7 +110,7 @@ const std::string &BagLetters()
 
 const scrabble::TileSet &WordyTileSet()
 {
-    static const scrabble::TileSet set{BagLetters(), kJokerCount, &ColourCode};
+    static const scrabble::TileSet set{BagLetters(), kJokerCount};
     return set;
 }
 

@@ -51,7 +51,7 @@ int ColourCode(char letter);
 // each repeated by its count (E 13, S 9, A 8, ... W 1); the 4 jokers follow.
 const std::string &BagLetters();
 // The same letters as a tile set for the shared engine: the letters, the
-// jokers and ColourCode as the value.
+// jokers (the values are the scoring's: ColourCode).
 const scrabble::TileSet &WordyTileSet();
 
 struct Rgb {

@@ -82,8 +82,7 @@ const scrabble::GameRules &Rules()
     static const scrabble::GameRules rules = [] {
         scrabble::GameRules r;
         r.layout = &Layout();
-        r.tileSet.letters = BagLetters();
-        r.tileSet.jokers = kJokerCount;
+        r.tileSet = WordyTileSet();
         r.scoring = &scoring;
         r.movesKeepRack = false;
         r.manualDrawOfTheLastTiles = true;

@@ -159,7 +159,8 @@ TEST(WordyRecords, TilesKeepTheirPreviousRectangleAndMovesNoRack)
     }
     bool found = false;
     for (const auto &tile : back.Tiles())
-        if (auto *w = dynamic_cast<wordy::TJeton *>(tile.get()); w != nullptr && w->Previous == first->Previous)
+        if (auto *w = dynamic_cast<wordy::TJeton *>(tile.get());
+            w != nullptr && w->Previous == first->Previous)
             found = true;
     EXPECT_TRUE(found);
 
@@ -191,9 +192,10 @@ TEST(WordySelfPlay, FourComputersPlayToTheEnd)
         play.afterMove = [&](const Tcoup &played, const Grid &before) {
             if (!played.IsPlacement())
                 return;
-            EXPECT_EQ(played.Score, Tcoup::Placement(played.Player, played.Word, played.Kind, played.Col,
-                                                     played.Row, before, wordy::Layout(), *wordy::Rules().scoring)
-                                        .Score);
+            EXPECT_EQ(played.Score,
+                      Tcoup::Placement(played.Player, played.Word, played.Kind, played.Col, played.Row,
+                                       before, wordy::Layout(), *wordy::Rules().scoring)
+                          .Score);
             if (first) { // the opening word covers G7
                 const int last = int(played.Word.size()) - 1;
                 EXPECT_TRUE(played.Kind == 'H' ? played.Row == 7 && played.Col <= 7 && played.Col + last >= 7
@@ -213,8 +215,9 @@ TEST(WordySelfPlay, FourComputersPlayToTheEnd)
                             run += scrabble::Upper(grid.At(c, r).letter);
                             continue;
                         }
-                        if (run.size() >= 2)
+                        if (run.size() >= 2) {
                             EXPECT_TRUE(dico->Contains(run)) << run;
+                        }
                         run.clear();
                     }
                 }
@@ -233,8 +236,9 @@ TEST(WordySelfPlay, FourComputersPlayToTheEnd)
                 EXPECT_EQ(move->Score, -codes) << move->Word;
                 penalties += codes;
             }
-            if (move->Kind == 'B')
+            if (move->Kind == 'B') {
                 EXPECT_EQ(move->Score, penalties);
+            }
         }
         for (int p = 1; p <= 4; ++p)
             EXPECT_EQ(game.Player(p).Score, sums[p]);

@@ -13,7 +13,7 @@
 #include <QBuffer>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTemporaryDir>
+#include <sstream>
 
 #include "boardgames/wordy/wordy_window.h"
 #include "framework/code_page_text.h"
@@ -71,20 +71,19 @@ void ExpectSameGame(const TFBoardGame &a, const TFBoardGame &b)
 
 class WordyWindowTest : public BoardGameWindowTest<TFWordy> {
 protected:
-    // The game saved to a file and opened in a new window.
+    // The game's saved bytes read into a new window.
     std::unique_ptr<TFWordy> Reopened()
     {
-        const QString file = folder.filePath(QStringLiteral("wordy.Ldr"));
-        EXPECT_TRUE(WriteGameFile(*window, file, kSaved));
+        const QByteArray bytes = SavedGameBytes(*window, kSaved);
         auto back = std::make_unique<TFWordy>(nullptr, QStringLiteral(LUDORINE_TEST_DICTIONARY));
         back->StopTicks();
-        back->runConfiguration = [](TFconfig &) { return true; };
-        EXPECT_TRUE(ReadGameFile(*back, file));
+        std::istringstream in(bytes.toStdString());
+        savefile::TypedReader reader(in);
+        EXPECT_EQ(ReadSavedGameKind(reader), TFWordy::kGameKind);
+        EXPECT_TRUE(back->LoadGame(reader, QStringLiteral("/tmp/wordy.Ldr")));
         back->StopTicks();
         return back;
     }
-
-    QTemporaryDir folder;
 };
 
 TEST_F(WordyWindowTest, HumanLaysZooOnG7WithTheMouseAndTheComputerAnswers)
@@ -107,8 +106,8 @@ TEST_F(WordyWindowTest, HumanLaysZooOnG7WithTheMouseAndTheComputerAnswers)
     Validate();
     ASSERT_EQ(w.Game().MoveCount(), 1);
     EXPECT_EQ(w.Game().History().front()->Text(), "G 6 ZOO 9 pts.");
-    EXPECT_EQ(w.HistoryPanel->List->item(0)->text(), QStringLiteral("1 G 6 ZOO 9 pts. (%1)")
-                                                         .arg(w.Config().Players[1].Name));
+    EXPECT_EQ(w.HistoryPanel->List->item(0)->text(),
+              QStringLiteral("1 G 6 ZOO 9 pts. (%1)").arg(w.Config().Players[1].Name));
     ASSERT_TRUE(RunUntil([&] { return w.Game().MoveCount() == 2; }, 2000));
     Settle();
     EXPECT_EQ(w.Game().CurrentPlayer, 1);
@@ -158,8 +157,8 @@ TEST_F(WordyWindowTest, FourComputersPlayToTheEndAndTheGameReopensWhole)
     EXPECT_EQ(back->VictoryText(), w.VictoryText());
     // The text export: the board rule of 26 underscores, one line per move, "Ludorine" last.
     const QByteArray bytes = TextExportBytes(*back, kSaved);
-    const QStringList lines =
-        FromCodePage(std::string_view(bytes.constData(), std::size_t(bytes.size()))).split(QStringLiteral("\r\n"));
+    const QStringList lines = FromCodePage(std::string_view(bytes.constData(), std::size_t(bytes.size())))
+                                  .split(QStringLiteral("\r\n"));
     EXPECT_TRUE(lines.contains(QStringLiteral("     ") + QString(26, QLatin1Char('_'))));
     EXPECT_TRUE(lines.contains(QStringLiteral("1 %1 %2")
                                    .arg(back->Config().Players[1].Name)
@@ -173,8 +172,8 @@ TEST_F(WordyWindowTest, FourComputersPlayToTheEndAndTheGameReopensWhole)
 TEST_F(WordyWindowTest, AGameSavedDuringAComputerTurnSearchesAgain)
 {
     TFWordy &w = Start({5, 5}, 5);
-    ASSERT_TRUE(RunUntil([&] { return w.Game().MoveCount() == 2 && w.Driver.Phase == 11 && w.Driver.Step == 1; },
-                         4000));
+    ASSERT_TRUE(RunUntil(
+        [&] { return w.Game().MoveCount() == 2 && w.Driver.Phase == 11 && w.Driver.Step == 1; }, 4000));
     auto back = Reopened();
     ExpectSameGame(w, *back);
     EXPECT_EQ(back->Driver.Phase, 11);
