@@ -40,7 +40,7 @@ void TFScrabble::SaveGame(savefile::TypedWriter &writer)
 {
     TFLudorine::SaveGame(writer);
     config_->SaveSettings(writer);
-    writer.WriteInteger(GameKind);
+    writer.WriteInteger(ToInt(GameKind));
     game_.Write(writer);
     writer.WriteInteger(Phase);
     writer.WriteInteger(Step);

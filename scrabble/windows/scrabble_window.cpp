@@ -32,11 +32,11 @@ using scrabble::TJeton;
 
 TFScrabble::TFScrabble(QWidget *parent, const QString &dictionaryFile) : TFLudorine(parent)
 {
-    GameKind = 3;
+    GameKind = GameKindCode::Scrabble;
     Title = QStringLiteral("Scrabble");
     setWindowTitle(Title);
     config_ = new TFconfig(this);
-    config_->SetupForGame(3, this);
+    config_->SetupForGame(GameKindCode::Scrabble, this);
     game_.random.Reseed(seedSource());
     boardPicture_ = scrabble_ui::BoardPicture();
 
