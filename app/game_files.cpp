@@ -96,7 +96,7 @@ bool TMainForm::OpenGameFile(const QString &fileName)
     if (!in)
         return false;
     savefile::TypedReader reader(in);
-    std::optional<int> kind;
+    std::optional<GameKindCode> kind;
     try {
         kind = ReadSavedGameKind(reader);
     } catch (const savefile::ReadError &) {

@@ -59,9 +59,9 @@ TMainForm::TMainForm(Environment environment, QWidget *parent)
     SetMainForm(this);
     resize(1024, 768);
 
-    CreateGameWindow = [](int kindCode) -> TFLudorine * {
-        const GameKindInfo *kind = FindGameKind(kindCode);
-        return kind && kind->Create ? kind->Create(nullptr) : nullptr;
+    CreateGameWindow = [](GameKindCode kind) -> TFLudorine * {
+        const GameWindowFactory create = GameWindowFactoryOf(kind);
+        return create ? create(nullptr) : nullptr;
     };
     // A game marks itself modified as it is played: "Enregistrer" follows
     // without every game having to tell the main window.
@@ -132,10 +132,10 @@ QAction *TMainForm::Action(const QString &objectName) const
 
 void TMainForm::BuildActions()
 {
-    for (const GameKindInfo &kind : GameKinds()) {
+    for (const GameKindRow &kind : GameKindRows()) {
         QAction *action = MakeAction(kind.MenuName, kind.MenuCaption, kind.Hint);
-        const int code = kind.Code;
-        action->setEnabled(bool(kind.Create));
+        const GameKindCode code = kind.Code;
+        action->setEnabled(bool(GameWindowFactoryOf(code)));
         connect(action, &QAction::triggered, this, [this, code] { NewGame(code); });
     }
     connect(MakeAction("FileOpenItem", QStringLiteral("&Ouvrir"),
@@ -239,7 +239,7 @@ void TMainForm::BuildMenus()
     QMenu *newGame = fileMenu_->addMenu(QStringLiteral("&Nouveau jeu"));
     newGame->setObjectName(QStringLiteral("NouveauJeu"));
     QMenu *scrabble = nullptr;
-    for (const GameKindInfo &kind : GameKinds()) {
+    for (const GameKindRow &kind : GameKindRows()) {
         QAction *action = Action(QString::fromLatin1(kind.MenuName));
         if (!kind.InScrabbleMenu) {
             newGame->addAction(action);
@@ -435,9 +435,9 @@ void TMainForm::ActivateGameWindow(TFLudorine *window)
     UpdateFileCommands();
 }
 
-TFLudorine *TMainForm::NewGame(int kindCode)
+TFLudorine *TMainForm::NewGame(GameKindCode kind)
 {
-    TFLudorine *window = CreateGameWindow(kindCode);
+    TFLudorine *window = CreateGameWindow(kind);
     return window ? AddGameWindow(window) : nullptr;
 }
 

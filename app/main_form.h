@@ -4,6 +4,7 @@
 // toolbar and status bar; it reads the settings and finds the dictionary at
 // start-up, registers the saved-game file type, holds the shared letter
 // tables, and asks every game window before the program closes.
+#include "framework/game_kind.h"
 #include "framework/letter_tables.h"
 #include "framework/main_window_link.h"
 
@@ -20,7 +21,6 @@ class QToolBar;
 class LogoArea;
 class TFLudorine;
 class TSplashForm;
-struct GameKindInfo;
 
 class TMainForm : public QMainWindow, public MainWindowLink {
     Q_OBJECT
@@ -65,10 +65,10 @@ public:
 
     // --- Game windows.
     TFLudorine *AddGameWindow(TFLudorine *window);
-    TFLudorine *NewGame(int kindCode);
+    TFLudorine *NewGame(GameKindCode kind);
     // Makes a window of a game kind, not yet shown; null for a kind without
     // a window. Tests replace it to open files of their own test windows.
-    std::function<TFLudorine *(int kindCode)> CreateGameWindow;
+    std::function<TFLudorine *(GameKindCode kind)> CreateGameWindow;
     TFLudorine *ActiveGameWindow() const;
     QList<TFLudorine *> GameWindows() const;
 

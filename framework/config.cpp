@@ -151,54 +151,46 @@ void GameSettings::ClearScores()
 
 int GameSettings::MaxLevel() const
 {
-    switch (GameKind) {
-    case 1:
-    case 8:
-        return 1;
-    case 2:
-        return 0;
-    default:
-        return 5;
-    }
+    const GameKindRow *row = FindGameKindRow(GameKind);
+    return row ? row->MaxLevel : kMostComputerLevel;
 }
 
 QString GameSettings::PlayerKindText(int level) const
 {
-    switch (GameKind) {
-    case 1:
-    case 8:
+    const GameKindRow *row = FindGameKindRow(GameKind);
+    const QString human = QStringLiteral("Joueur humain");
+    switch (row ? row->PlayerKinds : PlayerKindTexts::ComputerLevels) {
+    case PlayerKindTexts::HumanOnly:
+        return human;
+    case PlayerKindTexts::HumanOrComputer:
         if (level == 0)
-            return QStringLiteral("Joueur humain");
+            return human;
         return level == 1 ? QStringLiteral("Ordinateur") : QString::number(level);
-    case 2:
-        return QStringLiteral("Joueur humain");
-    default:
-        return level == 0 ? QStringLiteral("Joueur humain")
-                          : QStringLiteral("Ordinateur niveau %1").arg(level);
+    case PlayerKindTexts::ComputerLevels:
+        break;
     }
+    return level == 0 ? human : QStringLiteral("Ordinateur niveau %1").arg(level);
 }
 
 QStringList GameSettings::FillKindList() const
 {
-    QStringList list{QStringLiteral("Joueur humain")};
-    if (GameKind == 1 || GameKind == 8)
-        list << QStringLiteral("Ordinateur");
-    else if (GameKind != 2)
-        for (int level = 1; level <= 5; ++level)
-            list << QStringLiteral("Ordinateur niveau %1").arg(level);
+    // The list's index is the player's level.
+    QStringList list;
+    for (int level = 0; level <= MaxLevel(); ++level)
+        list << PlayerKindText(level);
     return list;
 }
 
 std::int32_t GameSettings::SettingsChecksum() const
 {
     std::int32_t c = -1;
-    c = crcs(c, Decimal(GameKind));
+    c = crcs(c, Decimal(ToInt(GameKind)));
     c = crcs(c, ToCodePage(Section));
     c = crcs(c, Decimal(PlayerCount));
     c = crcs(c, Decimal(CurrentPlayer));
     for (int n = 1; n <= std::min(PlayerCount, kPlayerSlots); ++n) {
         const Tjoueur &player = Players[n];
-        c = crcs(c, Decimal(GameKind));
+        c = crcs(c, Decimal(ToInt(GameKind)));
         c = crcs(c, Decimal(n));
         c = crcs(c, ToCodePage(player.Name));
         c = crcs(c, Decimal(player.Level));
@@ -213,7 +205,7 @@ void GameSettings::SaveSettings(savefile::TypedWriter &writer) const
     writer.WriteString(kMarker);
     writer.WriteInteger(Keycalc(kMarker));
     writer.WriteInteger(SettingsChecksum());
-    writer.WriteInteger(GameKind);
+    writer.WriteInteger(ToInt(GameKind));
     writer.WriteString(ToCodePage(Language()));
     writer.WriteString(ToCodePage(ProgramVersion()));
     writer.WriteString(ToCodePage(Section));
@@ -231,30 +223,30 @@ void GameSettings::SaveSettings(savefile::TypedWriter &writer) const
         writer.WriteString(player.IsComputer ? "T" : "F");
     }
     writer.WriteListEnd();
-    switch (GameKind) {
-    case 1:
-        writer.WriteString(Options.CB_pendu_lettres ? "T" : "F");
-        writer.WriteInteger(Options.CB_pendu_essai);
-        break;
-    case 3:
-    case 5:
-    case 6:
-        writer.WriteInteger(Options.ddlb_tirage);
-        break;
-    case 4:
-        writer.WriteInteger(Options.ddlb_tirage_duplic);
-        writer.WriteInteger(Options.ddlb_vari_duplic);
-        break;
-    case 7:
-        writer.WriteInteger(Options.ddlb_tirage_topword);
-        writer.WriteInteger(Options.ddlb_dim_topword);
-        break;
-    case 8:
-        writer.WriteString(Options.CheckBox_mp ? "J" : "N");
-        writer.WriteInteger(Options.CB_philo);
-        break;
-    default:
-        break;
+    if (const GameKindRow *row = FindGameKindRow(GameKind)) {
+        switch (row->Options) {
+        case GameOptionSet::Pendu:
+            writer.WriteString(Options.CB_pendu_lettres ? "T" : "F");
+            writer.WriteInteger(Options.CB_pendu_essai);
+            break;
+        case GameOptionSet::FreeScrabble:
+            writer.WriteInteger(Options.ddlb_tirage);
+            break;
+        case GameOptionSet::Duplicate:
+            writer.WriteInteger(Options.ddlb_tirage_duplic);
+            writer.WriteInteger(Options.ddlb_vari_duplic);
+            break;
+        case GameOptionSet::TopWord:
+            writer.WriteInteger(Options.ddlb_tirage_topword);
+            writer.WriteInteger(Options.ddlb_dim_topword);
+            break;
+        case GameOptionSet::Philosophe:
+            writer.WriteString(Options.CheckBox_mp ? "J" : "N");
+            writer.WriteInteger(Options.CB_philo);
+            break;
+        case GameOptionSet::Avaleur:
+            break;
+        }
     }
     writer.WriteString(std::string(kTrailerLength, '0'));
 }
@@ -262,7 +254,8 @@ void GameSettings::SaveSettings(savefile::TypedWriter &writer) const
 bool GameSettings::LoadSettings(savefile::TypedReader &reader)
 {
     struct Remembered {
-        int kind, count, current;
+        GameKindCode kind;
+        int count, current;
         bool allComputers;
         QString section, version;
         std::array<Tjoueur, kPlayerSlots + 1> players;
@@ -287,7 +280,8 @@ bool GameSettings::LoadSettings(savefile::TypedReader &reader)
         if (marker != kMarker)
             return restore();
         const std::int32_t checksum = reader.ReadInteger();
-        GameKind = reader.ReadInteger();
+        const std::optional<GameKindCode> kind = GameKindFromInt(reader.ReadInteger());
+        GameKind = kind.value_or(GameKindCode::None);
         if (FromCodePage(reader.ReadString()) != Language())
             return restore();
         SettingsVersion = FromCodePage(reader.ReadString());
@@ -298,8 +292,8 @@ bool GameSettings::LoadSettings(savefile::TypedReader &reader)
         AllComputers = allComputers == "A";
         // A game set up for its kind takes only a part of that kind, with
         // no more players than the game has room for.
-        const bool setUp = before.kind != 0;
-        if (GameKind < 1 || GameKind > 8 || (setUp && (GameKind != before.kind || Section != before.section)))
+        const bool setUp = before.kind != GameKindCode::None;
+        if (!kind || (setUp && (GameKind != before.kind || Section != before.section)))
             return restore();
         const int most = setUp ? MostPlayers : kPlayerSlots;
         if (PlayerCount < 1 || PlayerCount > most || CurrentPlayer < 1 || CurrentPlayer > PlayerCount ||
@@ -330,17 +324,16 @@ bool GameSettings::LoadSettings(savefile::TypedReader &reader)
             return restore();
 
         const std::string version = ToCodePage(SettingsVersion);
-        switch (GameKind) {
-        case 1:
+        // The kind was checked above: it has a row.
+        switch (FindGameKindRow(GameKind)->Options) {
+        case GameOptionSet::Pendu:
             Options.CB_pendu_lettres = reader.ReadString() == "T";
             Options.CB_pendu_essai = IndexIn(reader.ReadInteger(), 3);
             break;
-        case 3:
-        case 5:
-        case 6:
+        case GameOptionSet::FreeScrabble:
             Options.ddlb_tirage = IndexIn(reader.ReadInteger(), 2);
             break;
-        case 4:
+        case GameOptionSet::Duplicate:
             // Older versions wrote neither the draw mode (up to 1.0.0.0) nor
             // the variant (up to 1.0.1.6). A value that is there is read
             // whatever the version says, so that no file is misread.
@@ -349,15 +342,15 @@ bool GameSettings::LoadSettings(savefile::TypedReader &reader)
             Options.ddlb_vari_duplic =
                 version > "1.0.1.6" || IsIntegerTag(reader.PeekTag()) ? IndexIn(reader.ReadInteger(), 4) : 0;
             break;
-        case 7:
+        case GameOptionSet::TopWord:
             Options.ddlb_tirage_topword = IndexIn(reader.ReadInteger(), 2);
             Options.ddlb_dim_topword = IndexIn(reader.ReadInteger(), 2);
             break;
-        case 8:
+        case GameOptionSet::Philosophe:
             Options.CheckBox_mp = reader.ReadString() == "J";
             Options.CB_philo = IndexIn(reader.ReadInteger(), 8);
             break;
-        default:
+        case GameOptionSet::Avaleur:
             break;
         }
         reader.ReadString();

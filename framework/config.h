@@ -3,9 +3,10 @@
 // The settings and players of one game window, without the dialog that edits
 // them (config_dialog.h): which players take part and who plays, the game's
 // options, whose turn it is, the per-game section of the settings store, the
-// settings part of saved games and of text exports. Game kinds are passed as
-// their codes: 1 Pendu, 2 Avaleur, 3 Scrabble, 4 Duplicate, 5 KeyWord,
-// 6 Wordy, 7 TopWord, 8 Philosophe.
+// settings part of saved games and of text exports. What differs between the
+// games (section, player limits, levels, options) comes from the table of
+// game kinds.
+#include "framework/game_kind.h"
 #include "framework/player.h"
 
 #include <array>
@@ -74,7 +75,7 @@ public:
     GameSettings();
     virtual ~GameSettings();
 
-    int GameKind = 0;
+    GameKindCode GameKind = GameKindCode::None;
     int PlayerCount = 1;
     // Player slots 1 to 40 (slot 0 is not used); slots 1 to PlayerCount take part.
     std::array<Tjoueur, kPlayerSlots + 1> Players;
@@ -91,7 +92,7 @@ public:
 
     // Sets the game's section, player limits and defaults, then reads the
     // store: player names, count, levels and the game's options.
-    void SetupForGame(int kind);
+    void SetupForGame(GameKindCode kind);
     // Slots 1 to Count take their names from the ';'-terminated list Names;
     // "§", an empty name or a list used up gives the slot's default name.
     void SetPlayerNames(int count, const QString &names);

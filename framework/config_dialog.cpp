@@ -226,7 +226,7 @@ QWidget *TFconfig::MakePhiloPage()
     return page;
 }
 
-void TFconfig::SetupForGame(int kind, TFLudorine *window)
+void TFconfig::SetupForGame(GameKindCode kind, TFLudorine *window)
 {
     OwnerWindow = window;
     if (window)
@@ -242,39 +242,32 @@ void TFconfig::SetupForGame(int kind, TFLudorine *window)
     LoadControls();
 }
 
+QWidget *TFconfig::PageOf(GameOptionSet options) const
+{
+    switch (options) {
+    case GameOptionSet::Pendu:
+        return PagePendu;
+    case GameOptionSet::Avaleur:
+        return PageAvaleur;
+    case GameOptionSet::FreeScrabble:
+        return PageScrabble;
+    case GameOptionSet::Duplicate:
+        return PageDuplicate;
+    case GameOptionSet::TopWord:
+        return PageTopWord;
+    case GameOptionSet::Philosophe:
+        return PagePhilo;
+    }
+    return PageScrabble;
+}
+
 void TFconfig::ShowGamePage()
 {
     while (Pages->count() > 1)
         Pages->removeTab(1);
-    switch (GameKind) {
-    case 1:
-        Pages->addTab(PagePendu, QStringLiteral("Pendu"));
-        break;
-    case 2:
-        Pages->addTab(PageAvaleur, QStringLiteral("Avaleur"));
-        break;
-    case 3:
-        Pages->addTab(PageScrabble, QStringLiteral("Scrabble libre"));
-        break;
-    case 4:
-        Pages->addTab(PageDuplicate, QStringLiteral("Scrabble duplicate"));
-        break;
-    case 5:
-        Pages->addTab(PageScrabble, QStringLiteral("KeyWord"));
-        break;
-    case 6:
-        Pages->addTab(PageScrabble, QStringLiteral("Wordy"));
-        break;
-    case 7:
-        Pages->addTab(PageTopWord, QStringLiteral("TopWord"));
-        break;
-    case 8:
-        Pages->addTab(PagePhilo, QStringLiteral("Philosophe"));
-        break;
-    default:
-        break;
-    }
-    PlayerCountList->setEnabled(GameKind != 2);
+    if (const GameKindRow *row = FindGameKindRow(GameKind))
+        Pages->addTab(PageOf(row->Options), row->SettingsCaption);
+    PlayerCountList->setEnabled(MostPlayers > 1);
 }
 
 void TFconfig::LoadControls()

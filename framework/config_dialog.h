@@ -31,7 +31,7 @@ public:
     // Sets up the settings of a game of this kind for its window (whose
     // status bar announces the players' turns) and shows only the
     // "Joueurs" page and that game's page.
-    void SetupForGame(int kind, TFLudorine *window);
+    void SetupForGame(GameKindCode kind, TFLudorine *window);
     // Takes the dialog's values into the data (also when the dialog hides).
     void ApplyDialog();
 
@@ -83,6 +83,8 @@ private:
     QGroupBox *MakeEndOfGameBox(QRadioButton *&first, QRadioButton *&second, QLineEdit *&turns,
                                 QLineEdit *&points);
     void ShowGamePage();
+    // The page of the dialog that shows an option set.
+    QWidget *PageOf(GameOptionSet options) const;
     void LoadControls();
     void OkClicked();
 };

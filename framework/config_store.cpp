@@ -52,9 +52,36 @@ int Index(const QString &text, int items, int fallback)
     return value >= 0 && value < items ? value : fallback;
 }
 
-bool UsesDrawMode(int kind)
+// The end-of-game choice of Pendu and Philosophe: after a number of turns
+// (the first button) or at a score.
+struct EndOfGame {
+    bool &afterTurns;
+    QString &turns;
+    QString &points;
+};
+
+void ReadEndOfGame(const QSettings &store, const EndOfGame &end)
 {
-    return kind >= 3 && kind <= 7;
+    end.afterTurns = Read(store, QStringLiteral("fino"), QStringLiteral("JN")).startsWith(QLatin1Char('J'));
+    end.turns = PositiveIntegerOr10(Read(store, QStringLiteral("fino1"), QStringLiteral("10")));
+    end.points = PositiveIntegerOr10(Read(store, QStringLiteral("fino2"), QStringLiteral("50")));
+}
+
+void WriteEndOfGame(QSettings &store, const EndOfGame &end)
+{
+    Write(store, QStringLiteral("fino"), end.afterTurns ? QStringLiteral("JN") : QStringLiteral("NJ"));
+    Write(store, QStringLiteral("fino1"), end.turns);
+    Write(store, QStringLiteral("fino2"), end.points);
+}
+
+int ReadDrawMode(const QSettings &store)
+{
+    return Index(Read(store, QStringLiteral("loti"), QStringLiteral("0")), 2, 0);
+}
+
+void WriteDrawMode(QSettings &store, int mode)
+{
+    Write(store, QStringLiteral("loti"), QString::number(mode));
 }
 } // namespace
 
@@ -69,23 +96,16 @@ QString GameSettings::StoreGroup() const
     return QStringLiteral("SoftWare/OXA/Ludorine/") + Section;
 }
 
-void GameSettings::SetupForGame(int kind)
+void GameSettings::SetupForGame(GameKindCode kind)
 {
-    struct KindRow {
-        const char *section;
-        int most, defaults;
-    };
-    static constexpr KindRow kRows[] = {
-        {"", 4, 1},        {"Pendo", 4, 1}, {"Avaleur", 1, 1}, {"Sbl", 4, 2},         {"Sbld", 40, 2},
-        {"slosilo", 4, 2}, {"Wordy", 4, 2}, {"TopWord", 4, 2}, {"Filozofisto", 4, 1},
-    };
     GameKind = kind;
     for (int n = 1; n <= kPlayerSlots; ++n)
         Players[n] = Tjoueur{DefaultName(n)};
-    const KindRow &row = kRows[kind >= 1 && kind <= 8 ? kind : 0];
-    Section = QString::fromLatin1(row.section);
-    MostPlayers = row.most;
-    DefaultPlayers = row.defaults;
+    // Settings of no game have no section and the widest player limits.
+    const GameKindRow *row = FindGameKindRow(kind);
+    Section = row ? row->Section : QString();
+    MostPlayers = row ? row->MostPlayers : 4;
+    DefaultPlayers = row ? row->DefaultPlayers : 1;
     PlayerCount = DefaultPlayers;
     CurrentPlayer = 1;
     Options = GameOptions();
@@ -113,8 +133,8 @@ void GameSettings::ReadStore(QSettings &store)
     store.beginGroup(StoreGroup());
     SetPlayerNames(MostPlayers, Read(store, QStringLiteral("ludantoj"), DefaultNameList()));
     try {
-        if (GameKind == 2) {
-            PlayerCount = 1;
+        if (MostPlayers == 1) {
+            PlayerCount = 1; // a game for one player keeps no count
         } else {
             // A first start has the game's own number of players.
             const QString stored = Read(store, QStringLiteral("nombro"), QString::number(DefaultPlayers, 16));
@@ -126,47 +146,37 @@ void GameSettings::ReadStore(QSettings &store)
             Players[n].Level = std::uint8_t(LevelFromStore(n, levels));
             Players[n].IsComputer = Players[n].Level > 0;
         }
-        if (GameKind == 1) {
-            Options.CB_pendu_essai = Index(Read(store, QStringLiteral("provoj"), QStringLiteral("2")), 3, 2);
-            Options.CB_pendu_lettres =
-                !Read(store, QStringLiteral("ekstremoj"), QStringLiteral("J")).startsWith(QLatin1Char('N'));
-        }
-        if (GameKind == 1 || GameKind == 8) {
-            const bool first =
-                Read(store, QStringLiteral("fino"), QStringLiteral("JN")).startsWith(QLatin1Char('J'));
-            const QString turns =
-                PositiveIntegerOr10(Read(store, QStringLiteral("fino1"), QStringLiteral("10")));
-            const QString points =
-                PositiveIntegerOr10(Read(store, QStringLiteral("fino2"), QStringLiteral("50")));
-            if (GameKind == 1) {
-                Options.Rbtn_pendu_fin1 = first;
-                Options.ed_pendu_par1 = turns;
-                Options.ed_pendu_par2 = points;
-            } else {
-                Options.Rbtn_philo_fin1 = first;
-                Options.ed_philo_par1 = turns;
-                Options.ed_philo_par2 = points;
+        if (const GameKindRow *row = FindGameKindRow(GameKind)) {
+            GameOptions &o = Options;
+            switch (row->Options) {
+            case GameOptionSet::Pendu:
+                o.CB_pendu_essai = Index(Read(store, QStringLiteral("provoj"), QStringLiteral("2")), 3, 2);
+                o.CB_pendu_lettres = !Read(store, QStringLiteral("ekstremoj"), QStringLiteral("J"))
+                                          .startsWith(QLatin1Char('N'));
+                ReadEndOfGame(store, {o.Rbtn_pendu_fin1, o.ed_pendu_par1, o.ed_pendu_par2});
+                break;
+            case GameOptionSet::FreeScrabble:
+                o.ddlb_tirage = ReadDrawMode(store);
+                break;
+            case GameOptionSet::Duplicate:
+                o.ddlb_tirage_duplic = ReadDrawMode(store);
+                o.ddlb_vari_duplic =
+                    Index(Read(store, QStringLiteral("diverseco"), QStringLiteral("0")), 4, 0);
+                break;
+            case GameOptionSet::TopWord:
+                o.ddlb_tirage_topword = ReadDrawMode(store);
+                o.ddlb_dim_topword =
+                    Index(Read(store, QStringLiteral("dimensio"), QStringLiteral("0")), 2, 0);
+                break;
+            case GameOptionSet::Philosophe:
+                ReadEndOfGame(store, {o.Rbtn_philo_fin1, o.ed_philo_par1, o.ed_philo_par2});
+                o.CB_philo = Index(Read(store, QStringLiteral("longo"), QStringLiteral("0")), 8, 0);
+                o.CheckBox_mp = Read(store, QStringLiteral("malposteno"), QStringLiteral("J"))
+                                    .startsWith(QLatin1Char('J'));
+                break;
+            case GameOptionSet::Avaleur:
+                break; // the speed is kept by the game
             }
-        }
-        if (UsesDrawMode(GameKind)) {
-            const int mode = Index(Read(store, QStringLiteral("loti"), QStringLiteral("0")), 2, 0);
-            if (GameKind == 4)
-                Options.ddlb_tirage_duplic = mode;
-            else if (GameKind == 7)
-                Options.ddlb_tirage_topword = mode;
-            else
-                Options.ddlb_tirage = mode;
-        }
-        if (GameKind == 4)
-            Options.ddlb_vari_duplic =
-                Index(Read(store, QStringLiteral("diverseco"), QStringLiteral("0")), 4, 0);
-        if (GameKind == 7)
-            Options.ddlb_dim_topword =
-                Index(Read(store, QStringLiteral("dimensio"), QStringLiteral("0")), 2, 0);
-        if (GameKind == 8) {
-            Options.CB_philo = Index(Read(store, QStringLiteral("longo"), QStringLiteral("0")), 8, 0);
-            Options.CheckBox_mp =
-                Read(store, QStringLiteral("malposteno"), QStringLiteral("J")).startsWith(QLatin1Char('J'));
         }
     } catch (const NotANumber &) {
         PlayerCount = DefaultPlayers;
@@ -198,29 +208,33 @@ void GameSettings::StoreSettings(QSettings &store)
           QStringLiteral("%1").arg(PlayerCount, 2, 16, QLatin1Char('0')).toUpper());
     Write(store, QStringLiteral("etato"), levels);
     const auto yesNo = [](bool yes) { return yes ? QStringLiteral("J") : QStringLiteral("N"); };
-    if (GameKind == 1) {
-        Write(store, QStringLiteral("provoj"), QString::number(Options.CB_pendu_essai));
-        Write(store, QStringLiteral("ekstremoj"), yesNo(Options.CB_pendu_lettres));
-    }
-    if (GameKind == 1 || GameKind == 8) {
-        const bool first = GameKind == 1 ? Options.Rbtn_pendu_fin1 : Options.Rbtn_philo_fin1;
-        Write(store, QStringLiteral("fino"), first ? QStringLiteral("JN") : QStringLiteral("NJ"));
-        Write(store, QStringLiteral("fino1"), GameKind == 1 ? Options.ed_pendu_par1 : Options.ed_philo_par1);
-        Write(store, QStringLiteral("fino2"), GameKind == 1 ? Options.ed_pendu_par2 : Options.ed_philo_par2);
-    }
-    if (UsesDrawMode(GameKind)) {
-        const int mode = GameKind == 4   ? Options.ddlb_tirage_duplic
-                         : GameKind == 7 ? Options.ddlb_tirage_topword
-                                         : Options.ddlb_tirage;
-        Write(store, QStringLiteral("loti"), QString::number(mode));
-    }
-    if (GameKind == 4)
-        Write(store, QStringLiteral("diverseco"), QString::number(Options.ddlb_vari_duplic));
-    if (GameKind == 7)
-        Write(store, QStringLiteral("dimensio"), QString::number(Options.ddlb_dim_topword));
-    if (GameKind == 8) {
-        Write(store, QStringLiteral("longo"), QString::number(Options.CB_philo));
-        Write(store, QStringLiteral("malposteno"), yesNo(Options.CheckBox_mp));
+    if (const GameKindRow *row = FindGameKindRow(GameKind)) {
+        GameOptions &o = Options;
+        switch (row->Options) {
+        case GameOptionSet::Pendu:
+            Write(store, QStringLiteral("provoj"), QString::number(o.CB_pendu_essai));
+            Write(store, QStringLiteral("ekstremoj"), yesNo(o.CB_pendu_lettres));
+            WriteEndOfGame(store, {o.Rbtn_pendu_fin1, o.ed_pendu_par1, o.ed_pendu_par2});
+            break;
+        case GameOptionSet::FreeScrabble:
+            WriteDrawMode(store, o.ddlb_tirage);
+            break;
+        case GameOptionSet::Duplicate:
+            WriteDrawMode(store, o.ddlb_tirage_duplic);
+            Write(store, QStringLiteral("diverseco"), QString::number(o.ddlb_vari_duplic));
+            break;
+        case GameOptionSet::TopWord:
+            WriteDrawMode(store, o.ddlb_tirage_topword);
+            Write(store, QStringLiteral("dimensio"), QString::number(o.ddlb_dim_topword));
+            break;
+        case GameOptionSet::Philosophe:
+            WriteEndOfGame(store, {o.Rbtn_philo_fin1, o.ed_philo_par1, o.ed_philo_par2});
+            Write(store, QStringLiteral("longo"), QString::number(o.CB_philo));
+            Write(store, QStringLiteral("malposteno"), yesNo(o.CheckBox_mp));
+            break;
+        case GameOptionSet::Avaleur:
+            break;
+        }
     }
     store.endGroup();
 }

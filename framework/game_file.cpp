@@ -68,7 +68,7 @@ QByteArray SavedGameBytes(TFLudorine &window, const QDateTime &when)
                            .substr(0, 255);
         texts.owner = ToCodePage(OwnerName()).substr(0, 255);
         texts.date = ToCodePage(SaveDateText(when));
-        savefile::WriteSavedGameHeader(writer, window.GameKind, texts);
+        savefile::WriteSavedGameHeader(writer, ToInt(window.GameKind), texts);
         window.SaveGame(writer);
         writer.Flush();
     }
@@ -134,10 +134,10 @@ bool WriteGameFile(TFLudorine &window, const QString &fileName, const QDateTime 
     return true;
 }
 
-std::optional<int> ReadSavedGameKind(savefile::TypedReader &reader)
+std::optional<GameKindCode> ReadSavedGameKind(savefile::TypedReader &reader)
 {
     const savefile::SavedGameHeader header = savefile::ReadSavedGameHeader(reader);
     if (!header.Ok())
         return std::nullopt;
-    return header.kind;
+    return GameKindFromInt(header.kind);
 }

@@ -6,6 +6,8 @@
 // Every form is written to a temporary file beside the target, which
 // replaces the target only once all was written: a failed save leaves the
 // previous file as it was.
+#include "framework/game_kind.h"
+
 #include <optional>
 #include <QDateTime>
 #include <QString>
@@ -37,6 +39,7 @@ bool WriteGameFile(TFLudorine &window, const QString &fileName,
                    const QDateTime &when = QDateTime::currentDateTime());
 
 // Reads and checks the header of a saved game. The game kind when every
-// check value and the repeated kind agree; nullopt when a check fails. A
-// foreign or truncated header raises savefile::ReadError.
-std::optional<int> ReadSavedGameKind(savefile::TypedReader &reader);
+// check value and the repeated kind agree and the kind is one of ours;
+// nullopt when a check fails or the number names no game. A foreign or
+// truncated header raises savefile::ReadError.
+std::optional<GameKindCode> ReadSavedGameKind(savefile::TypedReader &reader);

@@ -4,6 +4,8 @@
 // saved-file identity, its game kind and the flags that ticks and computer
 // players watch, and the seven operations through which the main window
 // saves, loads, exports, prints and asks for help without knowing the game.
+#include "framework/game_kind.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -25,8 +27,9 @@ public:
 
     // --- The window's state, read and written by the main window and games.
     QString FileName; // "Sans nom" until the game is saved or loaded
-    int GameKind = 0; // kind code of the game (see game_kinds.h)
-    QString Title;    // game title, also the window caption
+    // The game's kind; each game's window sets its own.
+    GameKindCode GameKind = GameKindCode::None;
+    QString Title; // game title, also the window caption
     bool Modified = false;
     bool Closing = false;
     bool GameOver = false;

@@ -21,10 +21,8 @@ bool Letter(QChar c, QChar last)
 scrabble_ui::BoardGameLook WordyLook()
 {
     scrabble_ui::BoardGameLook look;
-    look.kind = TFWordy::kGameKind;
-    look.title = QStringLiteral("Wordy");
+    look.kind = GameKindCode::Wordy;
     look.menuTitle = QStringLiteral("&Wordy");
-    look.helpTopic = QStringLiteral("Ludorine.chm::/Wordy.htm");
     look.coord1Hint = QStringLiteral(
         "Ligne (A à M) pour un mot horizontal, colonne (1 à 13) pour un mot vertical ; E pour un échange");
     look.coord2Hint = QStringLiteral("Colonne pour un mot horizontal, ligne pour un mot vertical");

@@ -13,8 +13,6 @@ public:
     // the main window's.
     explicit TFWordy(QWidget *parent = nullptr, const QString &dictionaryFile = QString());
 
-    static constexpr int kGameKind = 6;
-
     // Backspace, digits and the letters A to M in either case.
     static bool AcceptedCoordinateKey(const QString &text);
     // Backspace and the letters A to Z in either case.

@@ -18,7 +18,7 @@ void TFBoardGame::SaveGame(savefile::TypedWriter &writer)
 {
     TFLudorine::SaveGame(writer);
     config_->SaveSettings(writer);
-    writer.WriteInteger(GameKind);
+    writer.WriteInteger(ToInt(GameKind));
     game_.Write(writer);
     writer.WriteInteger(Driver.Phase);
     writer.WriteInteger(Driver.Step);
@@ -78,5 +78,5 @@ void TFBoardGame::ExportPicture(QIODevice &out, int kind)
 
 void TFBoardGame::ShowHelp()
 {
-    ShowHelpTopic(look_.helpTopic);
+    ShowHelpTopic(QStringLiteral("Ludorine.chm::/") + QLatin1String(FindGameKindRow(look_.kind)->HelpTopic));
 }

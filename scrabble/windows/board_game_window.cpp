@@ -26,7 +26,7 @@ TFBoardGame::TFBoardGame(QWidget *parent, const scrabble_ui::BoardGameLook &look
     : TFLudorine(parent), look_(look), geometry_(geometry), game_(1, rules)
 {
     GameKind = look.kind;
-    Title = look.title;
+    Title = FindGameKindRow(look.kind)->Title;
     setWindowTitle(Title);
     config_ = new TFconfig(this);
     config_->SetupForGame(look.kind, this);

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/game_kind.h"
 #include "framework/game_window.h"
 #include "scrabble/engine/board_game.h"
 #include "scrabble/engine/move_search.h"
@@ -36,10 +37,10 @@ class BoardGameSurface;
 
 // What a game window tells the layer about itself.
 struct BoardGameLook {
-    int kind = 0;       // game kind code
-    QString title;      // caption and title of the messages
+    // The kind: its row of the game kinds table gives the title (caption and
+    // title of the messages) and the help topic.
+    GameKindCode kind = GameKindCode::None;
     QString menuTitle;  // "&Scrabble"
-    QString helpTopic;  // "Ludorine.chm::/Scrabble.htm"
     QString coord1Hint; // tooltips of the coordinate fields
     QString coord2Hint;
     // The characters the coordinate fields take (keys without one always pass).

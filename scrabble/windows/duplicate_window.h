@@ -38,7 +38,7 @@ public:
     explicit TFDuplic(QWidget *parent = nullptr, const QString &dictionaryFile = QString());
     ~TFDuplic() override;
 
-    static constexpr int kGameKind = 4;
+    static constexpr GameKindCode kGameKind = GameKindCode::Duplicate;
     // The caret blink period of the desktop: the pace of the window's tick.
     static int TickPeriod();
 

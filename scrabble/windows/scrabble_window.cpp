@@ -14,10 +14,8 @@ namespace {
 scrabble_ui::BoardGameLook ScrabbleLook()
 {
     scrabble_ui::BoardGameLook look;
-    look.kind = 3;
-    look.title = QStringLiteral("Scrabble");
+    look.kind = GameKindCode::Scrabble;
     look.menuTitle = QStringLiteral("&Scrabble");
-    look.helpTopic = QStringLiteral("Ludorine.chm::/Scrabble.htm");
     look.coord1Hint = QStringLiteral(
         "Ligne (A à O) pour un mot horizontal, colonne (1 à 15) pour un mot vertical ; E pour un échange, "
         "P pour passer");

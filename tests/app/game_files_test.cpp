@@ -20,7 +20,11 @@ namespace {
 // A game window whose state is a score and a list of words.
 class SavingGameWindow : public TestGameWindow {
 public:
-    explicit SavingGameWindow(int kind = 3) : TestGameWindow(QStringLiteral("Scrabble")) { GameKind = kind; }
+    explicit SavingGameWindow(GameKindCode kind = GameKindCode::Scrabble)
+        : TestGameWindow(QStringLiteral("Scrabble"))
+    {
+        GameKind = kind;
+    }
 
     int score = 0;
     QStringList words;
@@ -65,9 +69,11 @@ protected:
     void SetUp() override
     {
         MainFormTest::SetUp();
-        form->CreateGameWindow = [this](int kind) -> TFLudorine * {
+        form->CreateGameWindow = [this](GameKindCode kind) -> TFLudorine * {
             ++created;
-            return kind == 3 || kind == 4 ? new SavingGameWindow(kind) : nullptr;
+            return kind == GameKindCode::Scrabble || kind == GameKindCode::Duplicate
+                       ? new SavingGameWindow(kind)
+                       : nullptr;
         };
     }
 
@@ -309,6 +315,15 @@ TEST_F(GameFilesTest, DamagedFilesOpenNoWindow)
     const QString other = Path(QStringLiteral("autre.Ldr"));
     Write(other, mismatched);
     created = 0;
+    EXPECT_FALSE(form->OpenGameFile(other));
+    EXPECT_EQ(created, 0);
+    EXPECT_EQ(dialogs->Texts("message").value(0),
+              QStringLiteral("Erreur dans le format du fichier %1. Fichier illisible.").arg(other));
+
+    // A header sound in every check but naming no game: the same.
+    SavingGameWindow unknown(static_cast<GameKindCode>(9));
+    dialogs->asked.clear();
+    ASSERT_TRUE(WriteGameFile(unknown, other));
     EXPECT_FALSE(form->OpenGameFile(other));
     EXPECT_EQ(created, 0);
     EXPECT_EQ(dialogs->Texts("message").value(0),

@@ -37,8 +37,9 @@ TEST_F(MainFormTest, MenusEntriesShortcutsAndHints)
     EXPECT_FALSE(form->GameMenuPlaceholder()->isEnabled());
 
     // Game kinds whose window is not built yet have their entry disabled.
-    for (const GameKindInfo &kind : GameKinds())
-        EXPECT_EQ(form->Action(QString::fromLatin1(kind.MenuName))->isEnabled(), bool(kind.Create))
+    for (const GameKindRow &kind : GameKindRows())
+        EXPECT_EQ(form->Action(QString::fromLatin1(kind.MenuName))->isEnabled(),
+                  bool(GameWindowFactoryOf(kind.Code)))
             << kind.MenuName;
 
     // Nothing to save or print while no game is open.
@@ -48,15 +49,22 @@ TEST_F(MainFormTest, MenusEntriesShortcutsAndHints)
     EXPECT_TRUE(form->isEnabled());
 }
 
-TEST_F(MainFormTest, GameKindCodesAreUniqueAndComplete)
+TEST_F(MainFormTest, NewGameMenuFollowsTheKindTable)
 {
-    QList<int> codes;
-    for (const GameKindInfo &kind : GameKinds())
-        codes << kind.Code;
-    std::sort(codes.begin(), codes.end());
-    EXPECT_EQ(codes, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(FindGameKind(4)->Title, QStringLiteral("Duplicate"));
-    EXPECT_EQ(FindGameKind(9), nullptr);
+    // The entries in the table's order, the Scrabble ones in their submenu.
+    QMenu *newGame = form->findChild<QMenu *>(QStringLiteral("NouveauJeu"));
+    ASSERT_NE(newGame, nullptr);
+    QStringList entries;
+    for (QAction *action : newGame->actions())
+        entries << (action->menu() ? action->menu()->objectName() : action->objectName());
+    EXPECT_EQ(entries,
+              (QStringList{"Avaleur1", "Lacle", "Pendu", "Philosophe", "Topword", "Scrabble", "MWordy"}));
+    QMenu *scrabble = newGame->findChild<QMenu *>(QStringLiteral("Scrabble"));
+    ASSERT_NE(scrabble, nullptr);
+    QStringList inScrabble;
+    for (QAction *action : scrabble->actions())
+        inScrabble << action->objectName();
+    EXPECT_EQ(inScrabble, (QStringList{"ScrabbleClassique", "ScrabbleDuplicate"}));
 }
 
 TEST_F(MainFormTest, TheActiveGamesMenuTakesThePlaceOfJeu)

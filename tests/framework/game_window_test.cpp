@@ -72,7 +72,7 @@ TEST(GameWindow, StartsUnnamedUnmodifiedAndRunning)
     TFLudorine window;
     EXPECT_EQ(window.FileName, QStringLiteral("Sans nom"));
     EXPECT_EQ(window.Title, QStringLiteral("Oxa"));
-    EXPECT_EQ(window.GameKind, 0);
+    EXPECT_EQ(window.GameKind, GameKindCode::None);
     EXPECT_FALSE(window.Modified || window.Closing || window.GameOver || window.Paused);
 }
 

@@ -203,7 +203,7 @@ TEST_F(DuplicateMutatedFilesTest, MutatedFixturesLoadOrAreRefusedAndThenPlaySafe
     const int loaded = LoadMutants(*window,
                                    {Fixture("duplicate_started.Ldr"), Fixture("duplicate_joker.Ldr"),
                                     Fixture("duplicate_finished.Ldr"), Fixture("duplicate_joker_game.Ldr")},
-                                   4, kMutantsPerFixture, 20261210, [this] {
+                                   GameKindCode::Duplicate, kMutantsPerFixture, 20261210, [this] {
                                        dialogs->answers = {Answer::Yes, Answer::Yes, Answer::Yes};
                                        Tick(12);
                                        window->SubmitProposal();
@@ -220,7 +220,7 @@ TEST_F(DuplicateFixturesTest, NewGameMenuOpensTheWindowWithItsMenu)
     QAction *entry = form->Action(QStringLiteral("ScrabbleDuplicate"));
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(entry->isEnabled());
-    auto *w = qobject_cast<TFDuplic *>(form->NewGame(4));
+    auto *w = qobject_cast<TFDuplic *>(form->NewGame(GameKindCode::Duplicate));
     ASSERT_NE(w, nullptr);
     w->StopTicks();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Duplicate"));

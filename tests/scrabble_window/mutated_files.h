@@ -18,7 +18,7 @@
 #include <vector>
 
 // Where the payload starts: after the header's second game kind.
-inline qsizetype PayloadStart(const QByteArray &file, int kind)
+inline qsizetype PayloadStart(const QByteArray &file, GameKindCode kind)
 {
     std::istringstream in(file.toStdString());
     savefile::TypedReader reader(in);
@@ -87,7 +87,7 @@ private:
 // window's LoadGame, behind the header of game `kind`, and runs `play` on
 // every one that loads (its ticks stopped). Returns how many loaded.
 template <typename Window>
-int LoadMutants(Window &window, const std::vector<QString> &fixtures, int kind, int perFixture,
+int LoadMutants(Window &window, const std::vector<QString> &fixtures, GameKindCode kind, int perFixture,
                 std::uint32_t seed, const std::function<void()> &play)
 {
     std::mt19937 random(seed);

@@ -189,8 +189,8 @@ TEST_F(ScrabbleMutatedFilesTest, MutatedFixturesLoadOrAreRefusedAndThenPlaySafel
     int played = 0;
     const int loaded = LoadMutants(
         *window,
-        {Fixture("classic_started.Ldr"), Fixture("classic_joker.Ldr"), Fixture("classic_finished.Ldr")}, 3,
-        kMutantsPerFixture, 20260314, [&] {
+        {Fixture("classic_started.Ldr"), Fixture("classic_joker.Ldr"), Fixture("classic_finished.Ldr")},
+        GameKindCode::Scrabble, kMutantsPerFixture, 20260314, [&] {
             scrabble::BoardGame &game = window->Game();
             const int moves = game.MoveCount();
             const std::vector<scrabble::Tcoup> candidates = game.GenerateMoves(search, game.CurrentPlayer);

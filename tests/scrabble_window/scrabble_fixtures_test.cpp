@@ -155,7 +155,7 @@ TEST_F(ScrabbleFixturesTest, NewGameMenuOpensTheWindowWithItsMenuAndHelp)
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(entry->isEnabled());
     form->resize(1024, 768);
-    auto *w = qobject_cast<TFScrabble *>(form->NewGame(3));
+    auto *w = qobject_cast<TFScrabble *>(form->NewGame(GameKindCode::Scrabble));
     ASSERT_NE(w, nullptr);
     w->StopTicks();
     // Opened at a size that shows the proposals and history panels beside
@@ -163,7 +163,7 @@ TEST_F(ScrabbleFixturesTest, NewGameMenuOpensTheWindowWithItsMenuAndHelp)
     QApplication::processEvents();
     EXPECT_TRUE(w->rect().contains(w->Proposals->geometry())) << w->width() << "x" << w->height();
     EXPECT_TRUE(w->rect().contains(w->HistoryPanel->geometry()));
-    EXPECT_EQ(w->GameKind, 3);
+    EXPECT_EQ(w->GameKind, GameKindCode::Scrabble);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Scrabble"));
     EXPECT_EQ(form->ActiveGameWindow(), w);
     EXPECT_TRUE(MenuTitles().contains(QStringLiteral("&Scrabble")));

@@ -36,7 +36,8 @@ std::unique_ptr<TFScrabble> Reopen(const QByteArray &bytes, bool *ok)
     window->StopTicks();
     std::istringstream in(bytes.toStdString());
     savefile::TypedReader reader(in);
-    *ok = ReadSavedGameKind(reader) == 3 && window->LoadGame(reader, QStringLiteral("/tmp/partie.Ldr"));
+    *ok = ReadSavedGameKind(reader) == GameKindCode::Scrabble &&
+          window->LoadGame(reader, QStringLiteral("/tmp/partie.Ldr"));
     window->StopTicks();
     return window;
 }

@@ -49,7 +49,7 @@ qsizetype PayloadStart(const QByteArray &file)
 {
     std::istringstream in(file.toStdString());
     savefile::TypedReader reader(in);
-    EXPECT_EQ(ReadSavedGameKind(reader), 3);
+    EXPECT_EQ(ReadSavedGameKind(reader), GameKindCode::Scrabble);
     return qsizetype(reader.Position());
 }
 
@@ -146,7 +146,7 @@ TEST_F(ScrabbleGoldenFileTest, ASavedGameHasTheLayoutOfTheGoldenFile)
     const scrabble::BoardGame &game = window->Game();
     const TFconfig &config = window->Config();
     // The numbers that sit side by side in the file differ from one another.
-    std::vector<int> numbers = {config.PlayerCount,   config.CurrentPlayer, window->GameKind,
+    std::vector<int> numbers = {config.PlayerCount,   config.CurrentPlayer, ToInt(window->GameKind),
                                 window->Driver.Phase, window->Driver.Step,  game.MoveCount(),
                                 game.BagSize()};
     for (int n = 1; n <= 4; ++n) {

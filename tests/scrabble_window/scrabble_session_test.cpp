@@ -45,7 +45,7 @@ protected:
     // run until Albane's first turn waits.
     TFScrabble *NewScrabble(std::uint64_t seed)
     {
-        auto *w = qobject_cast<TFScrabble *>(form->NewGame(3));
+        auto *w = qobject_cast<TFScrabble *>(form->NewGame(GameKindCode::Scrabble));
         if (!w)
             return nullptr;
         Drive(w, seed);

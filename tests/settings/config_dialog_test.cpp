@@ -60,7 +60,7 @@ TEST(ConfigDialog, PlayerTableIsEditedInPlaceWithEnterUpAndDown)
 {
     TempSettings temp;
     TFconfig config;
-    config.SetupForGame(3, nullptr);
+    config.SetupForGame(GameKindCode::Scrabble, nullptr);
     config.show();
     config.PlayerCountList->setCurrentIndex(2);
     ASSERT_EQ(config.Table->rowCount(), 3);
@@ -118,7 +118,7 @@ TEST(ConfigDialog, CancelAppliesTheEditedPlayersButDoesNotStore)
 {
     TempSettings temp;
     TFconfig config;
-    config.SetupForGame(4, nullptr);
+    config.SetupForGame(GameKindCode::Duplicate, nullptr);
     config.Players[1].Score = 40;
     config.show();
     EXPECT_EQ(config.Players[1].Score, 0); // showing clears the scores
@@ -136,7 +136,7 @@ TEST(ConfigDialog, CancelAppliesTheEditedPlayersButDoesNotStore)
     EXPECT_EQ(StoredCount(config), QString());
 
     TFconfig again;
-    again.SetupForGame(4, nullptr);
+    again.SetupForGame(GameKindCode::Duplicate, nullptr);
     EXPECT_EQ(again.PlayerCount, 2);
 }
 
@@ -144,7 +144,7 @@ TEST(ConfigDialog, EndOfGameButtonsAndNumberFields)
 {
     TempSettings temp;
     TFconfig config;
-    config.SetupForGame(1, nullptr);
+    config.SetupForGame(GameKindCode::Pendu, nullptr);
     config.show();
     EXPECT_TRUE(config.ed_pendu_par1->isEnabled());
     EXPECT_FALSE(config.ed_pendu_par2->isEnabled());
@@ -167,7 +167,7 @@ TEST(ConfigDialog, EndOfGameButtonsAndNumberFields)
     EXPECT_EQ(config.Options.PenduTries(), 7);
 
     TFconfig again;
-    again.SetupForGame(1, nullptr);
+    again.SetupForGame(GameKindCode::Pendu, nullptr);
     again.show();
     EXPECT_TRUE(again.Rbtn_pendu_fin2->isChecked());
     EXPECT_TRUE(again.ed_pendu_par2->isEnabled());
@@ -178,17 +178,31 @@ TEST(ConfigDialog, EndOfGameButtonsAndNumberFields)
 TEST(ConfigDialog, EachGameShowsThePlayersPageAndItsOwnPage)
 {
     TempSettings temp;
-    const QString pages[] = {"Pendu",   "Avaleur", "Scrabble libre", "Scrabble duplicate",
-                             "KeyWord", "Wordy",   "TopWord",        "Philosophe"};
-    for (int kind = 1; kind <= 8; ++kind) {
-        SCOPED_TRACE(kind);
+    struct Expected {
+        GameKindCode kind;
+        const char *caption;
+        const char *page;
+    } const games[] = {
+        {GameKindCode::Pendu, "Pendu", "PagePendu"},
+        {GameKindCode::Avaleur, "Avaleur", "PageAvaleur"},
+        {GameKindCode::Scrabble, "Scrabble libre", "PageScrabble"},
+        {GameKindCode::Duplicate, "Scrabble duplicate", "PageDuplicate"},
+        {GameKindCode::Cle, "KeyWord", "PageScrabble"},
+        {GameKindCode::Wordy, "Wordy", "PageScrabble"},
+        {GameKindCode::TopWord, "TopWord", "PageTopWord"},
+        {GameKindCode::Philosophe, "Philosophe", "PagePhilo"},
+    };
+    for (const Expected &game : games) {
+        const int kind = ToInt(game.kind);
+        SCOPED_TRACE(game.caption);
         TFconfig config;
-        config.SetupForGame(kind, nullptr);
+        config.SetupForGame(game.kind, nullptr);
         ASSERT_EQ(config.Pages->count(), 2);
         EXPECT_EQ(config.Pages->tabText(0), QStringLiteral("Joueurs"));
-        EXPECT_EQ(config.Pages->tabText(1), pages[kind - 1]);
+        EXPECT_EQ(config.Pages->tabText(1), QString::fromUtf8(game.caption));
+        EXPECT_EQ(config.Pages->widget(1)->objectName(), QString::fromLatin1(game.page));
         EXPECT_EQ(config.PlayerCountList->count(), config.MostPlayers);
-        EXPECT_EQ(config.PlayerCountList->isEnabled(), kind != 2);
+        EXPECT_EQ(config.PlayerCountList->isEnabled(), game.kind != GameKindCode::Avaleur);
         config.show();
         Screenshot(config, QStringLiteral("config_%1_joueurs").arg(kind));
         config.Pages->setCurrentIndex(1);
@@ -201,7 +215,7 @@ TEST(ConfigDialog, SpeedBarCaptionFollowsItsValue)
 {
     TempSettings temp;
     TFconfig config;
-    config.SetupForGame(2, nullptr);
+    config.SetupForGame(GameKindCode::Avaleur, nullptr);
     config.show();
     EXPECT_EQ(config.VitesseBox->title(), QStringLiteral("Vitesse : 50 %"));
     config.Vitesse_bar->setFocus();
@@ -218,7 +232,7 @@ TEST(ConfigDialog, EveryOptionPageIsOwnedByTheDialogAndOnlyTheGamesPageShows)
     QList<QPointer<QWidget>> pages;
     {
         TFconfig config;
-        config.SetupForGame(3, nullptr);
+        config.SetupForGame(GameKindCode::Scrabble, nullptr);
         pages = {config.PagePendu,     config.PageAvaleur, config.PageScrabble,
                  config.PageDuplicate, config.PageTopWord, config.PagePhilo};
         config.show();
@@ -230,7 +244,7 @@ TEST(ConfigDialog, EveryOptionPageIsOwnedByTheDialogAndOnlyTheGamesPageShows)
             EXPECT_EQ(page->isVisible(), page == config.PageScrabble) << page->objectName().toStdString();
         }
         // Another game's page comes and goes without leaving the dialog.
-        config.SetupForGame(1, nullptr);
+        config.SetupForGame(GameKindCode::Pendu, nullptr);
         EXPECT_TRUE(config.isAncestorOf(config.PageScrabble));
         EXPECT_EQ(config.Pages->count(), 2);
     }

@@ -11,7 +11,7 @@
 #include <sstream>
 
 namespace {
-GameSettings Game(int kind, int count)
+GameSettings Game(GameKindCode kind, int count)
 {
     GameSettings settings;
     settings.SetupForGame(kind);
@@ -67,7 +67,7 @@ std::string OldDuplicatePart(const GameSettings &game, const char *version, int 
         w.WriteString("AXO");
         w.WriteInteger(Keycalc("AXO"));
         w.WriteInteger(game.SettingsChecksum());
-        w.WriteInteger(4);
+        w.WriteInteger(ToInt(GameKindCode::Duplicate));
         w.WriteString("FR");
         w.WriteString(version);
         w.WriteString("Sbld");
@@ -97,9 +97,10 @@ std::string OldDuplicatePart(const GameSettings &game, const char *version, int 
 TEST(SettingsPart, EveryKindRoundTripsItsPlayersAndSavedOptions)
 {
     TempSettings temp;
-    for (int kind = 1; kind <= 8; ++kind) {
-        SCOPED_TRACE(kind);
-        GameSettings saved = Game(kind, kind == 2 ? 1 : 3);
+    for (const GameKindRow &row : GameKindRows()) {
+        const GameKindCode kind = row.Code;
+        SCOPED_TRACE(row.ClassName);
+        GameSettings saved = Game(kind, std::min(3, row.MostPlayers));
         saved.Options.CB_pendu_lettres = false;
         saved.Options.CB_pendu_essai = 1;
         saved.Options.ddlb_tirage = 1;
@@ -119,28 +120,29 @@ TEST(SettingsPart, EveryKindRoundTripsItsPlayersAndSavedOptions)
         // The part carries some options of its kind; the others stay as they were.
         GameOptions expected;
         switch (kind) {
-        case 1:
+        case GameKindCode::Pendu:
             expected.CB_pendu_lettres = false;
             expected.CB_pendu_essai = 1;
             break;
-        case 3:
-        case 5:
-        case 6:
+        case GameKindCode::Scrabble:
+        case GameKindCode::Cle:
+        case GameKindCode::Wordy:
             expected.ddlb_tirage = 1;
             break;
-        case 4:
+        case GameKindCode::Duplicate:
             expected.ddlb_tirage_duplic = 1;
             expected.ddlb_vari_duplic = 2;
             break;
-        case 7:
+        case GameKindCode::TopWord:
             expected.ddlb_tirage_topword = 1;
             expected.ddlb_dim_topword = 1;
             break;
-        case 8:
+        case GameKindCode::Philosophe:
             expected.CheckBox_mp = false;
             expected.CB_philo = 5;
             break;
-        default:
+        case GameKindCode::Avaleur:
+        case GameKindCode::None:
             break;
         }
         EXPECT_EQ(loaded.Options, expected);
@@ -150,7 +152,7 @@ TEST(SettingsPart, EveryKindRoundTripsItsPlayersAndSavedOptions)
 TEST(SettingsPart, AChangedScoreByteMakesTheChecksumRefuseThePart)
 {
     TempSettings temp;
-    GameSettings saved = Game(3, 2);
+    GameSettings saved = Game(GameKindCode::Scrabble, 2);
     saved.Players[2].Score = 12345; // a 16-bit integer: tag 3, bytes 39 30
     std::string bytes = Saved(saved);
     const std::string score("\x03\x39\x30", 3);
@@ -158,9 +160,9 @@ TEST(SettingsPart, AChangedScoreByteMakesTheChecksumRefuseThePart)
     ASSERT_NE(at, std::string::npos);
     bytes[at + 1] = '\x3A';
 
-    GameSettings loaded = Game(3, 2);
+    GameSettings loaded = Game(GameKindCode::Scrabble, 2);
     loaded.Players[1].Name = QStringLiteral("Avant");
-    GameSettings before = Game(3, 2);
+    GameSettings before = Game(GameKindCode::Scrabble, 2);
     before.Players[1].Name = QStringLiteral("Avant");
     EXPECT_FALSE(Load(loaded, bytes));
     ExpectSamePlayers(loaded, before);
@@ -170,12 +172,12 @@ TEST(SettingsPart, AChangedScoreByteMakesTheChecksumRefuseThePart)
 TEST(SettingsPart, WrongMarkerLanguageOrTruncatedPartRestoresTheState)
 {
     TempSettings temp;
-    const GameSettings other = Game(7, 3);
+    const GameSettings other = Game(GameKindCode::TopWord, 3);
     std::string bytes = Saved(other);
 
-    GameSettings target = Game(4, 2);
+    GameSettings target = Game(GameKindCode::Duplicate, 2);
     target.Options.ddlb_vari_duplic = 3;
-    const GameSettings before = Game(4, 2);
+    const GameSettings before = Game(GameKindCode::Duplicate, 2);
 
     std::string badMarker = bytes;
     badMarker[badMarker.find("AXO") + 2] = 'X';
@@ -185,7 +187,7 @@ TEST(SettingsPart, WrongMarkerLanguageOrTruncatedPartRestoresTheState)
     std::string otherLanguage = bytes;
     otherLanguage.replace(otherLanguage.find("FR"), 2, "EN");
     EXPECT_FALSE(Load(target, otherLanguage));
-    EXPECT_EQ(target.GameKind, 4);
+    EXPECT_EQ(target.GameKind, GameKindCode::Duplicate);
     ExpectSamePlayers(target, before);
 
     EXPECT_FALSE(Load(target, bytes.substr(0, bytes.size() / 2)));
@@ -196,7 +198,7 @@ TEST(SettingsPart, WrongMarkerLanguageOrTruncatedPartRestoresTheState)
 TEST(SettingsPart, DuplicateOptionsFollowTheVersionThatWroteThem)
 {
     TempSettings temp;
-    const GameSettings game = Game(4, 2);
+    const GameSettings game = Game(GameKindCode::Duplicate, 2);
     struct Case {
         const char *version;
         int written;
@@ -210,7 +212,7 @@ TEST(SettingsPart, DuplicateOptionsFollowTheVersionThatWroteThem)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.version);
         GameSettings loaded;
-        loaded.SetupForGame(4);
+        loaded.SetupForGame(GameKindCode::Duplicate);
         loaded.Options.ddlb_tirage_duplic = 1;
         loaded.Options.ddlb_vari_duplic = 3;
         ASSERT_TRUE(Load(loaded, OldDuplicatePart(game, c.version, c.written)));
@@ -224,7 +226,7 @@ TEST(SettingsPart, TextExportListsThePlayersBetweenEmptyLines)
 {
     TempSettings temp;
     GameSettings settings;
-    settings.SetupForGame(3);
+    settings.SetupForGame(GameKindCode::Scrabble);
     settings.Players[1].Score = 12;
     settings.Players[2].Score = 7;
     QString text;
@@ -237,7 +239,7 @@ TEST(SettingsPart, TextExportListsThePlayersBetweenEmptyLines)
 TEST(SettingsPart, NextPlayerWrapsAndAnnouncesTheNewPlayer)
 {
     TempSettings temp;
-    GameSettings settings = Game(3, 3);
+    GameSettings settings = Game(GameKindCode::Scrabble, 3);
     QStringList status;
     settings.ShowStatus = [&status](const QString &text) { status << text; };
     settings.CurrentPlayer = 2;
@@ -251,9 +253,9 @@ TEST(SettingsPart, NextPlayerWrapsAndAnnouncesTheNewPlayer)
 TEST(SettingsPart, PlayerKindTextsByGame)
 {
     GameSettings pendu, avaleur, topword;
-    pendu.GameKind = 1;
-    avaleur.GameKind = 2;
-    topword.GameKind = 7;
+    pendu.GameKind = GameKindCode::Pendu;
+    avaleur.GameKind = GameKindCode::Avaleur;
+    topword.GameKind = GameKindCode::TopWord;
     EXPECT_EQ(pendu.FillKindList(), QStringList({"Joueur humain", "Ordinateur"}));
     EXPECT_EQ(pendu.PlayerKindText(1), QStringLiteral("Ordinateur"));
     EXPECT_EQ(pendu.PlayerKindText(3), QStringLiteral("3"));
@@ -276,7 +278,8 @@ TEST(SettingsPart, PartsTheGameCannotHoldAreRefused)
         std::function<void(GameSettings &)> damage;
     };
     const std::vector<Case> cases = {
-        {"another game's part", [](GameSettings &s) { s.GameKind = 5; }},
+        {"another game's part", [](GameSettings &s) { s.GameKind = GameKindCode::Cle; }},
+        {"a kind no game has", [](GameSettings &s) { s.GameKind = static_cast<GameKindCode>(9); }},
         {"another section", [](GameSettings &s) { s.Section = QStringLiteral("Pendo"); }},
         {"more players than the game has room for", [](GameSettings &s) { s.PlayerCount = 5; }},
         {"a current player who does not take part", [](GameSettings &s) { s.CurrentPlayer = 4; }},
@@ -286,18 +289,27 @@ TEST(SettingsPart, PartsTheGameCannotHoldAreRefused)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        GameSettings saved = Game(3, 3);
+        GameSettings saved = Game(GameKindCode::Scrabble, 3);
         c.damage(saved);
-        GameSettings loaded = Game(3, 2);
-        const GameSettings before = Game(3, 2);
+        GameSettings loaded = Game(GameKindCode::Scrabble, 2);
+        const GameSettings before = Game(GameKindCode::Scrabble, 2);
         EXPECT_FALSE(Load(loaded, Saved(saved)));
         ExpectSamePlayers(loaded, before);
     }
+    // Settings not yet set up for a game take any game's part, but only of
+    // a kind that exists.
+    GameSettings unknown = Game(GameKindCode::Scrabble, 2);
+    unknown.GameKind = static_cast<GameKindCode>(9);
+    GameSettings fresh;
+    EXPECT_FALSE(Load(fresh, Saved(unknown)));
+    EXPECT_EQ(fresh.GameKind, GameKindCode::None);
+    EXPECT_TRUE(Load(fresh, Saved(Game(GameKindCode::Wordy, 2))));
+    EXPECT_EQ(fresh.GameKind, GameKindCode::Wordy);
 
-    GameSettings named = Game(3, 2);
+    GameSettings named = Game(GameKindCode::Scrabble, 2);
     named.Players[1].Name = QStringLiteral("Œdipe l’aîné");
     named.Players[2].Name = QStringLiteral("Cœur à 5 €");
-    GameSettings back = Game(3, 2);
+    GameSettings back = Game(GameKindCode::Scrabble, 2);
     ASSERT_TRUE(Load(back, Saved(named)));
     EXPECT_EQ(back.Players[1].Name, named.Players[1].Name);
     EXPECT_EQ(back.Players[2].Name, named.Players[2].Name);

@@ -45,38 +45,39 @@ GameOptions ChangedOptions()
 }
 
 // The options of Changed that the store keeps for a game kind.
-GameOptions StoredPart(int kind, const GameOptions &changed)
+GameOptions StoredPart(GameKindCode kind, const GameOptions &changed)
 {
     GameOptions o;
     switch (kind) {
-    case 1:
+    case GameKindCode::Pendu:
         o.CB_pendu_essai = changed.CB_pendu_essai;
         o.CB_pendu_lettres = changed.CB_pendu_lettres;
         o.Rbtn_pendu_fin1 = changed.Rbtn_pendu_fin1;
         o.ed_pendu_par1 = changed.ed_pendu_par1;
         o.ed_pendu_par2 = changed.ed_pendu_par2;
         break;
-    case 3:
-    case 5:
-    case 6:
+    case GameKindCode::Scrabble:
+    case GameKindCode::Cle:
+    case GameKindCode::Wordy:
         o.ddlb_tirage = changed.ddlb_tirage;
         break;
-    case 4:
+    case GameKindCode::Duplicate:
         o.ddlb_tirage_duplic = changed.ddlb_tirage_duplic;
         o.ddlb_vari_duplic = changed.ddlb_vari_duplic;
         break;
-    case 7:
+    case GameKindCode::TopWord:
         o.ddlb_tirage_topword = changed.ddlb_tirage_topword;
         o.ddlb_dim_topword = changed.ddlb_dim_topword;
         break;
-    case 8:
+    case GameKindCode::Philosophe:
         o.CB_philo = changed.CB_philo;
         o.CheckBox_mp = changed.CheckBox_mp;
         o.Rbtn_philo_fin1 = changed.Rbtn_philo_fin1;
         o.ed_philo_par1 = changed.ed_philo_par1;
         o.ed_philo_par2 = changed.ed_philo_par2;
         break;
-    default:
+    case GameKindCode::Avaleur: // the speed is the game's own
+    case GameKindCode::None:
         break;
     }
     return o;
@@ -87,7 +88,7 @@ TEST(SettingsStore, FirstStartDefaults)
 {
     TempSettings temp;
     GameSettings pendu;
-    pendu.SetupForGame(1);
+    pendu.SetupForGame(GameKindCode::Pendu);
     EXPECT_EQ(pendu.Section, QStringLiteral("Pendo"));
     EXPECT_EQ(pendu.PlayerCount, 1);
     EXPECT_EQ(pendu.Players[1].Name, QStringLiteral("Albane"));
@@ -96,7 +97,7 @@ TEST(SettingsStore, FirstStartDefaults)
     EXPECT_EQ(pendu.Options.PenduTries(), 12);
 
     GameSettings scrabble;
-    scrabble.SetupForGame(3);
+    scrabble.SetupForGame(GameKindCode::Scrabble);
     ASSERT_EQ(scrabble.PlayerCount, 2);
     EXPECT_EQ(scrabble.Players[1].Name, QStringLiteral("Albane"));
     EXPECT_EQ(scrabble.Players[1].Level, 0);
@@ -106,7 +107,7 @@ TEST(SettingsStore, FirstStartDefaults)
     EXPECT_FALSE(scrabble.AllComputers);
 
     GameSettings duplicate;
-    duplicate.SetupForGame(4);
+    duplicate.SetupForGame(GameKindCode::Duplicate);
     EXPECT_EQ(duplicate.MostPlayers, 40);
     EXPECT_EQ(duplicate.Players[4].Name, QStringLiteral("Dorian"));
     EXPECT_EQ(duplicate.Players[5].Name, QStringLiteral("Joueur 5"));
@@ -116,11 +117,12 @@ TEST(SettingsStore, FirstStartDefaults)
 TEST(SettingsStore, EveryKindKeepsItsPlayersAndOptions)
 {
     TempSettings temp;
-    for (int kind = 1; kind <= 8; ++kind) {
-        SCOPED_TRACE(kind);
+    for (const GameKindRow &row : GameKindRows()) {
+        const GameKindCode kind = row.Code;
+        SCOPED_TRACE(row.ClassName);
         GameSettings before;
         before.SetupForGame(kind);
-        const int count = kind == 2 ? 1 : std::min(3, before.MostPlayers);
+        const int count = std::min(3, before.MostPlayers);
         before.SetPlayerNames(count, QStringLiteral("Zoé;Yann;Xavier;"));
         for (int n = 2; n <= count; ++n)
             before.Players[n].Level = std::uint8_t(before.MaxLevel());
@@ -148,7 +150,7 @@ TEST(SettingsStore, DefaultNamesAreStoredAsSectionSignOnlyInTheirOwnSlot)
 {
     TempSettings temp;
     GameSettings settings;
-    settings.SetupForGame(3);
+    settings.SetupForGame(GameKindCode::Scrabble);
     settings.Players[2].Name = QStringLiteral("Joueur 2");
     settings.Players[3].Name = QStringLiteral("Joueur 2");
     settings.ApplyDialog(3);
@@ -156,7 +158,7 @@ TEST(SettingsStore, DefaultNamesAreStoredAsSectionSignOnlyInTheirOwnSlot)
     EXPECT_EQ(StoredValue(settings, QStringLiteral("ludantoj")), QStringLiteral("Albane;§;Joueur 2;"));
 
     GameSettings again;
-    again.SetupForGame(3);
+    again.SetupForGame(GameKindCode::Scrabble);
     EXPECT_EQ(again.Players[2].Name, QStringLiteral("Joueur 2"));
     EXPECT_EQ(again.Players[3].Name, QStringLiteral("Joueur 2"));
     EXPECT_EQ(again.Players[4].Name, QStringLiteral("Joueur 4")); // list used up
@@ -166,14 +168,14 @@ TEST(SettingsStore, LongNamesAreCutAndSemicolonsReplacedInThePlayersToo)
 {
     TempSettings temp;
     GameSettings settings;
-    settings.SetupForGame(8);
+    settings.SetupForGame(GameKindCode::Philosophe);
     settings.Players[1].Name = QStringLiteral("Anne;Marie;Louise de la Vallière");
     settings.ApplyDialog(1);
     settings.StoreSettings();
     EXPECT_EQ(settings.Players[1].Name, QStringLiteral("Anne Marie Louise de"));
     EXPECT_EQ(StoredValue(settings, QStringLiteral("ludantoj")), QStringLiteral("Anne Marie Louise de;"));
     GameSettings again;
-    again.SetupForGame(8);
+    again.SetupForGame(GameKindCode::Philosophe);
     EXPECT_EQ(again.Players[1].Name, QStringLiteral("Anne Marie Louise de"));
 }
 
@@ -195,21 +197,21 @@ TEST(SettingsStore, ABadNumberStopsTheReadingAndGivesTheDefaultCount)
     Store(QStringLiteral("Sbl"), QStringLiteral("etato"), QStringLiteral("00030201"));
     Store(QStringLiteral("Sbl"), QStringLiteral("loti"), QStringLiteral("x"));
     GameSettings settings;
-    settings.SetupForGame(3);
+    settings.SetupForGame(GameKindCode::Scrabble);
     EXPECT_EQ(settings.PlayerCount, 2);
     EXPECT_EQ(settings.Players[2].Level, 3); // read before the bad value
 
     Store(QStringLiteral("Sbld"), QStringLiteral("nombro"), QStringLiteral("deux"));
     Store(QStringLiteral("Sbld"), QStringLiteral("diverseco"), QStringLiteral("2"));
     GameSettings duplicate;
-    duplicate.SetupForGame(4);
+    duplicate.SetupForGame(GameKindCode::Duplicate);
     EXPECT_EQ(duplicate.PlayerCount, 2);
     EXPECT_EQ(duplicate.Options.ddlb_vari_duplic, 0); // never reached
 
     // A count beyond the game's players is no count either.
     Store(QStringLiteral("Pendo"), QStringLiteral("nombro"), QStringLiteral("0A"));
     GameSettings pendu;
-    pendu.SetupForGame(1);
+    pendu.SetupForGame(GameKindCode::Pendu);
     EXPECT_EQ(pendu.PlayerCount, 1);
 }
 
@@ -219,7 +221,7 @@ TEST(SettingsStore, LevelsAreReadByGroupAndKeptWithinTheGame)
     Store(QStringLiteral("Filozofisto"), QStringLiteral("nombro"), QStringLiteral("03"));
     Store(QStringLiteral("Filozofisto"), QStringLiteral("etato"), QStringLiteral("xx0500"));
     GameSettings philo;
-    philo.SetupForGame(8);
+    philo.SetupForGame(GameKindCode::Philosophe);
     ASSERT_EQ(philo.PlayerCount, 3);
     EXPECT_EQ(philo.Players[1].Level, 0); // not a number: human
     EXPECT_EQ(philo.Players[2].Level, 1); // computer levels are 0 or 1 here
@@ -229,7 +231,7 @@ TEST(SettingsStore, LevelsAreReadByGroupAndKeptWithinTheGame)
     Store(QStringLiteral("Wordy"), QStringLiteral("etato"), QStringLiteral("0203"));
     for (int i = 0; i < 20; ++i) {
         GameSettings wordy;
-        wordy.SetupForGame(6);
+        wordy.SetupForGame(GameKindCode::Wordy);
         EXPECT_EQ(wordy.Players[1].Level, 2);
         // Missing groups give a random level 0-4.
         EXPECT_LE(wordy.Players[3].Level, 4);
@@ -246,13 +248,13 @@ TEST(SettingsStore, ValueNamesIgnoreCaseAndTextValuesFollowTheirFirstLetter)
     Store(QStringLiteral("Pendo"), QStringLiteral("fino1"), QStringLiteral("-3"));
     Store(QStringLiteral("Filozofisto"), QStringLiteral("malposteno"), QStringLiteral("oui"));
     GameSettings pendu;
-    pendu.SetupForGame(1);
+    pendu.SetupForGame(GameKindCode::Pendu);
     EXPECT_EQ(pendu.Players[1].Name, QStringLiteral("Marc"));
     EXPECT_FALSE(pendu.Options.CB_pendu_lettres);
     EXPECT_FALSE(pendu.Options.Rbtn_pendu_fin1);
     EXPECT_EQ(pendu.Options.ed_pendu_par1, QStringLiteral("10"));
     GameSettings philo;
-    philo.SetupForGame(8);
+    philo.SetupForGame(GameKindCode::Philosophe);
     EXPECT_FALSE(philo.Options.CheckBox_mp); // ticked only for 'J'
 
     // Writing back replaces the hand-written spelling.

@@ -12,7 +12,7 @@ public:
     explicit TestGameWindow(const QString &title = QStringLiteral("Essai"), bool withMenu = false)
     {
         Title = title;
-        GameKind = 3;
+        GameKind = GameKindCode::Scrabble;
         setWindowTitle(title);
         resize(320, 240);
         if (withMenu) {

@@ -79,7 +79,7 @@ protected:
         back->StopTicks();
         std::istringstream in(bytes.toStdString());
         savefile::TypedReader reader(in);
-        EXPECT_EQ(ReadSavedGameKind(reader), TFWordy::kGameKind);
+        EXPECT_EQ(ReadSavedGameKind(reader), GameKindCode::Wordy);
         EXPECT_TRUE(back->LoadGame(reader, QStringLiteral("/tmp/wordy.Ldr")));
         back->StopTicks();
         return back;
@@ -90,7 +90,7 @@ TEST_F(WordyWindowTest, HumanLaysZooOnG7WithTheMouseAndTheComputerAnswers)
 {
     TFWordy &w = Start({0, 5}, 7);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Wordy"));
-    EXPECT_EQ(w.GameKind, 6);
+    EXPECT_EQ(w.GameKind, GameKindCode::Wordy);
     SetRack(1, "ZOOSETA");
     Lay({{1, 6, 7}, {2, 7, 7}, {3, 8, 7}});
     Settle();
@@ -250,7 +250,7 @@ TEST_F(WordyFixturesTest, NewGameMenuOpensWordyWithItsMenuAndHelp)
     auto *entry = form->findChild<QAction *>(QStringLiteral("MWordy"));
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(entry->isEnabled());
-    auto *w = qobject_cast<TFWordy *>(form->NewGame(6));
+    auto *w = qobject_cast<TFWordy *>(form->NewGame(GameKindCode::Wordy));
     ASSERT_NE(w, nullptr);
     w->StopTicks();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Wordy"));
