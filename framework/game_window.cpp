@@ -62,14 +62,7 @@ void TFLudorine::ShowHelp()
 
 void TFLudorine::PrintPage(int target, PageCanvas &canvas)
 {
-    // The white page.
-    canvas.SetBrush(target, Qt::white, BrushStyle::Solid);
-    canvas.SetPen(target, Qt::white, 0.1, PenStyle::Clear);
-    canvas.DrawRect(target, 0, 0, kPageWidthCm, kPageHeightCm);
-    // Texts without background from here on.
-    canvas.SetBrush(target, Qt::yellow, BrushStyle::Clear);
-    canvas.SetFont(target, QStringLiteral("Times New Roman"), Qt::blue, 36, FontBold);
-    canvas.DrawText(target, Title, kPageWidthCm / 2, 1, kPageWidthCm, TextAlign::Center);
+    DrawTitledPage(canvas, target, Title);
     canvas.SetFont(target, QStringLiteral("Courrier new"), Qt::black, 6, FontRegular);
     const QString stamp = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
     canvas.DrawText(target, (ProgramTitle() + QStringLiteral(" - ") + stamp).trimmed(), 2, 27, kPageWidthCm,
@@ -152,6 +145,18 @@ void TFLudorine::CloseRefusedElsewhere()
         EndDialogPause();
     if (MainWindowLink *main = MainForm())
         main->UpdateFileCommands();
+}
+
+bool TFLudorine::ReplaceByUnnamedGame()
+{
+    if (Closing)
+        return false;
+    bool canClose = false;
+    FormCloseQuery(canClose);
+    if (!canClose)
+        return false;
+    StartUnnamedGame();
+    return true;
 }
 
 void TFLudorine::StartUnnamedGame()

@@ -66,6 +66,10 @@ public:
     // (the next save asks for a name), caption without a file name, nothing
     // to save, the close question's pause lifted and Paused cleared.
     void StartUnnamedGame();
+    // "Nouvelle partie": the close question first (the game may be saved);
+    // true when the window now holds an unnamed new game, false when the
+    // player kept the game or the window is closing.
+    bool ReplaceByUnnamedGame();
 
     // Pauses raised around the program's own dialogs (file dialogs, the close
     // question, About, the print preview, the tools). They hold the ticks like

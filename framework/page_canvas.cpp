@@ -262,3 +262,13 @@ double PageCanvas::TextHeightCm(int target, const QString &text)
     Q_UNUSED(text);
     return metrics.height() / scale;
 }
+
+void DrawTitledPage(PageCanvas &canvas, int target, const QString &title)
+{
+    canvas.SetBrush(target, Qt::white, BrushStyle::Solid);
+    canvas.SetPen(target, Qt::white, 0.1, PenStyle::Clear);
+    canvas.DrawRect(target, 0, 0, kPageWidthCm, kPageHeightCm);
+    canvas.SetBrush(target, Qt::white, BrushStyle::Clear);
+    canvas.SetFont(target, QStringLiteral("Times New Roman"), Qt::blue, 36, FontBold);
+    canvas.DrawText(target, title, kPageWidthCm / 2, 1, kPageWidthCm, TextAlign::Center);
+}

@@ -103,3 +103,7 @@ private:
     QPainter *printer_ = nullptr;
     QPaintDevice *metrics_ = nullptr;
 };
+
+// A white page with the title centred at the top (Times New Roman 36 bold
+// blue); what is drawn next has no background.
+void DrawTitledPage(PageCanvas &canvas, int target, const QString &title);

@@ -5,13 +5,6 @@
 
 namespace wordy_ui {
 
-namespace {
-bool Between(int value, int low, int high)
-{
-    return value >= low && value <= high;
-}
-} // namespace
-
 const Geometry &Geometry::Instance()
 {
     static const Geometry geometry;
@@ -37,23 +30,6 @@ std::optional<int> Geometry::RackDropSlot(int x, int y, int owner, int rackSize)
     if (x + 30 < 5 || x >= 210 || !Between(y + 30, 90 * owner - 78, 90 * owner - 20))
         return std::nullopt;
     return std::clamp((x + 25) / 32, 1, rackSize);
-}
-
-PanelParts Geometry::Panel(int player) const
-{
-    PanelParts parts;
-    parts.frame = {5, 90 * player - 78, 241, 90 * player + 8};
-    const int top = parts.frame.Top;
-    parts.barY = top + 65;
-    parts.separator1 = 80;
-    parts.separator2 = 120;
-    const int textTop = parts.barY + 2;
-    const int textBottom = parts.frame.Bottom - 1;
-    parts.name = {7, textTop, 78, textBottom};
-    parts.score = {82, textTop, 120, textBottom};
-    parts.time = {152, textTop, 240, textBottom};
-    parts.lastMove = {12, top + 38, 238, top + 54};
-    return parts;
 }
 
 } // namespace wordy_ui

@@ -7,7 +7,7 @@
 
 namespace wordy_ui {
 
-using scrabble_ui::PanelParts;
+using scrabble_ui::PanelColumns;
 using scrabble_ui::PixelPoint;
 using scrabble_ui::SquarePos;
 using scrabble_ui::TileRect;
@@ -28,7 +28,7 @@ public:
     TileRect BagArea() const override { return {5, 372, 241, 501}; }
     TileRect BagTileSpan() const override { return {6, 373, 209, 469}; }
     TileRect RacksArea() const override { return {5, 12, 241, 367}; }
-    PanelParts Panel(int player) const override;
+    PanelColumns Columns() const override { return {5, 240, 80, 120, 7, 78, 82, 152, 12, 38}; }
     PixelPoint InputPanelAt(int player) const override { return {12, 90 * player - 45}; }
 
     static const Geometry &Instance();

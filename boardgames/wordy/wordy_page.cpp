@@ -21,14 +21,7 @@ QString MoveLine(int moveNumber, const QString &playerName, const QString &moveT
 void PrintPage(int target, PageCanvas &canvas, const QImage &board, const QString &title,
                const QStringList &players, const QStringList &moves, const QDateTime &now)
 {
-    // The whole page in white, then texts without background.
-    canvas.SetBrush(target, Qt::white, BrushStyle::Solid);
-    canvas.SetPen(target, Qt::white, 0.1, PenStyle::Clear);
-    canvas.DrawRect(target, 0, 0, kPageWidthCm, kPageHeightCm);
-    canvas.SetBrush(target, Qt::white, BrushStyle::Clear);
-
-    canvas.SetFont(target, QStringLiteral("Times New Roman"), Qt::blue, 36, FontBold);
-    canvas.DrawText(target, title, kPageWidthCm / 2, 1, kPageWidthCm, TextAlign::Center);
+    DrawTitledPage(canvas, target, title);
 
     const double boardHeight =
         board.width() > 0 ? kPageBoardWidth * board.height() / board.width() : kPageBoardWidth;

@@ -26,14 +26,7 @@ const QColor kStar(190, 20, 50);
 const QColor kSilver(203, 203, 203);
 const QColor kJokerInk(0, 128, 0);
 
-QFont PixelFont(int pixels, bool bold, const QString &family = QStringLiteral("DejaVu Sans"))
-{
-    QFont font(family);
-    font.setPixelSize(std::max(1, pixels));
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
-}
+using scrabble_ui::PixelFont;
 
 void DrawStar(QPainter &painter, const QRectF &square)
 {

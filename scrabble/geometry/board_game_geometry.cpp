@@ -5,6 +5,24 @@
 
 namespace scrabble_ui {
 
+PanelParts BoardGameGeometry::Panel(int player) const
+{
+    const PanelColumns c = Columns();
+    PanelParts parts;
+    parts.frame = {c.left, 90 * player - 78, c.right + 1, 90 * player + 8};
+    const int top = parts.frame.Top;
+    parts.barY = top + 65;
+    parts.separator1 = c.separator1;
+    parts.separator2 = c.separator2;
+    const int textTop = parts.barY + 2;
+    const int textBottom = parts.frame.Bottom - 1;
+    parts.name = {c.nameLeft, textTop, c.nameRight, textBottom};
+    parts.score = {c.scoreLeft, textTop, c.separator2, textBottom};
+    parts.time = {c.timeLeft, textTop, c.right, textBottom};
+    parts.lastMove = {c.lastMoveLeft, top + c.lastMoveDown, c.lastMoveLeft + 226, top + c.lastMoveDown + 16};
+    return parts;
+}
+
 TileRect BoardGameGeometry::PositionFor(const scrabble::TJeton &tile, scrabble::Random &random) const
 {
     switch (tile.State) {

@@ -35,6 +35,21 @@ struct PanelParts {
     TileRect lastMove;
 };
 
+// Where the parts of the player panels lie across the surface: the panel p
+// spans y 90 p - 78 to 90 p + 7 and these columns.
+struct PanelColumns {
+    int left = 0;
+    int right = 0; // included
+    int separator1 = 0;
+    int separator2 = 0;
+    int nameLeft = 0;
+    int nameRight = 0;
+    int scoreLeft = 0;
+    int timeLeft = 0;
+    int lastMoveLeft = 0;
+    int lastMoveDown = 0; // below the panel's top
+};
+
 class BoardGameGeometry : public scrabble::TilePlaces {
 public:
     explicit BoardGameGeometry(int side) : side_(side) {}
@@ -65,7 +80,8 @@ public:
     virtual TileRect BagTileSpan() const = 0; // top-left corners of bag tiles
     // The area where the status bar describes the rack tiles.
     virtual TileRect RacksArea() const = 0;
-    virtual PanelParts Panel(int player) const = 0;
+    virtual PanelColumns Columns() const = 0;
+    PanelParts Panel(int player) const;
     // The top-left corner of the input panel of the player to play, and its size.
     virtual PixelPoint InputPanelAt(int player) const = 0;
     virtual PixelPoint InputPanelSize() const { return {226, 26}; }
@@ -85,6 +101,7 @@ public:
     }
     static PixelPoint Centre(const TileRect &r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
     static TileRect TileAt(int x, int y) { return {x, y, x + kTile, y + kTile}; }
+    static bool Between(int value, int low, int high) { return value >= low && value <= high; }
 
 private:
     int side_;

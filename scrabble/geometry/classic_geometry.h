@@ -23,7 +23,7 @@ public:
     TileRect BagArea() const override { return {505, 372, 741, 501}; }
     TileRect BagTileSpan() const override { return {506, 373, 709, 469}; }
     TileRect RacksArea() const override { return {505, 12, 741, 367}; }
-    PanelParts Panel(int player) const override;
+    PanelColumns Columns() const override { return {505, 740, 580, 620, 506, 577, 581, 623, 512, 36}; }
     PixelPoint InputPanelAt(int player) const override { return {512, 90 * player - 45}; }
 
     static const ClassicGeometry &Instance();

@@ -55,15 +55,7 @@ void TFBoardGame::TempoTimer()
 
 scrabble::DrawPrompt TFBoardGame::DrawPromptHook()
 {
-    return [this](const std::string &title, const std::string &label,
-                  const std::string &initial) -> std::optional<std::string> {
-        SetCapsLock(1);
-        const std::optional<QString> answer =
-            Dialogs().prompt(FromCodePage(title), FromCodePage(label), FromCodePage(initial));
-        if (!answer)
-            return std::nullopt;
-        return ToCodePage(*answer);
-    };
+    return &scrabble_ui::AskDrawnLetters;
 }
 
 scrabble::Confirm TFBoardGame::ConfirmHook()

@@ -149,15 +149,9 @@ void TFBoardGame::Redraw(bool full)
 
 void TFBoardGame::NouvellePartie()
 {
-    if (Closing)
-        return;
-    bool canClose = false;
-    FormCloseQuery(canClose);
-    if (!canClose)
-        return;
     // The new game is not the file's game: it has no name until saved.
-    StartUnnamedGame();
-    Driver.Restart(Now());
+    if (ReplaceByUnnamedGame())
+        Driver.Restart(Now());
 }
 
 void TFBoardGame::ToggleHistory()

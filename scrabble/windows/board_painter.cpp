@@ -24,15 +24,6 @@ const QColor kBevelLight(206, 189, 140);
 const QColor kBevelLighter(247, 239, 222);
 const QColor kGreyFace(203, 203, 203);
 
-QFont PixelFont(int pixels, bool bold, const QString &family = QStringLiteral("DejaVu Sans"))
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
-}
-
 QString PremiumLabel(scrabble::Premium premium)
 {
     switch (premium) {
@@ -66,6 +57,15 @@ void DrawStar(QPainter &painter, const QRectF &square)
 }
 
 } // namespace
+
+QFont PixelFont(int pixels, bool bold, const QString &family)
+{
+    QFont font(family);
+    font.setPixelSize(std::max(1, pixels));
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
 
 QColor PremiumColour(scrabble::Premium premium)
 {

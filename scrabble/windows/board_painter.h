@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -101,6 +102,9 @@ QImage BoardPicture(const BoardGeometry &geometry, const BoardStyle &style,
 QSize BoardPictureSize(const BoardGeometry &geometry, const BoardStyle &style);
 // Whether the labels of a style are written at this square size.
 bool LabelsFit(const BoardGeometry &geometry, const BoardStyle &style);
+
+// A font of the board pictures and tiles, sized in pixels and antialiased.
+QFont PixelFont(int pixels, bool bold, const QString &family = QStringLiteral("DejaVu Sans"));
 
 struct TileLook {
     bool grey = false;      // a rack of a player who is not to play

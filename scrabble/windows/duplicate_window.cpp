@@ -64,15 +64,7 @@ void TFDuplic::ConnectHooks()
     game_->confirm = [](const std::string &question) {
         return Dialogs().question(FromCodePage(question), QStringLiteral("Scrabble")) == Answer::Yes;
     };
-    game_->drawPrompt = [](const std::string &title, const std::string &label,
-                           const std::string &initial) -> std::optional<std::string> {
-        SetCapsLock(1);
-        const std::optional<QString> answer =
-            Dialogs().prompt(FromCodePage(title), FromCodePage(label), FromCodePage(initial));
-        if (!answer)
-            return std::nullopt;
-        return ToCodePage(*answer);
-    };
+    game_->drawPrompt = &scrabble_ui::AskDrawnLetters;
 }
 
 void TFDuplic::BuildPanels()
@@ -156,13 +148,8 @@ void TFDuplic::BuildMenu()
 
 void TFDuplic::NouvellePartie()
 {
-    if (Closing)
+    if (!ReplaceByUnnamedGame())
         return;
-    bool canClose = false;
-    FormCloseQuery(canClose);
-    if (!canClose)
-        return;
-    StartUnnamedGame();
     game_->NewGame();
     GameOver = false;
     endShown_ = false;

@@ -6,7 +6,10 @@
 #include <QRandomGenerator>
 
 #include "dictionary/dictionnaire.h"
+#include "framework/code_page_text.h"
 #include "framework/config_dialog.h"
+#include "framework/dialog_service.h"
+#include "framework/game_window.h"
 #include "framework/main_window_link.h"
 #include "framework/tick_driver.h"
 
@@ -31,6 +34,17 @@ std::unique_ptr<TDictionnaire> OpenGameDictionary(const QString &file)
     if (name.isEmpty())
         name = MainForm() ? MainForm()->DictionaryFile() : QStringLiteral("LDico.ox");
     return TDictionnaire::Create(QFile::encodeName(name).toStdString(), 'R');
+}
+
+std::optional<std::string> AskDrawnLetters(const std::string &title, const std::string &label,
+                                           const std::string &initial)
+{
+    TFLudorine::SetCapsLock(1);
+    const std::optional<QString> answer =
+        Dialogs().prompt(FromCodePage(title), FromCodePage(label), FromCodePage(initial));
+    if (!answer)
+        return std::nullopt;
+    return ToCodePage(*answer);
 }
 
 QString VictoryText(const QString &winner, int points)

@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <QElapsedTimer>
 #include <QString>
+#include <string>
 
 class TDictionnaire;
 class TFconfig;
@@ -34,6 +36,11 @@ private:
 
 // The game's dictionary, read only: `file`, or the main window's when empty.
 std::unique_ptr<TDictionnaire> OpenGameDictionary(const QString &file);
+
+// The manual draw's prompt through the dialog interface, with the capital
+// lock switched on before asking (bytes of the code page both ways).
+std::optional<std::string> AskDrawnLetters(const std::string &title, const std::string &label,
+                                           const std::string &initial);
 
 // "Partie terminée. Victoire de « name » avec n points."
 QString VictoryText(const QString &winner, int points);

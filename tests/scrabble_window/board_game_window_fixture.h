@@ -5,10 +5,10 @@
 // by the test, driven tick by tick; moves are played by square and slot
 // through the window's own geometry.
 #include "framework/config_dialog.h"
+#include "framework/game_file.h"
 #include "framework/tick_driver.h"
 #include "scrabble/windows/board_game_surface.h"
 #include "scrabble/windows/scrabble_panels.h"
-#include "scrabble/windows/scrabble_window.h"
 #include "scrabble/windows/scrabble_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_settings.h"
@@ -21,6 +21,17 @@
 #include <QApplication>
 #include <QTest>
 #include <vector>
+
+namespace window_tests {
+// Whether a joker has been played on the board.
+inline bool JokerPlayed(const scrabble::BoardGame &game)
+{
+    for (const auto &tile : game.Tiles())
+        if (tile->IsJoker && tile->IsPlayed())
+            return true;
+    return false;
+}
+} // namespace window_tests
 
 template <typename Window> class BoardGameWindowTest : public ::testing::Test {
 protected:
@@ -118,6 +129,29 @@ protected:
         QTest::mouseMove(surface, (from + to) / 2);
         QTest::mouseMove(surface, to);
         QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
+    }
+
+    // The three saved games the fixtures tests open, written to
+    // folder/prefix_started.Ldr (a human to play the first move),
+    // prefix_joker.Ldr (mid-game, a joker on the board, a computer about to
+    // search) and prefix_finished.Ldr (three computers to the end).
+    void WriteSavedGames(const QString &folder, const QString &prefix, const QDateTime &when)
+    {
+        const QString base = folder + QLatin1Char('/') + prefix;
+        Start({0, 5}, 1001);
+        ASSERT_TRUE(WriteGameFile(*window, base + QStringLiteral("_started.Ldr"), when));
+        std::uint64_t seed = 2000;
+        do {
+            Start({5, 3}, ++seed);
+            RunUntil(
+                [this] { return window_tests::JokerPlayed(window->Game()) || window->Driver.Phase == -2; },
+                60000);
+        } while (!window_tests::JokerPlayed(window->Game()) || window->GameOver);
+        RunUntil([this] { return window->Driver.Phase == 11 && window->Driver.Step == 0; }, 1000);
+        ASSERT_TRUE(WriteGameFile(*window, base + QStringLiteral("_joker.Ldr"), when));
+        Start({5, 4, 2}, 3001);
+        ASSERT_TRUE(RunUntil([this] { return window->Driver.Phase == -2; }, 60000));
+        ASSERT_TRUE(WriteGameFile(*window, base + QStringLiteral("_finished.Ldr"), when));
     }
 
     TempSettings settings;

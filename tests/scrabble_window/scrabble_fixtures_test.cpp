@@ -27,32 +27,13 @@ QString Fixture(const char *name)
 
 const QDateTime kSaved(QDate(2026, 3, 14), QTime(15, 9, 26));
 
-bool JokerPlayed(const scrabble::BoardGame &game)
-{
-    for (const auto &tile : game.Tiles())
-        if (tile->IsJoker && tile->IsPlayed())
-            return true;
-    return false;
-}
+using window_tests::JokerPlayed;
 
 } // namespace
 
 TEST_F(ScrabbleWindowTest, DISABLED_WriteFixtures)
 {
-    Start({0, 5}, 1001);
-    ASSERT_TRUE(WriteGameFile(*window, Fixture("classic_started.Ldr"), kSaved));
-
-    std::uint64_t seed = 2000;
-    do {
-        Start({5, 3}, ++seed);
-        RunUntil([this] { return JokerPlayed(window->Game()) || window->Driver.Phase == -2; }, 60000);
-    } while (!JokerPlayed(window->Game()) || window->GameOver);
-    RunUntil([this] { return window->Driver.Phase == 11 && window->Driver.Step == 0; }, 1000);
-    ASSERT_TRUE(WriteGameFile(*window, Fixture("classic_joker.Ldr"), kSaved));
-
-    Start({5, 4, 2}, 3001);
-    ASSERT_TRUE(RunUntil([this] { return window->Driver.Phase == -2; }, 60000));
-    ASSERT_TRUE(WriteGameFile(*window, Fixture("classic_finished.Ldr"), kSaved));
+    WriteSavedGames(QStringLiteral(LUDORINE_FIXTURE_DIR), QStringLiteral("classic"), kSaved);
 }
 
 class ScrabbleFixturesTest : public MainFormTest {

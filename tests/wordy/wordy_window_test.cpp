@@ -30,14 +30,6 @@ QString Fixture(const char *name)
 
 const QDateTime kSaved(QDate(2026, 12, 10), QTime(15, 0, 0));
 
-bool JokerPlayed(const scrabble::BoardGame &game)
-{
-    for (const auto &tile : game.Tiles())
-        if (tile->IsJoker && tile->IsPlayed())
-            return true;
-    return false;
-}
-
 // Every tile and score of two games agree.
 void ExpectSameGame(const TFBoardGame &a, const TFBoardGame &b)
 {
@@ -187,18 +179,7 @@ TEST_F(WordyWindowTest, AGameSavedDuringAComputerTurnSearchesAgain)
 
 TEST_F(WordyWindowTest, DISABLED_WriteWordyFixtures)
 {
-    Start({0, 5}, 1001);
-    ASSERT_TRUE(WriteGameFile(*window, Fixture("wordy_started.Ldr"), kSaved));
-    std::uint64_t seed = 2000;
-    do {
-        Start({5, 3}, ++seed);
-        RunUntil([this] { return JokerPlayed(window->Game()) || window->Driver.Phase == -2; }, 60000);
-    } while (!JokerPlayed(window->Game()) || window->GameOver);
-    RunUntil([this] { return window->Driver.Phase == 11 && window->Driver.Step == 0; }, 1000);
-    ASSERT_TRUE(WriteGameFile(*window, Fixture("wordy_joker.Ldr"), kSaved));
-    Start({5, 4, 2}, 3001);
-    ASSERT_TRUE(RunUntil([this] { return window->Driver.Phase == -2; }, 60000));
-    ASSERT_TRUE(WriteGameFile(*window, Fixture("wordy_finished.Ldr"), kSaved));
+    WriteSavedGames(QStringLiteral(LUDORINE_WORDY_FIXTURE_DIR), QStringLiteral("wordy"), kSaved);
 }
 
 class WordyFixturesTest : public MainFormTest {
@@ -224,7 +205,7 @@ TEST_F(WordyFixturesTest, SavedGamesOpenThroughTheMainWindow)
 
     TFWordy *joker = Open("wordy_joker.Ldr");
     ASSERT_NE(joker, nullptr);
-    EXPECT_TRUE(JokerPlayed(joker->Game()));
+    EXPECT_TRUE(window_tests::JokerPlayed(joker->Game()));
     EXPECT_EQ(joker->Driver.Phase, 11);
     const int moves = joker->Game().MoveCount();
     for (int p = 1; p <= 2; ++p) {
