@@ -47,7 +47,7 @@ void BoardGame::BuildBag()
         Aim(tile);
         tile->Bounds = tile->Target;
         tile->Moving = false;
-        bag_.push_back(tile);
+        bag_.Add(tile);
     }
 }
 
@@ -61,7 +61,7 @@ void BoardGame::ShuffleBag(bool thorough)
         const int a = thorough ? random.Below(n) : random.Below(std::min(n, 7));
         const int b = random.Below(n);
         if (a != b)
-            std::swap(bag_[std::size_t(a)], bag_[std::size_t(b)]);
+            bag_.Swap(std::size_t(a), std::size_t(b));
     }
 }
 
@@ -76,12 +76,12 @@ void BoardGame::DrawTilesFor(int player, const DrawPrompt &prompt)
     int empty = 0;
     for (int slot = 1; slot <= rackSize_; ++slot)
         empty += RackTile(player, slot) == nullptr;
-    if (empty == 0 || bag_.empty())
+    if (empty == 0 || bag_.Empty())
         return;
 
     if (drawMode == DrawMode::Manual && (empty < BagSize() || rules_.manualDrawOfTheLastTiles)) {
         std::string bagLetters;
-        for (const TJeton *tile : bag_)
+        for (const TJeton *tile : bag_.Tiles())
             bagLetters += tile->Letter;
         // The last tiles: as many as the bag holds, the whole bag by default.
         empty = std::min(empty, BagSize());
@@ -96,9 +96,9 @@ void BoardGame::DrawTilesFor(int player, const DrawPrompt &prompt)
             chosen.clear();
             if (int(text.size()) != empty)
                 continue;
-            std::vector<bool> taken(bag_.size(), false);
+            std::vector<bool> taken(std::size_t(bag_.Size()), false);
             for (const char c : text)
-                for (std::size_t i = 0; i < bag_.size(); ++i)
+                for (std::size_t i = 0; i < std::size_t(bag_.Size()); ++i)
                     if (!taken[i] && bag_[i]->Letter == c) {
                         taken[i] = true;
                         chosen.push_back(i);
@@ -116,10 +116,8 @@ void BoardGame::DrawTilesFor(int player, const DrawPrompt &prompt)
                 }
         // Close the holes from the end, so the entry moved in is never a hole.
         std::sort(chosen.rbegin(), chosen.rend());
-        for (const std::size_t i : chosen) {
-            bag_[i] = bag_.back();
-            bag_.pop_back();
-        }
+        for (const std::size_t i : chosen)
+            bag_.TakeAt(i);
         return;
     }
 
@@ -145,12 +143,9 @@ void BoardGame::DrawTilesFor(int player, const DrawPrompt &prompt)
             break;
         ShuffleBag(false);
     }
-    for (int slot = 1; slot <= rackSize_ && !bag_.empty(); ++slot)
-        if (RackTile(player, slot) == nullptr) {
-            TJeton *tile = bag_.back();
-            bag_.pop_back();
-            ToRack(tile, player, slot);
-        }
+    for (int slot = 1; slot <= rackSize_ && !bag_.Empty(); ++slot)
+        if (RackTile(player, slot) == nullptr)
+            ToRack(bag_.TakeLast(), player, slot);
 }
 
 void BoardGame::ShuffleRack(int player)
@@ -160,7 +155,7 @@ void BoardGame::ShuffleRack(int player)
         const int a = 1 + random.Below(rackSize_);
         const int b = 1 + random.Below(rackSize_);
         if (a != b)
-            std::swap(racks_[Index(player, a)], racks_[Index(player, b)]);
+            racks_.Swap(player, a, b);
     }
     for (int slot = 1; slot <= rackSize_; ++slot)
         if (TJeton *tile = RackTile(player, slot)) {
@@ -200,7 +195,7 @@ ExchangeCheck BoardGame::CheckExchange(const std::string &request) const
         return check;
     }
     std::vector<TJeton *> pending;
-    for (TJeton *tile : board_)
+    for (TJeton *tile : board_.Squares())
         if (tile != nullptr && tile->IsPending())
             pending.push_back(tile);
     if (!pending.empty()) {

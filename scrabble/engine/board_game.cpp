@@ -18,8 +18,7 @@ std::string InputResult::Message() const
 
 BoardGame::BoardGame(std::uint64_t seed, const GameRules &rules)
     : random(seed), rules_(rules), layout_(*rules.layout), tileSet_(rules.tileSet), rackSize_(rules.rackSize),
-      racks_(std::size_t(4 * rackSize_), nullptr),
-      board_(std::size_t(layout_.Size() * layout_.Size()), nullptr)
+      racks_(rackSize_), board_(layout_.Size())
 {
     Players = {{"Joueur 1", 0, 0, {}}, {"Joueur 2", 0, 0, {}}};
 }
@@ -36,9 +35,7 @@ std::string BoardGame::PlayerName(int number) const
 
 TJeton *BoardGame::At(int col, int row) const
 {
-    if (!layout_.Inside(col, row))
-        return nullptr;
-    return board_[std::size_t((row - 1) * layout_.Size() + col - 1)];
+    return board_.At(col, row);
 }
 
 std::string BoardGame::RackText(int player) const
@@ -77,29 +74,28 @@ Grid BoardGame::Snapshot(bool includePending) const
 
 void BoardGame::Clear()
 {
-    history_.clear();
-    bag_.clear();
-    std::fill(racks_.begin(), racks_.end(), nullptr);
-    std::fill(board_.begin(), board_.end(), nullptr);
+    history_.Clear();
+    bag_.Clear();
+    racks_.Clear();
+    board_.Clear();
     tiles_.clear();
 }
 
 void BoardGame::ToBag(TJeton *tile)
 {
-    if (tile->Owner >= 1 && tile->Slot >= 1 && tile->Owner <= 4 && tile->Slot <= rackSize_ &&
-        RackTile(tile->Owner, tile->Slot) == tile)
-        racks_[Index(tile->Owner, tile->Slot)] = nullptr;
+    if (racks_.Holds(tile))
+        racks_.Free(tile->Owner, tile->Slot);
     RemoveFromBoard(tile);
     tile->State = InBag;
     tile->Selected = false;
     tile->SetJokerLetter(kJoker); // a joker in the bag has no letter
     Aim(tile);
-    bag_.push_back(tile);
+    bag_.Add(tile);
 }
 
 void BoardGame::ToRack(TJeton *tile, int player, int slot)
 {
-    racks_[Index(player, slot)] = tile;
+    racks_.Put(player, slot, tile);
     tile->State = OnRack;
     tile->Owner = player;
     tile->Slot = slot;
@@ -108,53 +104,41 @@ void BoardGame::ToRack(TJeton *tile, int player, int slot)
 
 void BoardGame::RemoveFromBoard(TJeton *tile)
 {
-    if (layout_.Inside(tile->Col, tile->Row) && Square(tile->Col, tile->Row) == tile)
-        Square(tile->Col, tile->Row) = nullptr;
+    board_.Remove(tile);
 }
 
 void BoardGame::FixOnBoard(TJeton *tile, int col, int row, const Tcoup *move)
 {
     RemoveFromBoard(tile);
-    if (tile->Owner >= 1 && tile->Slot >= 1 && RackTile(tile->Owner, tile->Slot) == tile)
-        racks_[Index(tile->Owner, tile->Slot)] = nullptr;
+    if (racks_.Holds(tile))
+        racks_.Free(tile->Owner, tile->Slot);
     tile->Col = col;
     tile->Row = row;
-    Square(col, row) = tile;
+    board_.Put(col, row, tile);
     tile->State = Fixed;
     tile->Selected = false;
     tile->Move = move;
     Aim(tile);
 }
 
-namespace {
-std::vector<TJeton *>::iterator FindInBag(std::vector<TJeton *> &bag, char letter)
-{
-    const bool joker = letter == kJoker || IsLowerLetter(letter);
-    return std::find_if(bag.begin(), bag.end(), [&](const TJeton *t) {
-        return joker ? t->IsJoker : !t->IsJoker && t->Letter == letter;
-    });
-}
-} // namespace
-
 bool BoardGame::TakeFromBag(char letter, int player, int slot)
 {
-    const auto it = FindInBag(bag_, letter);
-    if (it == bag_.end() || player < 1 || player > 4 || slot < 1 || slot > rackSize_ ||
-        RackTile(player, slot) != nullptr)
+    if (!racks_.Inside(player, slot) || RackTile(player, slot) != nullptr)
         return false;
-    TJeton *tile = *it;
-    bag_.erase(it);
+    TJeton *tile = bag_.Take(letter);
+    if (tile == nullptr)
+        return false;
     ToRack(tile, player, slot);
     return true;
 }
 
 bool BoardGame::PlayFromBag(char letter, int col, int row)
 {
-    const auto it = FindInBag(bag_, letter);
-    if (it == bag_.end() || !layout_.Inside(col, row) || At(col, row) != nullptr)
+    if (!layout_.Inside(col, row) || At(col, row) != nullptr)
         return false;
-    TJeton *tile = *it;
-    bag_.erase(it);
+    TJeton *tile = bag_.Take(letter);
+    if (tile == nullptr)
+        return false;
     tile->Owner = tile->Slot = 0;
     if (tile->IsJoker)
         tile->SetJokerLetter(letter);
@@ -183,7 +167,7 @@ bool BoardGame::PlaceTile(TJeton *tile, int col, int row)
     tile->Col = col;
     tile->Row = row;
     tile->State = Placed;
-    Square(col, row) = tile;
+    board_.Put(col, row, tile);
     Aim(tile);
     return true;
 }
@@ -210,7 +194,7 @@ void BoardGame::ResumeTurn()
 
 void BoardGame::ReturnPendingTiles()
 {
-    for (TJeton *tile : board_)
+    for (TJeton *tile : board_.Squares())
         if (tile != nullptr && tile->IsPending())
             ReturnToRack(tile);
 }
@@ -229,7 +213,7 @@ void BoardGame::SwapSlots(int player, int a, int b)
 {
     if (player < 1 || player > 4 || a < 1 || b < 1 || a > rackSize_ || b > rackSize_ || a == b)
         return;
-    std::swap(racks_[Index(player, a)], racks_[Index(player, b)]);
+    racks_.Swap(player, a, b);
     for (const int slot : {a, b})
         if (TJeton *tile = RackTile(player, slot)) {
             tile->Slot = slot;
@@ -249,7 +233,7 @@ std::vector<Tcoup> BoardGame::GenerateMoves(const MoveSearch &search, int player
     options.player = player;
     options.bagSize = rules_.exchangeAllowed ? BagSize() : 0;
     const Grid grid = Snapshot(false);
-    options.opening = history_.empty() || grid.PlayedCount() == 0;
+    options.opening = history_.Empty() || grid.PlayedCount() == 0;
     return search.GenerateMoves(grid, RackLetters(player), options);
 }
 

@@ -21,6 +21,7 @@
 #include "scrabble/engine/move_search.h"
 #include "scrabble/engine/random.h"
 #include "scrabble/engine/tile.h"
+#include "scrabble/engine/tile_containers.h"
 
 namespace savefile {
 class TypedWriter;
@@ -95,13 +96,13 @@ public:
     void NextPlayer() { CurrentPlayer = CurrentPlayer >= PlayerCount() ? 1 : CurrentPlayer + 1; }
 
     // Containers.
-    const std::vector<TJeton *> &Bag() const { return bag_; }
-    int BagSize() const { return int(bag_.size()); }
-    TJeton *RackTile(int player, int slot) const { return racks_[Index(player, slot)]; }
+    const std::vector<TJeton *> &Bag() const { return bag_.Tiles(); }
+    int BagSize() const { return bag_.Size(); }
+    TJeton *RackTile(int player, int slot) const { return racks_.At(player, slot); }
     TJeton *At(int col, int row) const;
     const std::vector<std::unique_ptr<TJeton>> &Tiles() const { return tiles_; }
-    const std::vector<std::unique_ptr<Tcoup>> &History() const { return history_; }
-    int MoveCount() const { return int(history_.size()); }
+    const std::vector<std::unique_ptr<Tcoup>> &History() const { return history_.Moves(); }
+    int MoveCount() const { return history_.Count(); }
     // Rack letters in slot order (a joker as its letter or '*').
     std::string RackText(int player) const;
     // The rack for the search: a joker is always '*'.
@@ -187,8 +188,6 @@ public:
     void Read(savefile::TypedReader &in);
 
 private:
-    std::size_t Index(int player, int slot) const { return std::size_t((player - 1) * rackSize_ + slot - 1); }
-    TJeton *&Square(int col, int row) { return board_[std::size_t((row - 1) * layout_.Size() + col - 1)]; }
     void Clear();
     void ReadPayload(savefile::TypedReader &in);
     void CheckTile(const TJeton &tile) const;
@@ -204,10 +203,10 @@ private:
     int rackSize_;
     const TilePlaces *places_ = nullptr;
     std::vector<std::unique_ptr<TJeton>> tiles_;
-    std::vector<TJeton *> bag_;
-    std::vector<TJeton *> racks_;
-    std::vector<TJeton *> board_;
-    std::vector<std::unique_ptr<Tcoup>> history_;
+    TileBag bag_;
+    Racks racks_;
+    TileBoard board_;
+    MoveHistory history_;
 };
 
 } // namespace scrabble

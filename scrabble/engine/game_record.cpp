@@ -15,12 +15,12 @@ void BoardGame::Write(savefile::TypedWriter &out) const
     out.WriteInteger(MoveCount());
     out.WriteInteger(BagSize());
     out.WriteListBegin();
-    for (const TJeton *tile : bag_)
+    for (const TJeton *tile : bag_.Tiles())
         tile->Write(out);
     out.WriteListEnd();
     out.WriteInteger(MoveCount());
     out.WriteListBegin();
-    for (const auto &move : history_)
+    for (const auto &move : history_.Moves())
         move->Write(out);
     out.WriteListEnd();
     out.WriteListBegin();
@@ -172,7 +172,7 @@ void BoardGame::ReadPayload(savefile::TypedReader &in)
         TJeton *tile = readTile();
         if (tile->State != InBag)
             Refuse("bag tile state");
-        bag_.push_back(tile);
+        bag_.Add(tile);
     }
     in.ReadListEnd();
     if (bagSize != BagSize())
@@ -184,7 +184,7 @@ void BoardGame::ReadPayload(savefile::TypedReader &in)
         auto move = std::make_unique<Tcoup>(Tcoup::Read(in));
         CheckMove(*move, MoveCount() + 1);
         moves[move->MoveNumber] = move.get();
-        history_.push_back(std::move(move));
+        history_.Add(std::move(move));
     }
     in.ReadListEnd();
     if (historyLength != MoveCount() || moveCounter != MoveCount())
@@ -199,7 +199,7 @@ void BoardGame::ReadPayload(savefile::TypedReader &in)
             Refuse("board square");
         if (!tile->OnBoard() || tile->Col != col || tile->Row != row)
             Refuse("board tile");
-        Square(col, row) = tile;
+        board_.Put(col, row, tile);
     }
     in.ReadListEnd();
 
@@ -224,7 +224,7 @@ void BoardGame::ReadPayload(savefile::TypedReader &in)
             links.pop_back();
             tile = onBoard;
         }
-        racks_[Index(player, slot)] = tile;
+        racks_.Put(player, slot, tile);
     }
     in.ReadListEnd();
 
@@ -241,7 +241,7 @@ void BoardGame::ReadPayload(savefile::TypedReader &in)
         Refuse("last move texts");
 
     // Every tile laid this turn sits in its owner's slot too.
-    for (const TJeton *tile : board_)
+    for (const TJeton *tile : board_.Squares())
         if (tile != nullptr && tile->IsPending() && RackTile(tile->Owner, tile->Slot) != tile)
             Refuse("tile laid this turn without its slot");
     // The whole set, each tile once.

@@ -18,8 +18,7 @@ const Tcoup &BoardGame::RecordMove(Tcoup move)
         p.LastMoveText = move.Text();
     }
     move.MoveNumber = MoveCount() + 1;
-    history_.push_back(std::make_unique<Tcoup>(std::move(move)));
-    return *history_.back();
+    return history_.Add(std::make_unique<Tcoup>(std::move(move)));
 }
 
 std::string BoardGame::StatusText(const Tcoup &move) const
@@ -36,14 +35,14 @@ std::vector<std::string> BoardGame::ReportLines() const
 {
     std::vector<std::string> lines = BoardPictureLines(Snapshot());
     lines.emplace_back();
-    for (const auto &move : history_)
+    for (const auto &move : history_.Moves())
         lines.push_back(HistoryReportLine(move->MoveNumber, PlayerName(move->Player), move->Text()));
     return lines;
 }
 
 bool BoardGame::IsGameOver() const
 {
-    if (!bag_.empty())
+    if (!bag_.Empty())
         return false;
     for (int player = 1; player <= PlayerCount(); ++player)
         if (RackText(player).empty())
@@ -53,7 +52,7 @@ bool BoardGame::IsGameOver() const
         return false;
     const int n = std::min(PlayerCount(), moves - 1);
     for (int i = moves - n; i < moves; ++i)
-        if (history_[std::size_t(i)]->Kind != Pass)
+        if (history_[std::size_t(i)].Kind != Pass)
             return false;
     return true;
 }

@@ -226,7 +226,7 @@ InputResult BoardGame::ValidateInput(const InputFields &input, const TDictionnai
     std::vector<SquarePos> newSquares;
     for (const TJeton *tile : used)
         newSquares.push_back({tile->Col, tile->Row});
-    const bool firstMove = history_.empty() || played.PlayedCount() == 0;
+    const bool firstMove = history_.Empty() || played.PlayedCount() == 0;
     if (firstMove) {
         if (!CoversCentre(layout_, newSquares)) {
             undo();
@@ -279,7 +279,7 @@ InputResult BoardGame::ValidateInput(const InputFields &input, const TDictionnai
             ReturnToRack(s.tile);
     for (const SavedTile &s : saved)
         if (s.tile->State == Matched && layout_.Inside(s.col, s.row) && At(s.col, s.row) == s.tile)
-            Square(s.col, s.row) = nullptr;
+            board_.Free(s.col, s.row);
     for (TJeton *tile : used)
         FixOnBoard(tile, tile->Col, tile->Row, &recordedMove);
     result.outcome = InputResult::Played;
