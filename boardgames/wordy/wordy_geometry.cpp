@@ -25,9 +25,11 @@ bool Geometry::InExchangeArea(int x, int y) const
     return Between(x, 5, 240) && Between(y, 340, 510);
 }
 
+// The band ends at the panel's right edge rather than at x 210, which would
+// leave most of the seventh slot (x 204 to 233) outside its own rack.
 std::optional<int> Geometry::RackDropSlot(int x, int y, int owner, int rackSize) const
 {
-    if (x + 30 < 5 || x >= 210 || !Between(y + 30, 90 * owner - 78, 90 * owner - 20))
+    if (x + 30 < 5 || x > 240 || !Between(y + 30, 90 * owner - 78, 90 * owner - 20))
         return std::nullopt;
     return std::clamp((x + 25) / 32, 1, rackSize);
 }

@@ -8,10 +8,12 @@
 #include <sstream>
 
 #include "boardgames/wordy/wordy_board.h"
+#include "boardgames/wordy/wordy_geometry.h"
 #include "boardgames/wordy/wordy_rules.h"
 #include "dictionary/dictionnaire.h"
 #include "framework/savefile/typed_stream.h"
 #include "scrabble/engine/move_ranking.h"
+#include "scrabble/engine/random.h"
 #include "scrabble/engine/self_play.h"
 #include "scrabble/engine/text.h"
 
@@ -252,4 +254,37 @@ TEST(WordySelfPlay, FourComputersPlayToTheEnd)
             racks += int(game.RackText(p).size());
         EXPECT_EQ(placed + racks + game.BagSize(), 100);
     }
+}
+
+TEST(WordyGeometry, TilePlacesAndDropAreas)
+{
+    const wordy_ui::Geometry &g = wordy_ui::Geometry::Instance();
+    scrabble::Random random(1);
+    wordy::TJeton tile('A');
+    tile.State = scrabble::Fixed;
+    tile.Col = 7;
+    tile.Row = 7;
+    EXPECT_EQ(g.PositionFor(tile, random), (scrabble::TileRect{503, 248, 533, 278})); // 37 c + 244, 37 r - 11
+    tile.State = scrabble::OnRack;
+    tile.Owner = 4;
+    tile.Slot = 7;
+    EXPECT_EQ(g.PositionFor(tile, random).Left, 32 * 7 - 20);
+    EXPECT_EQ(g.PositionFor(tile, random).Top, 90 * 4 - 75);
+    // Every square's centre drops on that square.
+    for (int col = 1; col <= 13; ++col)
+        for (int row = 1; row <= 13; row += 6) {
+            const auto centre = g.SquareCentre(col, row);
+            EXPECT_EQ(g.DropSquare(centre.x, centre.y), (scrabble::SquarePos{col, row}));
+        }
+    EXPECT_FALSE(g.DropSquare(270, 100).has_value());
+    // The fourth player's rack takes its own tiles back, it is not the
+    // exchange area; the bag area is.
+    for (int slot = 1; slot <= 7; ++slot) {
+        const auto centre = g.SlotCentre(4, slot);
+        EXPECT_EQ(g.RackDropSlot(centre.x, centre.y, 4, 7), slot);
+        EXPECT_FALSE(g.InExchangeArea(centre.x, centre.y));
+    }
+    const auto bag = scrabble_ui::BoardGameGeometry::Centre(g.BagArea());
+    EXPECT_TRUE(g.InExchangeArea(bag.x, bag.y));
+    EXPECT_FALSE(g.RackDropSlot(bag.x, bag.y, 4, 7).has_value());
 }

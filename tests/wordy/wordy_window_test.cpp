@@ -106,6 +106,25 @@ TEST_F(WordyWindowTest, HumanLaysZooOnG7WithTheMouseAndTheComputerAnswers)
     window_tests::SaveScreenshot(w, QStringLiteral("wordy_second_turn"));
 }
 
+TEST_F(WordyWindowTest, RackSlotsSwapAndTilesGoToTheExchangeArea)
+{
+    TFWordy &w = Start({0, 5}, 9);
+    SetRack(1, "ZOOSETA");
+    Drag(SlotPoint(1, 1), SlotPoint(1, 7));
+    Settle();
+    EXPECT_EQ(w.Game().RackText(1), "AOOSETZ");
+    const auto bag = scrabble_ui::BoardGameGeometry::Centre(w.Geometry().BagArea());
+    Drag(SlotPoint(1, 2), QPoint(bag.x, bag.y));
+    Settle();
+    EXPECT_EQ(w.Game().RackTile(1, 2)->State, scrabble::InExchange);
+    EXPECT_EQ(w.Pnl_ctrl->Coord1->text(), QStringLiteral("E"));
+    EXPECT_EQ(w.Pnl_ctrl->Mot->text(), QStringLiteral("O "));
+    Validate();
+    ASSERT_EQ(w.Game().MoveCount(), 1);
+    EXPECT_EQ(w.Game().History().front()->Text(), "Change O 0 pts.");
+    EXPECT_EQ(w.Game().BagSize(), 100 - 14 + 1); // the O is back in the bag until the next deal
+}
+
 TEST_F(WordyWindowTest, KeyFiltersAndThePassQuestion)
 {
     TFWordy &w = Start({0, 5}, 3);
