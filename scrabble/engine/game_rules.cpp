@@ -11,7 +11,9 @@ const GameRules &GameRules::Classic()
 
 std::string GameRules::PremiumSquareText(const BoardLayout &layout, int col, int row)
 {
-    return " " + PremiumText(layout.At(col, row));
+    std::string text(1, ' ');
+    text += PremiumText(layout.At(col, row));
+    return text;
 }
 
 std::unique_ptr<TJeton> GameRules::NewTile(char letter)
