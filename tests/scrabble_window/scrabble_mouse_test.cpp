@@ -3,8 +3,8 @@
 // dragged onto the board, the rack and the exchange area, validation with
 // its score, history line and next player, the errors through the dialog
 // interface, a joker given its letter from the keyboard.
-#include "scrabble/geometry/classic_geometry.h"
 #include "board_game_window_fixture.h"
+#include "scrabble/geometry/classic_geometry.h"
 
 #include <QLineEdit>
 #include <QListWidget>

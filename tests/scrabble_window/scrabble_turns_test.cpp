@@ -2,9 +2,9 @@
 // The turn state machine of the classic Scrabble window: players' clocks,
 // a new game started from the menu with the save question, the status texts
 // of what lies under the mouse.
+#include "board_game_window_fixture.h"
 #include "framework/letter_tables.h"
 #include "framework/main_window_link.h"
-#include "board_game_window_fixture.h"
 
 #include <QLineEdit>
 #include <QListWidget>
