@@ -43,7 +43,7 @@ void BoardGame::BuildBag()
     for (const char letter : letters) {
         tiles_.push_back(rules_.newTile(letter));
         TJeton *tile = tiles_.back().get();
-        tile->Value = rules_.LetterValue(letter);
+        tile->Value = rules_.TileValue(letter, letter == kJoker);
         Aim(tile);
         tile->Bounds = tile->Target;
         tile->Moving = false;

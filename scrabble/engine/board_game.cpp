@@ -225,12 +225,17 @@ void BoardGame::SwapSlots(int player, int a, int b)
         }
 }
 
+void BoardGame::Scored(Tcoup &, const Grid &) const {}
+
 std::vector<Tcoup> BoardGame::GenerateMoves(const MoveSearch &search, int player)
 {
     ReturnPendingTiles();
     SearchOptions options;
     options.variant = Variant::Classic;
     options.player = player;
+    options.side = Side(player);
+    options.maxTiles = rackSize_;
+    options.adjust = [this](Tcoup &move, const Grid &grid) { Scored(move, grid); };
     options.bagSize = rules_.exchangeAllowed ? BagSize() : 0;
     const Grid grid = Snapshot(false);
     options.opening = history_.Empty() || grid.PlayedCount() == 0;
@@ -240,6 +245,19 @@ std::vector<Tcoup> BoardGame::GenerateMoves(const MoveSearch &search, int player
 const Tcoup &BoardGame::PickComputerMove(const std::vector<Tcoup> &candidates, int level)
 {
     return candidates.at(std::size_t(PickComputerIndex(level, int(candidates.size()), random)));
+}
+
+const Tcoup &BoardGame::PlayLaidTiles(Tcoup move)
+{
+    const int player = CurrentPlayer;
+    move.Player = player;
+    if (rules_.movesKeepRack)
+        move.RackText = RackText(player);
+    const Tcoup &played = RecordMove(std::move(move));
+    for (int slot = 1; slot <= rackSize_; ++slot)
+        if (TJeton *tile = RackTile(player, slot); tile != nullptr && tile->IsPending())
+            FixOnBoard(tile, tile->Col, tile->Row, &played);
+    return played;
 }
 
 const Tcoup &BoardGame::PlayComputerMove(const Tcoup &candidate)

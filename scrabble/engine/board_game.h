@@ -35,6 +35,7 @@ struct PlayerInfo {
     int Level = 0; // 0 human, 1 to 5 computer
     int Score = 0;
     std::string LastMoveText;
+    int Colour = 0; // a game whose scoring sees the player's colour
 };
 
 enum class DrawMode { Automatic, Manual };
@@ -77,6 +78,7 @@ public:
     explicit BoardGame(std::uint64_t seed = 1, const GameRules &rules = GameRules::Classic());
     BoardGame(const BoardGame &) = delete;
     BoardGame &operator=(const BoardGame &) = delete;
+    virtual ~BoardGame() = default;
 
     Random random;
     DrawMode drawMode = DrawMode::Automatic;
@@ -113,7 +115,8 @@ public:
     Grid Snapshot(bool includePending = true) const;
 
     // Bag, draw, rack (bag.cpp).
-    void NewGame(); // history and board cleared, scores reset, new bag shuffled
+    // History and board cleared, scores reset, new bag shuffled.
+    virtual void NewGame();
     void BuildBag();
     void ShuffleBag(bool thorough);
     // Fills every empty rack slot of players 1..N.
@@ -154,25 +157,33 @@ public:
     // The human move (validation.cpp): exchange, pass or word.
     // dictionary: the words are looked up there; a missing one is confirmed
     // through `confirm` (null: every word is accepted).
-    InputResult ValidateInput(const InputFields &input, const TDictionnaire *dictionary,
-                              const Confirm &confirm);
+    virtual InputResult ValidateInput(const InputFields &input, const TDictionnaire *dictionary,
+                                      const Confirm &confirm);
     // The fields from the tiles laid this turn, with the provisional score.
     InputFields ReadPlacedTiles();
 
+    // Who the scoring sees for a player: the player, or a game's side.
+    virtual int Side(int player) const { return player; }
+    // A word move just scored on `grid` (the board with its tiles): a game's
+    // own bonus is added here.
+    virtual void Scored(Tcoup &move, const Grid &grid) const;
     // Candidates for a player's rack (tiles laid this turn go back first).
     std::vector<Tcoup> GenerateMoves(const MoveSearch &search, int player);
     // A computer's choice by level among the candidates.
-    const Tcoup &PickComputerMove(const std::vector<Tcoup> &candidates, int level);
+    virtual const Tcoup &PickComputerMove(const std::vector<Tcoup> &candidates, int level);
     // Records a candidate for the current player and moves its tiles.
     const Tcoup &PlayComputerMove(const Tcoup &candidate);
 
     // History (history.cpp).
-    const Tcoup &RecordMove(Tcoup move);
+    virtual const Tcoup &RecordMove(Tcoup move);
+    // Records a word move made of the tiles the current player laid this
+    // turn (the caller checked it) and fixes them on the board.
+    const Tcoup &PlayLaidTiles(Tcoup move);
     std::string StatusText(const Tcoup &move) const;  // "%s joue « %s »."
     std::string HistoryLine(const Tcoup &move) const; // "%d %s (%s)"
     std::vector<std::string> ReportLines() const;     // board picture and move lines
     bool IsGameOver() const;
-    void ApplyEndOfGame();
+    virtual void ApplyEndOfGame();
     std::string SquareDescription(int col, int row) const;
 
     // Saved-game payload between the game kind and the turn phase: move
@@ -186,6 +197,15 @@ public:
     // player count, slots 1 to the rack size, squares on the board, move
     // numbers 1 to n and tiles pointing to existing moves.
     void Read(savefile::TypedReader &in);
+
+protected:
+    // The players' part of the payload (their last move texts) and what a
+    // game keeps after it (nothing here).
+    virtual void WritePlayers(savefile::TypedWriter &out) const;
+    virtual void ReadPlayers(savefile::TypedReader &in);
+    virtual void WriteTail(savefile::TypedWriter &) const {}
+    virtual void ReadTail(savefile::TypedReader &) {}
+    [[noreturn]] static void Refuse(const char *what);
 
 private:
     void Clear();

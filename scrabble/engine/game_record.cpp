@@ -21,7 +21,7 @@ void BoardGame::Write(savefile::TypedWriter &out) const
     out.WriteInteger(MoveCount());
     out.WriteListBegin();
     for (const auto &move : history_.Moves())
-        move->Write(out);
+        move->Write(out, false, rules_.movesKeepKey);
     out.WriteListEnd();
     out.WriteListBegin();
     for (int col = 1; col <= layout_.Size(); ++col)
@@ -41,18 +41,25 @@ void BoardGame::Write(savefile::TypedWriter &out) const
                 tile->Write(out);
             }
     out.WriteListEnd();
+    WritePlayers(out);
+    WriteTail(out);
+}
+
+void BoardGame::WritePlayers(savefile::TypedWriter &out) const
+{
     out.WriteListBegin();
     for (const PlayerInfo &p : Players)
         out.WriteString(p.LastMoveText);
     out.WriteListEnd();
 }
 
-namespace {
-
-[[noreturn]] void Refuse(const char *what)
+void BoardGame::ReadPlayers(savefile::TypedReader &in)
 {
-    throw savefile::ReadError(what);
+    ReadPlayers(in);
+    ReadTail(in);
 }
+
+namespace {
 
 // Points of one move or of a player: far beyond any game, far below an
 // overflow when they are added up.
@@ -77,6 +84,11 @@ bool IsRackLetter(char c)
 }
 
 } // namespace
+
+void BoardGame::Refuse(const char *what)
+{
+    throw savefile::ReadError(what);
+}
 
 void BoardGame::Read(savefile::TypedReader &in)
 {
@@ -126,8 +138,8 @@ void BoardGame::CheckTile(const TJeton &tile) const
 {
     if (tile.IsJoker) {
         const bool lettered = IsLowerLetter(tile.Letter);
-        if ((!lettered && tile.Letter != kJoker) || tile.Value != 0 || (tile.IsPlayed() && !lettered) ||
-            (tile.State == InBag && lettered))
+        if ((!lettered && tile.Letter != kJoker) || tile.Value != rules_.jokerValue ||
+            (tile.IsPlayed() && !lettered) || (tile.State == InBag && lettered))
             Refuse("joker");
     } else if (tileSet_.letters.find(tile.Letter) == std::string::npos ||
                tile.Value != rules_.LetterValue(tile.Letter)) {
@@ -181,7 +193,7 @@ void BoardGame::ReadPayload(savefile::TypedReader &in)
     const int historyLength = in.ReadInteger();
     in.ReadListBegin();
     while (!in.EndOfList()) {
-        auto move = std::make_unique<Tcoup>(Tcoup::Read(in));
+        auto move = std::make_unique<Tcoup>(Tcoup::Read(in, false, rules_.movesKeepKey));
         CheckMove(*move, MoveCount() + 1);
         moves[move->MoveNumber] = move.get();
         history_.Add(std::move(move));

@@ -9,6 +9,7 @@
 // of its own for what it shares.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "scrabble/engine/board_layout.h"
 #include "scrabble/engine/letters.h"
@@ -33,6 +34,20 @@ struct GameRules {
     int minFirstWord = 2;
     // Whether a move keeps the rack it was played from (in its record and text).
     bool movesKeepRack = true;
+    // Whether a move's record ends with the key word it formed.
+    bool movesKeepKey = false;
+    // The value of a joker tile (its letter's is the scoring's).
+    int jokerValue = 0;
+    // The first word: through one of the layout's starting squares (none
+    // given here), or starting on one of these squares in its direction.
+    struct OpeningStart {
+        char dir = 'H';
+        int col = 0;
+        int row = 0;
+    };
+    std::vector<OpeningStart> openingStarts;
+    // The computer's first word: letters at least.
+    int openingMinLength = 2;
     // The manual draw asks for the whole bag when it holds no more tiles
     // than the rack has room for (otherwise the bag is dealt without asking).
     bool manualDrawOfTheLastTiles = false;
@@ -45,6 +60,7 @@ struct GameRules {
     std::unique_ptr<TJeton> (*newTile)(char letter) = &NewTile;
 
     int LetterValue(char letter) const { return scoring->letterValue(letter); }
+    int TileValue(char letter, bool joker) const { return joker ? jokerValue : LetterValue(letter); }
 
     // Classic Scrabble: the 15 x 15 premium board, the French set, racks of 7.
     static const GameRules &Classic();

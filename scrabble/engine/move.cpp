@@ -7,7 +7,7 @@
 namespace scrabble {
 
 Tcoup Tcoup::Placement(int player, const std::string &word, char kind, int col, int row, const Grid &grid,
-                       const BoardLayout &layout, const ScoringRules &rules)
+                       const BoardLayout &layout, const ScoringRules &rules, int side)
 {
     Tcoup move;
     move.Player = player;
@@ -15,7 +15,8 @@ Tcoup Tcoup::Placement(int player, const std::string &word, char kind, int col, 
     move.Kind = kind;
     move.Col = col;
     move.Row = row;
-    const PlacementScore score = ScorePlacement(grid, layout, rules, col, row, kind, move.Word, player);
+    const PlacementScore score =
+        ScorePlacement(grid, layout, rules, col, row, kind, move.Word, side < 0 ? player : side);
     move.Score = score.score;
     move.TilesPlaced = score.tilesPlaced;
     return move;
@@ -90,7 +91,7 @@ std::string Tcoup::Text() const
     return text + " " + Word + " " + std::to_string(Score) + " pts.";
 }
 
-void Tcoup::Write(savefile::TypedWriter &out, bool withOpenness) const
+void Tcoup::Write(savefile::TypedWriter &out, bool withOpenness, bool withKey) const
 {
     out.WriteInteger(Row);
     out.WriteInteger(Col);
@@ -102,9 +103,11 @@ void Tcoup::Write(savefile::TypedWriter &out, bool withOpenness) const
         out.WriteInteger(Openness);
     out.WriteInteger(Reserved);
     out.WriteInteger(MoveNumber);
+    if (withKey)
+        out.WriteString(KeyFormed);
 }
 
-Tcoup Tcoup::Read(savefile::TypedReader &in, bool withOpenness)
+Tcoup Tcoup::Read(savefile::TypedReader &in, bool withOpenness, bool withKey)
 {
     Tcoup move;
     move.Row = in.ReadInteger();
@@ -123,6 +126,8 @@ Tcoup Tcoup::Read(savefile::TypedReader &in, bool withOpenness)
         move.Openness = in.ReadInteger();
     move.Reserved = in.ReadInteger();
     move.MoveNumber = in.ReadInteger();
+    if (withKey)
+        move.KeyFormed = in.ReadString();
     return move;
 }
 

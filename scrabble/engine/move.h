@@ -36,14 +36,17 @@ public:
     int Reserved = 0;
     int MoveNumber = 0;
     std::string RackText;
-    int Openness = 0;    // Duplicate ranking
-    int TilesPlaced = 0; // tiles a word move lays on the board
+    int Openness = 0;      // Duplicate ranking
+    int TilesPlaced = 0;   // tiles a word move lays on the board
+    std::string KeyFormed; // a game with a key word: the key this move formed
 
     Tcoup() = default;
     // A word laid across ('H') or down ('V') from (col, row), scored on `grid`.
+    // side: who the scoring sees (a player's colour in some games); the
+    // player when negative.
     static Tcoup Placement(int player, const std::string &word, char kind, int col, int row, const Grid &grid,
                            const BoardLayout &layout = BoardLayout::Classic(),
-                           const ScoringRules &rules = ScoringRules::Classic());
+                           const ScoringRules &rules = ScoringRules::Classic(), int side = -1);
     static Tcoup MakeExchange(int player, const std::string &letters);
     static Tcoup MakePass(int player);
     // letters: the tiles left, each followed by a space (stored trimmed).
@@ -58,9 +61,9 @@ public:
     std::string Text() const;
 
     // Saved-game record; Duplicate's adds the openness after the score and
-    // keeps one more rack character.
-    void Write(savefile::TypedWriter &out, bool withOpenness = false) const;
-    static Tcoup Read(savefile::TypedReader &in, bool withOpenness = false);
+    // keeps one more rack character; withKey adds the key formed at the end.
+    void Write(savefile::TypedWriter &out, bool withOpenness = false, bool withKey = false) const;
+    static Tcoup Read(savefile::TypedReader &in, bool withOpenness = false, bool withKey = false);
 
     bool operator==(const Tcoup &) const = default;
 };

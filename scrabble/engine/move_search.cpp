@@ -14,6 +14,12 @@ MoveSearch::MoveSearch(const TDictionnaire &dictionary, const BoardLayout &layou
 {
 }
 
+MoveSearch::MoveSearch(const TDictionnaire &dictionary, const GameRules &rules)
+    : dictionary_(dictionary), layout_(*rules.layout), rules_(*rules.scoring),
+      openingStarts_(rules.openingStarts), openingMinLength_(rules.openingMinLength)
+{
+}
+
 std::vector<Tcoup> MoveSearch::GenerateMoves(const Grid &grid, const std::string &letters,
                                              const SearchOptions &options) const
 {
@@ -36,9 +42,11 @@ std::vector<Tcoup> MoveSearch::GenerateMoves(const Grid &grid, const std::string
 Tcoup MoveSearch::Candidate(const Grid &grid, const std::string &word, char dir, int col, int row,
                             const SearchOptions &options) const
 {
-    Tcoup move = Tcoup::Placement(options.player, word, dir, col, row, grid, layout_, rules_);
+    Tcoup move = Tcoup::Placement(options.player, word, dir, col, row, grid, layout_, rules_, options.side);
     if (options.variant == Variant::Duplicate)
         move.Openness = Openness(grid, move);
+    if (options.adjust)
+        options.adjust(move, grid);
     return move;
 }
 
@@ -123,7 +131,15 @@ void MoveSearch::GenerateOpeningMoves(const Grid &grid, const std::string &lette
     const std::string pattern(std::size_t(size), '*');
     const std::vector<std::string> crossChecks(static_cast<std::size_t>(size));
     const std::vector<std::string> words =
-        dictionary_.PlaceableWords(letters, options.maxTiles, 2, size, pattern, crossChecks);
+        dictionary_.PlaceableWords(letters, options.maxTiles, openingMinLength_, size, pattern, crossChecks);
+    if (!openingStarts_.empty()) {
+        // Words laid from given squares in given directions.
+        for (const GameRules::OpeningStart &start : openingStarts_)
+            for (const std::string &word : words)
+                if (int(word.size()) <= size + 1 - (start.dir == 'V' ? start.row : start.col))
+                    out.push_back(Candidate(grid, word, start.dir, start.col, start.row, options));
+        return;
+    }
     // Each placement once, however many starting squares it covers.
     std::set<std::tuple<std::size_t, char, int, int>> seen;
     const auto firstTime = [&](char dir, int col, int row, std::size_t wordIndex) {

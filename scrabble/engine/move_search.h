@@ -31,17 +31,19 @@ struct SearchOptions {
     bool opening = false;
     // Asked before each line; true ends the search early (window closing).
     std::function<bool()> stop;
+    // Who the scoring sees (a player's colour in some games); the player
+    // when negative.
+    int side = -1;
+    // Called on each word candidate after its scoring (a game's own bonus).
+    std::function<void(Tcoup &move, const Grid &grid)> adjust;
 };
 
 class MoveSearch {
 public:
     MoveSearch(const TDictionnaire &dictionary, const BoardLayout &layout = BoardLayout::Classic(),
                const ScoringRules &rules = ScoringRules::Classic());
-    // The board and the scoring of a game's rules.
-    MoveSearch(const TDictionnaire &dictionary, const GameRules &rules)
-        : MoveSearch(dictionary, *rules.layout, *rules.scoring)
-    {
-    }
+    // The board, the scoring and the opening of a game's rules.
+    MoveSearch(const TDictionnaire &dictionary, const GameRules &rules);
 
     // All candidates for `letters` ('*' = joker) on the played tiles of
     // `grid`, ranked for the variant: a Pass first (classic and Duplicate),
@@ -64,6 +66,8 @@ private:
     const TDictionnaire &dictionary_;
     const BoardLayout &layout_;
     const ScoringRules &rules_;
+    std::vector<GameRules::OpeningStart> openingStarts_;
+    int openingMinLength_ = 2;
 };
 
 } // namespace scrabble

@@ -77,8 +77,10 @@ InputFields BoardGame::ReadPlacedTiles()
     fields.word = word;
     fields.coord1 = dir == 'H' ? std::string(1, RowLetter(row)) : std::to_string(col);
     fields.coord2 = dir == 'H' ? std::to_string(col) : std::string(1, RowLetter(row));
-    const Tcoup provisional =
-        Tcoup::Placement(player, word, dir, col, row, Snapshot(true), layout_, *rules_.scoring);
+    const Grid grid = Snapshot(true);
+    Tcoup provisional =
+        Tcoup::Placement(player, word, dir, col, row, grid, layout_, *rules_.scoring, Side(player));
+    Scored(provisional, grid);
     fields.score = std::to_string(provisional.Score);
     return fields;
 }

@@ -268,7 +268,9 @@ InputResult BoardGame::ValidateInput(const InputFields &input, const TDictionnai
         sq.joker = tile->IsJoker;
         sq.state = SquareState::Pending;
     }
-    Tcoup move = Tcoup::Placement(player, recorded, dir, col, row, grid, layout_, *rules_.scoring);
+    Tcoup move =
+        Tcoup::Placement(player, recorded, dir, col, row, grid, layout_, *rules_.scoring, Side(player));
+    Scored(move, grid);
     if (rules_.movesKeepRack)
         move.RackText = RackText(player);
     const Tcoup &recordedMove = RecordMove(std::move(move));
