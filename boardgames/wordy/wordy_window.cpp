@@ -35,7 +35,8 @@ scrabble_ui::BoardGameLook WordyLook()
 } // namespace
 
 TFWordy::TFWordy(QWidget *parent, const QString &dictionaryFile)
-    : TFBoardGame(parent, WordyLook(), wordy::Rules(), wordy_ui::Geometry::Instance(), dictionaryFile)
+    : TFBoardGame(parent, WordyLook(), std::make_unique<scrabble::BoardGame>(1, wordy::Rules()),
+                  std::make_unique<wordy_ui::Geometry>(), dictionaryFile)
 {
     Start();
 }

@@ -68,7 +68,7 @@ PlacementScore ScorePlacement(const Grid &grid, const BoardLayout &layout, const
             int sc = 0;
             int sr = 0;
             const std::string cross = CrossWord(grid, c, r, dir, letter, sc, sr);
-            if (cross.size() >= 2) {
+            if (cross.size() >= 2 && rules.crossWordsScore) {
                 crossWords = true;
                 result.score += rules.WordScore(grid, layout, sc, sr, Across(dir), cross, player);
             }

@@ -24,6 +24,8 @@ public:
     // A joker tile lying on a square is worth 0 whatever the letter's case.
     // Duplicate's joker variant turns it off: only lower-case letters score 0.
     bool jokerTilesScoreZero = true;
+    // Whether the words a move forms across its own score too.
+    bool crossWordsScore = true;
 
     // Score of one word laid by `player` from (col, row) in direction dir
     // ('H' or 'V'); 0 when it runs past the board. The Scrabble premiums.

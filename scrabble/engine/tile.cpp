@@ -36,7 +36,10 @@ void TJeton::SetTarget(const TileRect &target)
 
 void TJeton::MoveTo(int x, int y)
 {
-    Bounds = {x, y, x + kSize, y + kSize};
+    // The tile keeps its size (the squares of some boards follow the window).
+    const int width = Bounds.Right > Bounds.Left ? Bounds.Right - Bounds.Left : kSize;
+    const int height = Bounds.Bottom > Bounds.Top ? Bounds.Bottom - Bounds.Top : kSize;
+    Bounds = {x, y, x + width, y + height};
 }
 
 bool TJeton::HitTest(int x, int y) const

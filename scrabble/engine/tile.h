@@ -38,7 +38,7 @@ struct TileRect {
 class TJeton {
 public:
     virtual ~TJeton() = default;
-    static constexpr int kSize = 30;
+    static constexpr int kSize = 30; // the side of a tile unless its window says otherwise
     // Largest distance of a drawn position from the surface's origin.
     static constexpr int kFarthest = 100000;
     static bool KnownState(int state);

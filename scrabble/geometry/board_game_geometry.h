@@ -57,6 +57,12 @@ public:
     int Side() const { return side_; }
     static constexpr int kTile = scrabble::TJeton::kSize;
 
+    // The side of a tile.
+    virtual int TileSize() const { return kTile; }
+    // The window's surface has this size now: a geometry that follows it
+    // recomputes its positions and says true (every tile is then placed
+    // again and the board drawn again).
+    virtual bool Resize(int /*width*/, int /*height*/) { return false; }
     // The drawing's size; the surface is at least this large.
     virtual PixelPoint SurfaceSize() const = 0;
     // The board picture: where it is drawn and its size (also the area printed).
@@ -100,7 +106,8 @@ public:
         return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
     }
     static PixelPoint Centre(const TileRect &r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
-    static TileRect TileAt(int x, int y) { return {x, y, x + kTile, y + kTile}; }
+    // A tile's rectangle at (x, y).
+    TileRect TileAt(int x, int y) const { return {x, y, x + TileSize(), y + TileSize()}; }
     static bool Between(int value, int low, int high) { return value >= low && value <= high; }
 
 private:

@@ -19,7 +19,7 @@ void TFBoardGame::SaveGame(savefile::TypedWriter &writer)
     TFLudorine::SaveGame(writer);
     config_->SaveSettings(writer);
     writer.WriteInteger(ToInt(GameKind));
-    game_.Write(writer);
+    game_->Write(writer);
     writer.WriteInteger(Driver.Phase);
     writer.WriteInteger(Driver.Step);
     writer.WriteString(Reserved);
@@ -38,12 +38,12 @@ bool TFBoardGame::LoadGame(savefile::TypedReader &reader, const QString &fileNam
     Proposals->hide();
     Proposals->List->clear();
     TakePlayersFromSettings();
-    for (scrabble::PlayerInfo &player : game_.Players)
+    for (scrabble::PlayerInfo &player : game_->Players)
         player.LastMoveText.clear();
     try {
         reader.ReadInteger(); // the game kind, known from the header
         // The engine checks its payload against the players just read.
-        game_.Read(reader);
+        game_->Read(reader);
         const int phase = reader.ReadInteger();
         const int step = reader.ReadInteger();
         Reserved = reader.ReadString();
@@ -52,7 +52,7 @@ bool TFBoardGame::LoadGame(savefile::TypedReader &reader, const QString &fileNam
         Driver.Phase = phase;
         Driver.Step = step;
     } catch (const savefile::ReadError &) {
-        game_.NewGame();
+        game_->NewGame();
         RebuildHistoryList();
         return false;
     }

@@ -25,10 +25,10 @@ void TFBoardGame::SurfaceMouseDown(const QPoint &at, Qt::MouseButton button)
 {
     if (Closing || GameOver || !CurrentIsHuman() || button != Qt::LeftButton)
         return;
-    const int current = game_.CurrentPlayer;
+    const int current = game_->CurrentPlayer;
     TJeton *hit = nullptr;
-    for (int slot = 1; slot <= game_.RackSize(); ++slot) {
-        TJeton *tile = game_.RackTile(current, slot);
+    for (int slot = 1; slot <= game_->RackSize(); ++slot) {
+        TJeton *tile = game_->RackTile(current, slot);
         if (tile == nullptr)
             continue;
         if (hit == nullptr && tile->HitTest(at.x(), at.y()))
@@ -60,20 +60,16 @@ void TFBoardGame::SurfaceMouseMove(const QPoint &at, Qt::MouseButtons buttons)
         return;
     if (DraggedTile != nullptr && Dragging) {
         if (buttons & Qt::LeftButton) {
-            const QRect before(DraggedTile->Bounds.Left, DraggedTile->Bounds.Top, TJeton::kSize,
-                               TJeton::kSize);
-            const scrabble_ui::PixelPoint corner = geometry_.DraggedTileAt(at.x(), at.y());
+            const QRect before = TileBounds(*DraggedTile);
+            const scrabble_ui::PixelPoint corner = geometry_->DraggedTileAt(at.x(), at.y());
             DraggedTile->MoveTo(corner.x, corner.y);
             bool free = true;
-            if (const auto square = geometry_.HoverSquare(at.x(), at.y())) {
-                const TJeton *occupant = game_.At(square->col, square->row);
+            if (const auto square = geometry_->HoverSquare(at.x(), at.y())) {
+                const TJeton *occupant = game_->At(square->col, square->row);
                 free = occupant == nullptr || occupant == DraggedTile;
             }
             Surface->setCursor(free ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
-            Surface->update(before
-                                .united(QRect(DraggedTile->Bounds.Left, DraggedTile->Bounds.Top,
-                                              TJeton::kSize, TJeton::kSize))
-                                .adjusted(-2, -2, 2, 2));
+            Surface->update(before.united(TileBounds(*DraggedTile)).adjusted(-2, -2, 2, 2));
         } else {
             // The button went up elsewhere: the tile glides back to its place.
             Dragging = false;
@@ -90,7 +86,7 @@ void TFBoardGame::SurfaceMouseUp(const QPoint &at, Qt::MouseButton button)
     Dragging = false;
     Surface->unsetCursor();
     if (Closing || GameOver || !CurrentIsHuman()) {
-        game_.Aim(DraggedTile);
+        game_->Aim(DraggedTile);
         return;
     }
     DropTile(DraggedTile, at);
@@ -109,31 +105,31 @@ void TFBoardGame::DropTile(TJeton *tile, const QPoint &at)
         }
     };
     // 1. On the board: the square, unless another tile holds it.
-    if (const auto square = geometry_.DropSquare(at.x(), at.y())) {
-        if (!game_.PlaceTile(tile, square->col, square->row)) {
-            game_.Aim(tile); // back where its state puts it
+    if (const auto square = geometry_->DropSquare(at.x(), at.y())) {
+        if (!game_->PlaceTile(tile, square->col, square->row)) {
+            game_->Aim(tile); // back where its state puts it
             letGo();
         }
         return;
     }
     // 2. The exchange area, while the bag can give as many tiles back.
-    if (geometry_.InExchangeArea(at.x(), at.y()) && game_.PutInExchange(tile))
+    if (geometry_->InExchangeArea(at.x(), at.y()) && game_->PutInExchange(tile))
         return;
     // 3. Its owner's rack row: another slot swaps the two tiles.
     const int owner = tile->Owner;
-    if (const auto dropped = geometry_.RackDropSlot(at.x(), at.y(), owner, game_.RackSize())) {
+    if (const auto dropped = geometry_->RackDropSlot(at.x(), at.y(), owner, game_->RackSize())) {
         const int slot = *dropped;
         if (slot != tile->Slot && tile->State == scrabble::OnRack) {
-            game_.SwapSlots(owner, tile->Slot, slot);
+            game_->SwapSlots(owner, tile->Slot, slot);
         } else {
             const bool selected = tile->Selected;
-            game_.ReturnToRack(tile);
+            game_->ReturnToRack(tile);
             tile->Selected = selected;
         }
         return;
     }
     // 4. Anywhere else: home to its rack slot.
-    game_.ReturnToRack(tile);
+    game_->ReturnToRack(tile);
     letGo();
 }
 
@@ -167,19 +163,22 @@ bool TFBoardGame::SurfaceKey(QKeyEvent *event)
 
 QString TFBoardGame::DescriptionAt(const QPoint &at) const
 {
-    if (const auto square = geometry_.HoverSquare(at.x(), at.y()))
-        return FromCodePage(game_.SquareDescription(square->col, square->row));
-    if (Inside(geometry_.BagArea(), at)) {
+    if (const auto square = geometry_->HoverSquare(at.x(), at.y()))
+        return FromCodePage(game_->SquareDescription(square->col, square->row));
+    if (Inside(geometry_->BagArea(), at)) {
         QString letters;
-        for (const TJeton *tile : game_.Bag())
+        for (const TJeton *tile : game_->Bag())
             letters += QChar::fromLatin1(tile->Letter);
-        return QStringLiteral("%1 lettres dans la masse. ").arg(game_.BagSize()) + QLatin1Char(' ') + letters;
+        return QStringLiteral("%1 lettres dans la masse. ").arg(game_->BagSize()) + QLatin1Char(' ') +
+               letters;
     }
-    if (Inside(geometry_.RacksArea(), at)) {
-        for (const auto &tile : game_.Tiles())
+    if (const QString other = OtherDescriptionAt(at); !other.isEmpty())
+        return other;
+    if (Inside(geometry_->RacksArea(), at)) {
+        for (const auto &tile : game_->Tiles())
             if ((tile->State == scrabble::OnRack || tile->State == scrabble::InExchange) &&
                 tile->HitTest(at.x(), at.y()))
-                return FromCodePage(tile->Description([this](int p) { return game_.PlayerName(p); }));
+                return FromCodePage(tile->Description([this](int p) { return game_->PlayerName(p); }));
     }
     return QString();
 }

@@ -26,11 +26,6 @@ QFont PanelFont(int pixels, bool bold = false)
     return font;
 }
 
-QRect TileRectOf(const scrabble::TJeton &tile)
-{
-    return QRect(tile.Bounds.Left, tile.Bounds.Top, scrabble::TJeton::kSize, scrabble::TJeton::kSize);
-}
-
 QRect ToQRect(const scrabble::TileRect &r)
 {
     return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
@@ -86,6 +81,16 @@ void BoardGameSurface::RebuildBackground()
     update();
 }
 
+void BoardGameSurface::DrawPlayerPanels(QPainter &painter) const
+{
+    const int players = std::min(4, window_->Game().PlayerCount());
+    for (int player = 1; player <= players; ++player)
+        DrawPlayerPanel(painter, player);
+    painter.setPen(QColor(120, 150, 120));
+    painter.setBrush(kBag);
+    painter.drawRect(ToQRect(window_->Geometry().BagArea()).adjusted(0, 0, -1, -1));
+}
+
 void BoardGameSurface::DrawPlayerPanel(QPainter &painter, int player) const
 {
     const scrabble::BoardGame &game = window_->Game();
@@ -129,12 +134,7 @@ void BoardGameSurface::Compose(QPainter &painter) const
         painter.drawImage(0, 0, background_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     const scrabble::BoardGame &game = window_->Game();
-    const int players = std::min(4, game.PlayerCount());
-    for (int player = 1; player <= players; ++player)
-        DrawPlayerPanel(painter, player);
-    painter.setPen(QColor(120, 150, 120));
-    painter.setBrush(kBag);
-    painter.drawRect(ToQRect(window_->Geometry().BagArea()).adjusted(0, 0, -1, -1));
+    window_->DrawPanels(painter);
 
     // Bag tiles under everything, then the board, then the racks.
     const scrabble::TJeton *dragged = window_->DraggedTile;
@@ -144,12 +144,14 @@ void BoardGameSurface::Compose(QPainter &painter) const
         look.grey = inRack && (tile.Owner != game.CurrentPlayer || window_->GameOver);
         look.selected = tile.Selected;
         look.underline = tile.Selected && tile.IsJoker && &tile == dragged && window_->SelectedJokerBlinkOn();
-        window_->DrawTileFace(painter, TileRectOf(tile), tile, look);
+        window_->DrawTileFace(painter, TFBoardGame::TileBounds(tile), tile, look);
     };
     for (int layer = 0; layer < 3; ++layer)
         for (const auto &tile : game.Tiles()) {
             const int wanted = tile->State == scrabble::InBag ? 0 : tile->OnBoard() ? 1 : 2;
-            if (wanted == layer && tile.get() != dragged)
+            const bool otherRack = tile->Owner != game.CurrentPlayer &&
+                                   (tile->State == scrabble::OnRack || tile->State == scrabble::InExchange);
+            if (wanted == layer && tile.get() != dragged && !(otherRack && window_->Look().onlyCurrentRack))
                 draw(*tile);
         }
     if (dragged != nullptr)

@@ -25,6 +25,8 @@ public:
     explicit BoardGameSurface(TFBoardGame *window);
 
     void RebuildBackground();
+    // The classic player panels with their racks, and the bag area.
+    void DrawPlayerPanels(QPainter &painter) const;
     // Draws the whole frame: background, panels, bag area and tiles.
     void Compose(QPainter &painter) const;
     // The composed frame at the surface's size (at least the drawing's size).

@@ -17,7 +17,7 @@ using scrabble::TJeton;
 bool TFBoardGame::AnimateTiles()
 {
     bool moved = false;
-    for (const auto &tile : game_.Tiles()) {
+    for (const auto &tile : game_->Tiles()) {
         if (Dragging && tile.get() == DraggedTile)
             continue;
         moved = tile->Step() || moved;
@@ -34,8 +34,7 @@ void TFBoardGame::Blink()
     if (now - blinkTick_ >= period) {
         blinkTick_ = now;
         blinkOn_ = !blinkOn_;
-        Surface->update(
-            QRect(DraggedTile->Bounds.Left, DraggedTile->Bounds.Top, TJeton::kSize, TJeton::kSize));
+        Surface->update(TileBounds(*DraggedTile));
     }
 }
 
@@ -60,7 +59,7 @@ scrabble::DrawPrompt TFBoardGame::DrawPromptHook()
 
 scrabble::Confirm TFBoardGame::ConfirmHook()
 {
-    const QString title = FromCodePage(game_.Rules().questionTitle);
+    const QString title = FromCodePage(game_->Rules().questionTitle);
     return [title](const std::string &question) {
         return Dialogs().question(FromCodePage(question), title) == Answer::Yes;
     };
@@ -70,12 +69,12 @@ void TFBoardGame::ReadPlacedTiles()
 {
     if (!CurrentIsHuman() || GameOver)
         return;
-    Pnl_ctrl->SetFields(game_.ReadPlacedTiles());
+    Pnl_ctrl->SetFields(game_->ReadPlacedTiles());
 }
 
 void TFBoardGame::Deselect()
 {
-    for (const auto &tile : game_.Tiles())
+    for (const auto &tile : game_->Tiles())
         tile->Selected = false;
     DraggedTile = nullptr;
     Dragging = false;
@@ -87,7 +86,7 @@ void TFBoardGame::NewGame()
 {
     Deselect();
     Candidates.clear();
-    game_.NewGame();
+    game_->NewGame();
     HistoryPanel->List->clear();
     historyShown_ = 0;
     Proposals->hide();
@@ -110,11 +109,12 @@ bool TFBoardGame::Configure()
     }
     GameOver = false;
     TakePlayersFromSettings();
-    for (scrabble::PlayerInfo &player : game_.Players) {
+    for (scrabble::PlayerInfo &player : game_->Players) {
         player.Score = 0;
         player.LastMoveText.clear();
     }
     ScoresToSettings();
+    Configured();
     Surface->RebuildBackground();
     UpdateControls();
     Redraw();
@@ -126,23 +126,23 @@ void TFBoardGame::Deal()
 {
     if (look_.dealStatus)
         ShowStatus(QStringLiteral("Distribution des lettres..."));
-    game_.ShuffleBag(true);
-    game_.DrawTiles(DrawPromptHook());
+    game_->ShuffleBag(true);
+    game_->DrawTiles(DrawPromptHook());
     Redraw();
     // The deal is over: the status bar says again whose turn it is rather
     // than leaving the deal's text up for the whole turn.
     if (look_.dealStatus)
         ShowStatus(QStringLiteral("Le joueur « %1 » a la main")
-                       .arg(FromCodePage(game_.PlayerName(game_.CurrentPlayer))));
+                       .arg(FromCodePage(game_->PlayerName(game_->CurrentPlayer))));
 }
 
 void TFBoardGame::NextPlayer()
 {
     ShowStatus(QStringLiteral("Changement de joueur. "));
     config_->NextPlayer();
-    game_.CurrentPlayer = std::clamp(config_->CurrentPlayer, 1, game_.PlayerCount());
-    game_.random.Reseed(seedSource());
-    game_.ShuffleBag(true);
+    game_->CurrentPlayer = std::clamp(config_->CurrentPlayer, 1, game_->PlayerCount());
+    game_->random.Reseed(seedSource());
+    game_->ShuffleBag(true);
     Redraw();
 }
 
@@ -155,17 +155,17 @@ bool TFBoardGame::ValidateHumanMove()
 {
     AddTimeToCurrent();
     const scrabble::InputResult result =
-        game_.ValidateInput(Pnl_ctrl->Fields(), dictionary_.get(), ConfirmHook());
+        game_->ValidateInput(Pnl_ctrl->Fields(), dictionary_.get(), ConfirmHook());
     if (result.outcome == scrabble::InputResult::Played) {
         // A pass leaves tiles laid this turn on the board: they go home, so
         // that the next player does not find them among his own.
-        game_.ReturnPendingTiles();
+        game_->ReturnPendingTiles();
         Deselect();
         Pnl_ctrl->SetFieldsEnabled(true);
         MovesRecorded();
         return true;
     }
-    game_.ResumeTurn();
+    game_->ResumeTurn();
     if (result.outcome == scrabble::InputResult::Error) {
         for (TJeton *tile : result.highlight)
             tile->Selected = true;
@@ -179,7 +179,7 @@ bool TFBoardGame::ValidateHumanMove()
 void TFBoardGame::SearchComputerMove()
 {
     SetBusy(1);
-    Candidates = game_.GenerateMoves(*search_, game_.CurrentPlayer);
+    Candidates = game_->GenerateMoves(*search_, game_->CurrentPlayer);
     SetBusy(0);
 }
 
@@ -187,8 +187,8 @@ bool TFBoardGame::PlayComputerMove()
 {
     if (Candidates.empty())
         return false;
-    const int level = std::clamp<int>(config_->Players[std::size_t(game_.CurrentPlayer)].Level, 1, 5);
-    game_.PlayComputerMove(game_.PickComputerMove(Candidates, level));
+    const int level = std::clamp<int>(config_->Players[std::size_t(game_->CurrentPlayer)].Level, 1, 5);
+    game_->PlayComputerMove(game_->PickComputerMove(Candidates, level));
     Candidates.clear();
     AddTimeToCurrent();
     MovesRecorded();
@@ -197,7 +197,7 @@ bool TFBoardGame::PlayComputerMove()
 
 void TFBoardGame::EndOfGame()
 {
-    game_.ApplyEndOfGame();
+    game_->ApplyEndOfGame();
     MovesRecorded();
     Driver.Phase = -2;
     HistoryPanel->List->addItems(FinalScoreLines());

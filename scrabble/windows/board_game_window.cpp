@@ -21,33 +21,35 @@
 #include "scrabble/windows/scrabble_panels.h"
 
 TFBoardGame::TFBoardGame(QWidget *parent, const scrabble_ui::BoardGameLook &look,
-                         const scrabble::GameRules &rules, const scrabble_ui::BoardGameGeometry &geometry,
+                         std::unique_ptr<scrabble::BoardGame> game,
+                         std::unique_ptr<scrabble_ui::BoardGameGeometry> geometry,
                          const QString &dictionaryFile)
-    : TFLudorine(parent), look_(look), geometry_(geometry), game_(1, rules)
+    : TFLudorine(parent), look_(look), geometry_(std::move(geometry)), game_(std::move(game))
 {
     GameKind = look.kind;
     Title = FindGameKindRow(look.kind)->Title;
     setWindowTitle(Title);
     config_ = new TFconfig(this);
     config_->SetupForGame(look.kind, this);
-    game_.random.Reseed(seedSource());
-    game_.SetPlaces(&geometry_);
+    game_->random.Reseed(seedSource());
+    game_->SetPlaces(geometry_.get());
 
     dictionary_ = scrabble_ui::OpenGameDictionary(dictionaryFile);
-    search_ = std::make_unique<scrabble::MoveSearch>(*dictionary_, rules);
+    search_ = std::make_unique<scrabble::MoveSearch>(*dictionary_, game_->Rules());
 
     Surface = new scrabble_ui::BoardGameSurface(this);
     Pnl_ctrl = new scrabble_ui::InputPanel(Surface);
     if (look.coordinateKey != nullptr)
         Pnl_ctrl->coordinateKey = look.coordinateKey;
     Pnl_ctrl->wordKey = look.wordKey;
+    Pnl_ctrl->SetTypingFields(look.typingFields);
     Pnl_ctrl->Coord1->setToolTip(look.coord1Hint);
     Pnl_ctrl->Coord2->setToolTip(look.coord2Hint);
-    const scrabble_ui::PixelPoint panelSize = geometry_.InputPanelSize();
+    const scrabble_ui::PixelPoint panelSize = geometry_->InputPanelSize();
     Pnl_ctrl->resize(panelSize.x, panelSize.y);
     Pnl_ctrl->hide();
     connect(Pnl_ctrl, &scrabble_ui::InputPanel::validate, this, &TFBoardGame::BTvaliderClick);
-    Proposals = new scrabble_ui::ListPanel(QStringLiteral("Coups possibles"), this);
+    Proposals = new scrabble_ui::ListPanel(look.proposalsTitle, this);
     Proposals->setObjectName(QStringLiteral("Coups_possibles"));
     Proposals->hide();
     connect(Proposals->List, &QListWidget::itemDoubleClicked, this,
@@ -63,7 +65,7 @@ TFBoardGame::~TFBoardGame() = default;
 
 void TFBoardGame::Start()
 {
-    const scrabble_ui::PixelPoint surface = geometry_.SurfaceSize();
+    const scrabble_ui::PixelPoint surface = geometry_->SurfaceSize();
     setMinimumSize(surface.x, surface.y);
     resize(sizeHint());
     Driver.Restart(Now());
@@ -72,7 +74,7 @@ void TFBoardGame::Start()
 
 QSize TFBoardGame::sizeHint() const
 {
-    const scrabble_ui::PixelPoint surface = geometry_.SurfaceSize();
+    const scrabble_ui::PixelPoint surface = geometry_->SurfaceSize();
     return QSize(surface.x + kSidePanelsWidth, surface.y);
 }
 
@@ -87,15 +89,36 @@ void TFBoardGame::BuildMenu()
         this, Menu, "mprop", QStringLiteral("&Proposer un coup"), QKeySequence(Qt::Key_F2),
         QStringLiteral("Lister les coups possibles avec vos lettres"), [this] { ProposeMoves(); });
     Arrangerleslettres = scrabble_ui::AddMenuCommand(
-        this, Menu, "Arrangerleslettres", QStringLiteral("&Mélanger les lettres"), QKeySequence(Qt::Key_F8),
+        this, Menu, "Arrangerleslettres", look_.shuffleCaption, QKeySequence(Qt::Key_F8),
         QStringLiteral("Mélanger les lettres de votre chevalet"), [this] { ShuffleLetters(); });
+}
+
+QRect TFBoardGame::TileBounds(const scrabble::TJeton &tile)
+{
+    return QRect(tile.Bounds.Left, tile.Bounds.Top, tile.Bounds.Right - tile.Bounds.Left,
+                 tile.Bounds.Bottom - tile.Bounds.Top);
+}
+
+void TFBoardGame::LaidOut()
+{
+    boardPicture_ = QImage();
+    for (const auto &tile : game_->Tiles()) {
+        game_->Aim(tile.get());
+        tile->Bounds = tile->Target;
+        tile->Moving = false;
+    }
+    const scrabble_ui::PixelPoint panelSize = geometry_->InputPanelSize();
+    Pnl_ctrl->resize(panelSize.x, panelSize.y);
+    UpdateControls();
 }
 
 void TFBoardGame::resizeEvent(QResizeEvent *event)
 {
     TFLudorine::resizeEvent(event);
+    if (!Closing && geometry_->Resize(width(), height()))
+        LaidOut();
     Surface->setGeometry(rect());
-    const int x = geometry_.SurfaceSize().x + 4;
+    const int x = geometry_->SurfaceSize().x + 4;
     const int width = std::max(200, this->width() - x - 6);
     const int half = std::max(120, (height() - 20) / 2);
     Proposals->setGeometry(x, 8, width, half);
@@ -112,7 +135,7 @@ bool TFBoardGame::focusNextPrevChild(bool next)
 
 bool TFBoardGame::CurrentIsHuman()
 {
-    const int current = game_.CurrentPlayer;
+    const int current = game_->CurrentPlayer;
     return current >= 1 && current <= config_->PlayerCount &&
            config_->Players[std::size_t(current)].Level == 0;
 }
@@ -124,6 +147,11 @@ const QImage &TFBoardGame::BoardImage() const
     return boardPicture_;
 }
 
+void TFBoardGame::DrawPanels(QPainter &painter) const
+{
+    Surface->DrawPlayerPanels(painter);
+}
+
 QImage TFBoardGame::SurfacePicture() const
 {
     return Surface->Picture();
@@ -131,7 +159,7 @@ QImage TFBoardGame::SurfacePicture() const
 
 QImage TFBoardGame::BoardArea() const
 {
-    const scrabble::TileRect area = geometry_.BoardPicture();
+    const scrabble::TileRect area = geometry_->BoardPicture();
     return SurfacePicture().copy(area.Left, area.Top, area.Right - area.Left, area.Bottom - area.Top);
 }
 
@@ -140,7 +168,7 @@ void TFBoardGame::Redraw(bool full)
     if (full) {
         Surface->update();
     } else {
-        const scrabble::TileRect panel = geometry_.Panel(game_.CurrentPlayer).frame;
+        const scrabble::TileRect panel = geometry_->Panel(game_->CurrentPlayer).frame;
         Surface->update(QRect(panel.Left, panel.Top, panel.Right - panel.Left, panel.Bottom - panel.Top));
     }
 }
@@ -166,10 +194,10 @@ void TFBoardGame::ProposeMoves()
     Proposals->hide();
     Proposals->List->clear();
     bool laid = false;
-    for (const auto &tile : game_.Tiles())
+    for (const auto &tile : game_->Tiles())
         laid = laid || tile->IsPending();
     SetBusy(1);
-    Candidates = game_.GenerateMoves(*search_, game_.CurrentPlayer);
+    Candidates = game_->GenerateMoves(*search_, game_->CurrentPlayer);
     SetBusy(0);
     for (const std::string &line : scrabble::ProposalLines(Candidates))
         Proposals->List->addItem(FromCodePage(line));
@@ -182,7 +210,7 @@ void TFBoardGame::ProposeMoves()
 
 void TFBoardGame::ProposalChosen(int row)
 {
-    if (row < 0 || row >= Proposals->List->count() || !Pnl_ctrl->isVisible())
+    if (!look_.proposalsFillInput || row < 0 || row >= Proposals->List->count() || !Pnl_ctrl->isVisible())
         return;
     const auto fields = scrabble::FieldsFromProposal(ToCodePage(Proposals->List->item(row)->text()));
     if (!fields)
@@ -197,7 +225,7 @@ void TFBoardGame::ShuffleLetters()
 {
     if (Closing || GameOver || !CurrentIsHuman())
         return;
-    game_.ShuffleRack(game_.CurrentPlayer);
+    game_->ShuffleRack(game_->CurrentPlayer);
     Redraw();
 }
 
@@ -216,7 +244,7 @@ void TFBoardGame::UpdateControls()
         Pnl_ctrl->hide();
         return;
     }
-    const scrabble_ui::PixelPoint at = geometry_.InputPanelAt(game_.CurrentPlayer);
+    const scrabble_ui::PixelPoint at = geometry_->InputPanelAt(game_->CurrentPlayer);
     Pnl_ctrl->move(at.x, at.y);
     Pnl_ctrl->Clear();
     Pnl_ctrl->show();
@@ -236,29 +264,33 @@ void TFBoardGame::FormClose()
 void TFBoardGame::TakePlayersFromSettings()
 {
     const int count = std::clamp(config_->PlayerCount, 1, 4);
-    game_.Players.resize(std::size_t(count));
+    game_->Players.resize(std::size_t(count));
     for (int n = 1; n <= count; ++n) {
-        scrabble::PlayerInfo &player = game_.Players[std::size_t(n - 1)];
+        scrabble::PlayerInfo &player = game_->Players[std::size_t(n - 1)];
         const Tjoueur &settings = config_->Players[std::size_t(n)];
         player.Name = ToCodePage(settings.Name);
         player.Level = settings.Level;
         player.Score = settings.Score;
     }
-    game_.CurrentPlayer = std::clamp(config_->CurrentPlayer, 1, count);
-    game_.drawMode =
+    game_->CurrentPlayer = std::clamp(config_->CurrentPlayer, 1, count);
+    game_->drawMode =
         config_->Options.ddlb_tirage == 1 ? scrabble::DrawMode::Manual : scrabble::DrawMode::Automatic;
 }
 
 void TFBoardGame::ScoresToSettings()
 {
-    for (int n = 1; n <= game_.PlayerCount(); ++n)
-        config_->Players[std::size_t(n)].Score = game_.Player(n).Score;
+    for (int n = 1; n <= game_->PlayerCount(); ++n)
+        config_->Players[std::size_t(n)].Score = game_->Player(n).Score;
 }
 
 void TFBoardGame::AddTimeToCurrent()
 {
     const qint64 now = Now();
-    const int current = game_.CurrentPlayer;
+    if (!look_.clock) {
+        Driver.PhaseStart = now;
+        return;
+    }
+    const int current = game_->CurrentPlayer;
     if (current >= 1 && current <= 4) {
         std::int32_t &time = config_->Players[std::size_t(current)].TimeMs;
         time = std::int32_t(std::min<qint64>(INT32_MAX, time + std::max<qint64>(0, now - Driver.PhaseStart)));
@@ -269,21 +301,21 @@ void TFBoardGame::AddTimeToCurrent()
 void TFBoardGame::RebuildHistoryList()
 {
     HistoryPanel->List->clear();
-    for (const auto &move : game_.History())
-        HistoryPanel->List->addItem(FromCodePage(game_.HistoryLine(*move)));
-    historyShown_ = game_.MoveCount();
+    for (const auto &move : game_->History())
+        HistoryPanel->List->addItem(FromCodePage(game_->HistoryLine(*move)));
+    historyShown_ = game_->MoveCount();
     if (Finished())
         HistoryPanel->List->addItems(FinalScoreLines());
 }
 
 void TFBoardGame::MovesRecorded()
 {
-    const auto &history = game_.History();
+    const auto &history = game_->History();
     for (; historyShown_ < int(history.size()); ++historyShown_)
-        HistoryPanel->List->addItem(FromCodePage(game_.HistoryLine(*history[std::size_t(historyShown_)])));
+        HistoryPanel->List->addItem(FromCodePage(game_->HistoryLine(*history[std::size_t(historyShown_)])));
     HistoryPanel->List->scrollToBottom();
     if (!history.empty())
-        ShowStatus(FromCodePage(game_.StatusText(*history.back())));
+        ShowStatus(FromCodePage(game_->StatusText(*history.back())));
     ScoresToSettings();
     Modified = true;
     Redraw();
@@ -296,29 +328,29 @@ bool TFBoardGame::Finished() const
 
 QString TFBoardGame::VictoryText() const
 {
-    const std::vector<int> ranking = scrabble::FinalRanking(game_.Players);
+    const std::vector<int> ranking = scrabble::FinalRanking(game_->Players);
     if (ranking.empty())
         return QString();
     const int winner = ranking.front();
-    return scrabble_ui::VictoryText(FromCodePage(game_.PlayerName(winner)), game_.Player(winner).Score);
+    return scrabble_ui::VictoryText(FromCodePage(game_->PlayerName(winner)), game_->Player(winner).Score);
 }
 
 QStringList TFBoardGame::FinalScoreLines() const
 {
     QStringList lines{QStringLiteral("Scores finaux :")};
     int rank = 0;
-    for (int player : scrabble::FinalRanking(game_.Players))
+    for (int player : scrabble::FinalRanking(game_->Players))
         lines << QStringLiteral("%1. %2 : %3 points")
                      .arg(++rank)
-                     .arg(FromCodePage(game_.PlayerName(player)))
-                     .arg(game_.Player(player).Score);
+                     .arg(FromCodePage(game_->PlayerName(player)))
+                     .arg(game_->Player(player).Score);
     return lines;
 }
 
 QStringList TFBoardGame::PlayerLines() const
 {
     QStringList players;
-    for (int n = 1; n <= game_.PlayerCount(); ++n) {
+    for (int n = 1; n <= game_->PlayerCount(); ++n) {
         const Tjoueur &player = config_->Players[std::size_t(n)];
         players << QStringLiteral("- %1 %2 : %3pts.").arg(n).arg(player.Name).arg(player.Score).trimmed();
     }
@@ -328,10 +360,10 @@ QStringList TFBoardGame::PlayerLines() const
 QStringList TFBoardGame::MoveLines() const
 {
     QStringList moves;
-    for (const auto &move : game_.History())
+    for (const auto &move : game_->History())
         moves << QStringLiteral("%1 - %2 : %3")
                      .arg(move->MoveNumber)
-                     .arg(FromCodePage(game_.PlayerName(move->Player)))
+                     .arg(FromCodePage(game_->PlayerName(move->Player)))
                      .arg(FromCodePage(move->Text()));
     return moves;
 }

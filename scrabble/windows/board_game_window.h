@@ -51,6 +51,16 @@ struct BoardGameLook {
     bool dealStatus = true;
     // "Mélanger les lettres" stays enabled whoever plays.
     bool shuffleAlwaysEnabled = false;
+    QString shuffleCaption = QStringLiteral("&Mélanger les lettres");
+    QString proposalsTitle = QStringLiteral("Coups possibles");
+    // A double-click on a proposal copies it into the input fields.
+    bool proposalsFillInput = true;
+    // The input panel has its typing fields; without them only "Ok" shows.
+    bool typingFields = true;
+    // The players' times are counted.
+    bool clock = true;
+    // Only the current player's rack tiles are drawn (the racks share one place).
+    bool onlyCurrentRack = false;
 };
 } // namespace scrabble_ui
 
@@ -71,11 +81,13 @@ public:
     bool Dragging = false;
     std::vector<scrabble::Tcoup> Candidates;
 
-    scrabble::BoardGame &Game() { return game_; }
-    const scrabble::BoardGame &Game() const { return game_; }
+    scrabble::BoardGame &Game() { return *game_; }
+    const scrabble::BoardGame &Game() const { return *game_; }
     TFconfig &Config() const { return *config_; }
     const TDictionnaire &Dictionary() const { return *dictionary_; }
-    const scrabble_ui::BoardGameGeometry &Geometry() const { return geometry_; }
+    const scrabble_ui::BoardGameGeometry &Geometry() const { return *geometry_; }
+    // A tile's rectangle on the surface.
+    static QRect TileBounds(const scrabble::TJeton &tile);
     const scrabble_ui::BoardGameLook &Look() const { return look_; }
 
     // --- Controls.
@@ -119,6 +131,12 @@ public:
     virtual QImage MakeBoardPicture() const = 0;
     virtual void DrawTileFace(QPainter &painter, const QRect &rect, const scrabble::TJeton &tile,
                               const scrabble_ui::TileLook &look) const = 0;
+    // What lies between the background and the tiles: the player panels
+    // and the bag area (the default), or a game's own panels.
+    virtual void DrawPanels(QPainter &painter) const;
+    // The status text over a place that is not a square, the bag or a rack
+    // tile; empty for none.
+    virtual QString OtherDescriptionAt(const QPoint &) const { return QString(); }
 
     // --- Mouse and keys on the game surface (coordinates of the surface).
     void SurfaceMouseDown(const QPoint &at, Qt::MouseButton button);
@@ -146,7 +164,7 @@ public:
     void NewGame() override;
     bool Configure() override;
     void Deal() override;
-    bool IsGameOver() override { return game_.IsGameOver(); }
+    bool IsGameOver() override { return game_->IsGameOver(); }
     void GameOverFound() override { GameOver = true; }
     void NextPlayer() override;
     void TurnChanged() override { UpdateControls(); }
@@ -162,9 +180,15 @@ protected:
     // dictionaryFile: the dictionary the window opens read only; empty for
     // the main window's. The game window calls Start() at the end of its
     // constructor, its drawing being then ready.
-    TFBoardGame(QWidget *parent, const scrabble_ui::BoardGameLook &look, const scrabble::GameRules &rules,
-                const scrabble_ui::BoardGameGeometry &geometry, const QString &dictionaryFile);
+    TFBoardGame(QWidget *parent, const scrabble_ui::BoardGameLook &look,
+                std::unique_ptr<scrabble::BoardGame> game,
+                std::unique_ptr<scrabble_ui::BoardGameGeometry> geometry, const QString &dictionaryFile);
     void Start();
+    scrabble_ui::BoardGameGeometry &MutableGeometry() { return *geometry_; }
+    // The players' configuration was confirmed (the players are in the game).
+    virtual void Configured() {}
+    // The geometry followed a new surface size: every tile is placed again.
+    virtual void LaidOut();
 
     // Lines every board game's report shares: the players with their scores
     // ("- 1 name : 12pts.") and the moves ("3 - name : move text").
@@ -193,8 +217,8 @@ private:
     scrabble::Confirm ConfirmHook();
 
     scrabble_ui::BoardGameLook look_;
-    const scrabble_ui::BoardGameGeometry &geometry_;
-    scrabble::BoardGame game_;
+    std::unique_ptr<scrabble_ui::BoardGameGeometry> geometry_;
+    std::unique_ptr<scrabble::BoardGame> game_;
     std::unique_ptr<TDictionnaire> dictionary_;
     std::unique_ptr<scrabble::MoveSearch> search_;
     TFconfig *config_ = nullptr;

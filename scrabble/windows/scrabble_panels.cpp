@@ -91,6 +91,14 @@ void InputPanel::SetFieldsEnabled(bool enabled)
         w->setEnabled(enabled);
 }
 
+void InputPanel::SetTypingFields(bool shown)
+{
+    for (QWidget *w : {static_cast<QWidget *>(Coord1), static_cast<QWidget *>(Coord2),
+                       static_cast<QWidget *>(Mot), static_cast<QWidget *>(ED_note)})
+        w->setVisible(shown);
+    setFrameShape(shown ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
 void InputPanel::Activate()
 {
     const bool wasDisabled = !enabled_;

@@ -35,6 +35,8 @@ public:
     // While a joker is selected the fields are disabled: the keys then go to
     // the joker. A click on the panel enables them again.
     void SetFieldsEnabled(bool enabled);
+    // Without typing fields the panel is the "Ok" button alone.
+    void SetTypingFields(bool shown);
     bool FieldsEnabled() const { return enabled_; }
     // Enables the fields and focuses the first coordinate.
     void Activate();

@@ -26,8 +26,9 @@ scrabble_ui::BoardGameLook ScrabbleLook()
 } // namespace
 
 TFScrabble::TFScrabble(QWidget *parent, const QString &dictionaryFile)
-    : TFBoardGame(parent, ScrabbleLook(), scrabble::GameRules::Classic(),
-                  scrabble_ui::ClassicGeometry::Instance(), dictionaryFile)
+    : TFBoardGame(parent, ScrabbleLook(),
+                  std::make_unique<scrabble::BoardGame>(1, scrabble::GameRules::Classic()),
+                  std::make_unique<scrabble_ui::ClassicGeometry>(), dictionaryFile)
 {
     Start();
 }
