@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boardgames/keyword/keyword_key.h"
 
+#include "boardgames/keyword/keyword_rules.h"
 #include "scrabble/engine/letters.h"
 
 namespace keyword {
@@ -40,6 +41,21 @@ std::string CheckKey(const scrabble::Grid &before, const scrabble::Tcoup &move, 
         row += scrabble::StepRow(move.Kind);
     }
     return {};
+}
+
+KeyedScore ScoreWithKey(const scrabble::Grid &before, const scrabble::BoardLayout &layout,
+                        const scrabble::Tcoup &move, int colour, const std::string &key)
+{
+    KeyedScore result;
+    if (move.Kind == scrabble::Penalty || move.Kind == scrabble::Bonus)
+        result.score = move.Row;
+    if (!move.IsPlacement())
+        return result;
+    result.score = ScoreMove(before, layout, move.Col, move.Row, move.Kind, move.Word, colour);
+    result.keyFormed = CheckKey(before, move, key);
+    if (!result.keyFormed.empty())
+        result.score += kKeyBonus;
+    return result;
 }
 
 } // namespace keyword

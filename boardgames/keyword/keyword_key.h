@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "scrabble/engine/board_layout.h"
 #include "scrabble/engine/grid.h"
 #include "scrabble/engine/move.h"
 #include "scrabble/engine/random.h"
@@ -27,5 +28,17 @@ std::string CurrentKey(const std::vector<std::string> &candidates, int index);
 // Letters compare in upper case, so a joker's letter counts. An empty key,
 // or a move that lays no word, gives empty.
 std::string CheckKey(const scrabble::Grid &before, const scrabble::Tcoup &move, const std::string &key);
+
+struct KeyedScore {
+    int score = 0;
+    std::string keyFormed; // the key word when the move formed it
+};
+
+// The whole score of `move` played by the owner of `colour` on `before`: a
+// word scores ScoreMove plus kKeyBonus when it forms the key word (its
+// perpendicular words add nothing); a penalty or bonus its signed points
+// (kept in Row); a pass or exchange 0.
+KeyedScore ScoreWithKey(const scrabble::Grid &before, const scrabble::BoardLayout &layout,
+                        const scrabble::Tcoup &move, int colour, const std::string &key);
 
 } // namespace keyword

@@ -158,6 +158,21 @@ TEST(KeyWordKey, FormedAsTheMainWordOrAPerpendicularWord)
     EXPECT_EQ(CheckKey(before, Word('H', 4, Row('E'), "ALU"), "CLE"), "");
 }
 
+TEST(KeyWordKey, KeyBonusComesOnTopOfTheLaidLettersOnly)
+{
+    Grid before(kBoardSize);
+    PlayWord(before, 9, Row('J'), 'H', "CLE");
+    // UN under the E of CLE forms EU downwards: 5 + 5, no cross-word points, 50 for the key.
+    const Tcoup un = Word('H', 11, Row('K'), "UN");
+    const KeyedScore keyed = ScoreWithKey(before, Layout(), un, kRed, "EU");
+    EXPECT_EQ(keyed.score, 60);
+    EXPECT_EQ(keyed.keyFormed, "EU");
+    EXPECT_EQ(ScoreWithKey(before, Layout(), un, kRed, "OUI").score, 10);
+    EXPECT_EQ(ScoreWithKey(before, Layout(), Tcoup::MakeBonus(1, 85), kRed, "EU").score, 85);
+    EXPECT_EQ(ScoreWithKey(before, Layout(), Tcoup::MakePenalty(1, "A B ", -10), kRed, "EU").score, -10);
+    EXPECT_EQ(ScoreWithKey(before, Layout(), Tcoup::MakePass(1), kRed, "EU").score, 0);
+}
+
 TEST(KeyWordKey, DrawnIndexStaysInsideTheCandidatesAndNoneMeansNoKey)
 {
     scrabble::Random random(7);
