@@ -64,6 +64,7 @@ Scoring::Scoring()
 {
     letterValue = &TileValue;
     bingoBonus = 0;
+    crossWordsScore = false;
 }
 
 int Scoring::WordScore(const scrabble::Grid &grid, const scrabble::BoardLayout &layout, int col, int row,

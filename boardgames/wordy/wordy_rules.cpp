@@ -8,24 +8,6 @@
 
 namespace wordy {
 
-void TJeton::Write(savefile::TypedWriter &out) const
-{
-    WriteRect(out, Bounds);
-    WriteRect(out, Target);
-    WriteRect(out, Previous);
-    WritePlace(out);
-}
-
-std::unique_ptr<scrabble::TJeton> TJeton::Read(savefile::TypedReader &in, int &moveNumber)
-{
-    auto tile = std::make_unique<TJeton>(scrabble::kJoker);
-    tile->Bounds = ReadRect(in);
-    tile->Target = ReadRect(in);
-    tile->Previous = ReadRect(in);
-    ReadPlace(in, *tile, moveNumber);
-    return tile;
-}
-
 Scoring::Scoring()
 {
     letterValue = &ColourCode;
@@ -69,13 +51,6 @@ std::string SquareText(const scrabble::BoardLayout &layout, int col, int row)
     return scrabble::CodePage(" case ") + scrabble::CodePage(SquareName(layout.Code(col, row)));
 }
 
-namespace {
-std::unique_ptr<scrabble::TJeton> NewTile(char letter)
-{
-    return std::make_unique<TJeton>(letter);
-}
-} // namespace
-
 const scrabble::GameRules &Rules()
 {
     static const Scoring scoring;
@@ -88,7 +63,7 @@ const scrabble::GameRules &Rules()
         r.manualDrawOfTheLastTiles = true;
         r.squareText = &SquareText;
         r.readTile = &TJeton::Read;
-        r.newTile = &NewTile;
+        r.newTile = &TJeton::Make;
         return r;
     }();
     return rules;

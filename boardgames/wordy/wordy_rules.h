@@ -17,19 +17,9 @@
 
 namespace wordy {
 
-// Wordy's tile: the family's tile with the rectangle its saved record keeps
-// after the target (`Previous`, zero); its value is its colour code.
-class TJeton : public scrabble::TJeton {
-public:
-    explicit TJeton(char letter) : scrabble::TJeton(letter) {}
-
-    scrabble::TileRect Previous;
-    int ColourCode() const { return Value; }
-
-    // Bounds, Target, Previous, then the family's fields.
-    void Write(savefile::TypedWriter &out) const override;
-    static std::unique_ptr<scrabble::TJeton> Read(savefile::TypedReader &in, int &moveNumber);
-};
+// Wordy's tile: the family's tile whose record keeps the `Previous`
+// rectangle; its value is its colour code.
+using TJeton = scrabble::TileWithPrevious;
 
 // Wordy's move is the family's move without the rack it was played from:
 // its record holds the kind alone where the Scrabble one adds the rack.

@@ -159,4 +159,22 @@ std::unique_ptr<TJeton> TJeton::Read(savefile::TypedReader &in, int &moveNumber)
     return tile;
 }
 
+void TileWithPrevious::Write(savefile::TypedWriter &out) const
+{
+    WriteRect(out, Bounds);
+    WriteRect(out, Target);
+    WriteRect(out, Previous);
+    WritePlace(out);
+}
+
+std::unique_ptr<TJeton> TileWithPrevious::Read(savefile::TypedReader &in, int &moveNumber)
+{
+    auto tile = std::make_unique<TileWithPrevious>(kJoker);
+    tile->Bounds = ReadRect(in);
+    tile->Target = ReadRect(in);
+    tile->Previous = ReadRect(in);
+    ReadPlace(in, *tile, moveNumber);
+    return tile;
+}
+
 } // namespace scrabble

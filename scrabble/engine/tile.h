@@ -98,6 +98,20 @@ protected:
     static void ReadPlace(savefile::TypedReader &in, TJeton &tile, int &moveNumber);
 };
 
+// A tile whose saved record keeps one more rectangle after the target
+// (`Previous`, zero), as the records of Wordy's and KeyWord's tiles do.
+class TileWithPrevious : public TJeton {
+public:
+    explicit TileWithPrevious(char letter) : TJeton(letter) {}
+
+    TileRect Previous;
+
+    // Bounds, Target, Previous, then the other fields.
+    void Write(savefile::TypedWriter &out) const override;
+    static std::unique_ptr<TJeton> Read(savefile::TypedReader &in, int &moveNumber);
+    static std::unique_ptr<TJeton> Make(char letter) { return std::make_unique<TileWithPrevious>(letter); }
+};
+
 // Where a window draws each tile. The game asks it whenever a tile changes
 // place, so that the tile glides there; without it tiles stay where they are.
 class TilePlaces {
