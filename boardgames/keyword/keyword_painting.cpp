@@ -47,11 +47,11 @@ QFont LetterFont(int points)
     return PixelFont(PointsToPixels(points), true);
 }
 
+// A joker shows its letter as stored, in lower case like every letter a
+// joker plays; a letter tile is always written in upper case.
 QString TileText(char letter, bool joker)
 {
-    if (joker && letter == '*')
-        return QStringLiteral("*");
-    return QString(QChar(scrabble::Upper(letter)));
+    return QString(QChar(joker ? letter : scrabble::Upper(letter)));
 }
 
 // C L E across J9..J11 and down I10..K10: the middle square J10 holds the L
@@ -200,7 +200,7 @@ QColor PlayerTextColour(int colour)
 
 int LetterPointSize(int side, char letter)
 {
-    const QString text = TileText(letter, letter == '*');
+    const QString text = QString(QChar(letter));
     int points = kFirstLetterPoints;
     while (points > 5) {
         const QFontMetrics metrics(LetterFont(points));
@@ -239,7 +239,7 @@ void DrawTile(QPainter &painter, const QRect &rect, char letter, bool joker,
     if (letter != 0) {
         const int side = std::min(rect.width(), rect.height());
         const QString text = TileText(letter, joker);
-        const QFont font = LetterFont(LetterPointSize(side, joker && letter == '*' ? '*' : letter));
+        const QFont font = LetterFont(LetterPointSize(side, joker ? letter : scrabble::Upper(letter)));
         const QFontMetrics metrics(font);
         painter.setFont(font);
         painter.setRenderHint(QPainter::TextAntialiasing, true);

@@ -53,8 +53,9 @@ int LetterPointSize(int side, char letter);
 int PointsToPixels(int points);
 
 // One KeyWord tile filling rect: the face, its bevel, a black frame when
-// look.selected, and the letter centred: blue for a letter tile, green for a
-// joker ('*' while it has no letter); a selected joker's letter is written in
+// look.selected, and the letter centred: blue for a letter tile (in upper
+// case), green for a joker (its letter as given, lower case once chosen, '*'
+// while it has none); a selected joker's letter is written in
 // the highlight colours, double underlined when look.underline (the caller
 // blinks it). A letter 0 draws the face alone (a tile in the bag).
 // Call it qualified: through TileLook, argument-dependent lookup also finds

@@ -244,7 +244,10 @@ TEST(KeyWordTile, JokersSelectionAndFaceAlone)
     const QImage joker = Tile(30, 'e', true);
     EXPECT_GT(CountNear(joker, joker.rect(), green, 60), 15);
     EXPECT_EQ(CountNear(joker, joker.rect(), blue, 100), 0);
-    EXPECT_EQ(Tile(30, 'e', true), Tile(30, 'E', true)); // a joker's letter is shown upper case
+    // A letter tile is written in upper case whatever it is given; a joker
+    // keeps the lower case of the letter it plays.
+    EXPECT_EQ(Tile(30, 'a', false), Tile(30, 'A', false));
+    EXPECT_NE(Tile(30, 'e', true), Tile(30, 'E', true));
     const QImage blank = Tile(30, '*', true);
     EXPECT_GT(CountNear(blank, blank.rect(), green, 60), 4);
     const QImage small = Tile(12, 'e', true);
@@ -356,7 +359,7 @@ TEST(KeyWordBoardPicture, ScreenshotsWithTiles)
         for (const auto &tile : tiles)
             keyword_ui::DrawTile(painter, QRect(tile.col * s, tile.row * s, s, s), tile.letter, tile.joker,
                                  tile.look);
-        const char rack[] = "KEYWORD*AB";
+        const char rack[] = "KEYWORD*aB";
         for (int k = 0; k < 10; ++k)
             keyword_ui::DrawTile(painter, QRect(20 * s + s / 4 + k * (s + s / 10), s, s, s), rack[k],
                                  rack[k] == '*' || k == 8, k == 8 ? underline : TileLook{});
