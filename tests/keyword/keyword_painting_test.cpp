@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QToolTip>
 
 using namespace keyword_ui;
 using scrabble_ui::TileLook;
@@ -244,7 +245,7 @@ TEST(KeyWordPicture, SpellsTheWordFromTheStrip)
     // The program's strip is transparent around its letters: the tooltip
     // background shows there.
     const QImage real = KeyWordPicture("ZOO", LetterStripPicture());
-    EXPECT_EQ(At(real, 0, 0), QGuiApplication::palette().color(QPalette::Inactive, QPalette::ToolTipBase));
+    EXPECT_EQ(At(real, 0, 0), QToolTip::palette().color(QPalette::Inactive, QPalette::ToolTipBase));
     EXPECT_NE(real.copy(0, 0, 30, 30), real.copy(30, 0, 30, 30));
     EXPECT_EQ(real.copy(30, 0, 30, 30), real.copy(60, 0, 30, 30));
 }
