@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program_pictures.h"
+#include "boardgames/keyword/keyword_pictures.h"
 
 #include <QBuffer>
 #include <QLinearGradient>
@@ -7,6 +8,9 @@
 #include <QPainterPath>
 
 namespace {
+// The games' named pictures are registered when the program is loaded.
+[[maybe_unused]] const bool kGamePictures = (keyword_ui::RegisterKeyWordPictures(), true);
+
 // Face values of the letters of the program's name.
 int ValueOf(QChar letter)
 {
