@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "scrabble/engine/board_layout.h"
+#include "boardgames/keyword/keyword_board.h"
 #include "scrabble/engine/grid.h"
 #include "scrabble/engine/move.h"
 #include "scrabble/engine/random.h"
@@ -19,27 +20,12 @@
 
 namespace keyword {
 
-inline constexpr int kBoardSize = 19;
-inline constexpr int kRackSize = 10;
 // Every tile is worth the same.
 inline constexpr int kTileValue = 5;
 // Added when a move forms the key word, and to the bonus of the player who goes out.
 inline constexpr int kKeyBonus = 50;
 inline constexpr int kGoingOutBonus = 50;
 
-// Square codes of the board.
-enum SquareKind : int {
-    kNeutral = 0,
-    kRed = 1,
-    kBlue = 2,
-    kYellow = 3,
-    kGreen = 4,
-    kCross = 5,
-    kRedKey = 11,
-    kBlueKey = 12,
-    kYellowKey = 13,
-    kGreenKey = 14,
-};
 
 // Points of one tile laid this turn by the owner of `colour` on a square of `kind`.
 int SquarePoints(int kind, int colour);
