@@ -26,7 +26,7 @@ std::string SquareText(const scrabble::BoardLayout &layout, int col, int row);
 
 class Game : public scrabble::BoardGame {
 public:
-    explicit Game(std::uint64_t seed = 1) : BoardGame(seed, Rules()) {}
+    explicit Game(std::uint64_t seed = 1) : BoardGame(seed, keyword::Rules()) {}
 
     // The key candidates come from this dictionary (none without one).
     void SetDictionary(const TDictionnaire *dictionary) { dictionary_ = dictionary; }

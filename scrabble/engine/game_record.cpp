@@ -55,8 +55,17 @@ void BoardGame::WritePlayers(savefile::TypedWriter &out) const
 
 void BoardGame::ReadPlayers(savefile::TypedReader &in)
 {
-    ReadPlayers(in);
-    ReadTail(in);
+    in.ReadListBegin();
+    std::size_t texts = 0;
+    while (!in.EndOfList()) {
+        std::string text = in.ReadString();
+        if (texts >= Players.size())
+            Refuse("last move texts");
+        Players[texts++].LastMoveText = std::move(text);
+    }
+    in.ReadListEnd();
+    if (texts != Players.size())
+        Refuse("last move texts");
 }
 
 namespace {
@@ -240,17 +249,8 @@ void BoardGame::ReadPayload(savefile::TypedReader &in)
     }
     in.ReadListEnd();
 
-    in.ReadListBegin();
-    std::size_t texts = 0;
-    while (!in.EndOfList()) {
-        std::string text = in.ReadString();
-        if (texts >= Players.size())
-            Refuse("last move texts");
-        Players[texts++].LastMoveText = std::move(text);
-    }
-    in.ReadListEnd();
-    if (texts != Players.size())
-        Refuse("last move texts");
+    ReadPlayers(in);
+    ReadTail(in);
 
     // Every tile laid this turn sits in its owner's slot too.
     for (const TJeton *tile : board_.Squares())
