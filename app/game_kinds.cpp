@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_kinds.h"
 
+#include "boardgames/keyword/keyword_window.h"
 #include "boardgames/wordy/wordy_window.h"
 #include "scrabble/windows/duplicate_window.h"
 #include "scrabble/windows/scrabble_window.h"
@@ -15,6 +16,7 @@ GameWindowFactory GameWindowFactoryOf(GameKindCode code)
         {GameKindCode::Scrabble, [](QWidget *parent) -> TFLudorine * { return new TFScrabble(parent); }},
         {GameKindCode::Duplicate, [](QWidget *parent) -> TFLudorine * { return new TFDuplic(parent); }},
         {GameKindCode::Wordy, [](QWidget *parent) -> TFLudorine * { return new TFWordy(parent); }},
+        {GameKindCode::Cle, [](QWidget *parent) -> TFLudorine * { return new TFCle(parent); }},
     };
     for (const auto &[kind, factory] : factories)
         if (kind == code)

@@ -110,9 +110,9 @@ const Tcoup &Game::RecordMove(Tcoup move)
     return recorded;
 }
 
-scrabble::InputFields Game::ReadLaidTiles()
+scrabble::InputFields Game::ReadPlacedTiles()
 {
-    scrabble::InputFields fields = ReadPlacedTiles();
+    scrabble::InputFields fields = BoardGame::ReadPlacedTiles();
     MoveInfo.clear();
     if (!fields.word.empty())
         MoveInfo = fields.coord1 + " " + fields.coord2 + " " + fields.word + " " + fields.score + " pts.";
@@ -126,10 +126,12 @@ scrabble::InputResult Game::ValidateInput(const scrabble::InputFields &, const T
     const int player = CurrentPlayer;
     std::vector<LaidTile> laid;
     for (int slot = 1; slot <= RackSize(); ++slot)
-        if (TJeton *tile = static_cast<TJeton *>(RackTile(player, slot)); tile != nullptr && tile->IsPending()) {
+        if (TJeton *tile = static_cast<TJeton *>(RackTile(player, slot));
+            tile != nullptr && tile->IsPending()) {
             tile->State = scrabble::Placed;
             tile->Selected = false;
-            laid.push_back({tile->Col, tile->Row, tile->IsJoker && tile->Letter == scrabble::kJoker ? '*' : tile->Letter});
+            laid.push_back({tile->Col, tile->Row,
+                            tile->IsJoker && tile->Letter == scrabble::kJoker ? '*' : tile->Letter});
         }
     const scrabble::Grid played = Snapshot(false);
     const LaidMove move = ValidateLaid(played, laid, played.PlayedCount() == 0);
@@ -143,6 +145,7 @@ scrabble::InputResult Game::ValidateInput(const scrabble::InputFields &, const T
     if (move.code != 0) {
         result.outcome = scrabble::InputResult::Error;
         result.code = move.code;
+        result.text = ErrorText(move.code);
         if (move.code == kJokerWithoutLetter)
             if (scrabble::TJeton *joker = At(move.joker.col, move.joker.row))
                 result.highlight.push_back(joker);
@@ -150,8 +153,9 @@ scrabble::InputResult Game::ValidateInput(const scrabble::InputFields &, const T
     }
     for (const std::string &word : move.words)
         if (dictionary != nullptr && !dictionary->Contains(scrabble::UpperCase(word)) &&
-            !(confirm && confirm("Le mot " + word +
-                                 scrabble::CodePage(" ne figure pas dans le dictionnaire. Confirmez-vous ce mot ?"))))
+            !(confirm &&
+              confirm("Le mot " + word +
+                      scrabble::CodePage(" ne figure pas dans le dictionnaire. Confirmez-vous ce mot ?"))))
             return result;
     const scrabble::Grid grid = Snapshot(true);
     Tcoup placement = Tcoup::Placement(player, move.word, move.direction, move.col, move.row, grid, Layout(),

@@ -41,7 +41,7 @@ public:
     // Player colours for the players configured (player 1's drawn at random).
     void AssignColours();
     // The fields of the tiles laid this turn, and MoveInfo for them.
-    scrabble::InputFields ReadLaidTiles();
+    scrabble::InputFields ReadPlacedTiles() override;
 
     void NewGame() override;
     int Side(int player) const override;

@@ -13,7 +13,9 @@ namespace scrabble {
 
 std::string InputResult::Message() const
 {
-    return outcome == Error ? ErrorMessage(code, detail) : std::string();
+    if (outcome != Error)
+        return std::string();
+    return text.empty() ? ErrorMessage(code, detail) : text;
 }
 
 BoardGame::BoardGame(std::uint64_t seed, const GameRules &rules)

@@ -69,6 +69,7 @@ struct InputResult {
     const Tcoup *move = nullptr; // the move recorded
     InputFields fields;          // rewritten in normal form after a word move
     std::vector<TJeton *> highlight;
+    std::string text; // a game's own message for the code; the Scrabble one when empty
 
     std::string Message() const;
 };
@@ -160,7 +161,7 @@ public:
     virtual InputResult ValidateInput(const InputFields &input, const TDictionnaire *dictionary,
                                       const Confirm &confirm);
     // The fields from the tiles laid this turn, with the provisional score.
-    InputFields ReadPlacedTiles();
+    virtual InputFields ReadPlacedTiles();
 
     // Who the scoring sees for a player: the player, or a game's side.
     virtual int Side(int player) const { return player; }

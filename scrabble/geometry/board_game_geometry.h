@@ -87,7 +87,7 @@ public:
     // The area where the status bar describes the rack tiles.
     virtual TileRect RacksArea() const = 0;
     virtual PanelColumns Columns() const = 0;
-    PanelParts Panel(int player) const;
+    virtual PanelParts Panel(int player) const;
     // The top-left corner of the input panel of the player to play, and its size.
     virtual PixelPoint InputPanelAt(int player) const = 0;
     virtual PixelPoint InputPanelSize() const { return {226, 26}; }

@@ -46,7 +46,7 @@ TEST(KeyWordGame, TheFirstWordOnTheCrossScoresByColourAndTheKey)
     // CLE across J9-J11: three cross squares (5 each) and the key word.
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(game.PlaceTile(game.RackTile(1, i + 1), 9 + i, 10));
-    game.ReadLaidTiles();
+    game.ReadPlacedTiles();
     EXPECT_EQ(game.MoveInfo, "J 9 CLE 65 pts.");
     const auto played = game.ValidateInput({}, nullptr, {});
     ASSERT_EQ(played.outcome, scrabble::InputResult::Played) << played.Message();

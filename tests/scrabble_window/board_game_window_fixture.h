@@ -6,6 +6,7 @@
 // through the window's own geometry.
 #include "framework/config_dialog.h"
 #include "framework/game_file.h"
+#include "framework/savefile/typed_stream.h"
 #include "framework/tick_driver.h"
 #include "scrabble/windows/board_game_surface.h"
 #include "scrabble/windows/scrabble_panels.h"
@@ -20,6 +21,7 @@
 #include <memory>
 #include <QApplication>
 #include <QTest>
+#include <sstream>
 #include <vector>
 
 namespace window_tests {
@@ -31,6 +33,36 @@ inline bool JokerPlayed(const scrabble::BoardGame &game)
             return true;
     return false;
 }
+
+// Every tile and score of two games agree.
+inline void ExpectSameGame(const TFBoardGame &a, const TFBoardGame &b)
+{
+    const scrabble::BoardGame &x = a.Game();
+    const scrabble::BoardGame &y = b.Game();
+    ASSERT_EQ(x.MoveCount(), y.MoveCount());
+    for (int row = 1; row <= x.Layout().Size(); ++row)
+        for (int col = 1; col <= x.Layout().Size(); ++col) {
+            const scrabble::TJeton *s = x.At(col, row);
+            const scrabble::TJeton *t = y.At(col, row);
+            ASSERT_EQ(s == nullptr, t == nullptr) << col << " " << row;
+            if (s != nullptr) {
+                EXPECT_EQ(s->Letter, t->Letter);
+                EXPECT_EQ(s->State, t->State);
+                EXPECT_EQ(s->Value, t->Value);
+                EXPECT_EQ(s->Move == nullptr, t->Move == nullptr);
+            }
+        }
+    for (int p = 1; p <= x.PlayerCount(); ++p) {
+        EXPECT_EQ(x.RackText(p), y.RackText(p));
+        EXPECT_EQ(x.Player(p).Score, y.Player(p).Score);
+        EXPECT_EQ(a.Config().Players[std::size_t(p)].Score, b.Config().Players[std::size_t(p)].Score);
+    }
+    for (int i = 0; i < x.BagSize(); ++i)
+        EXPECT_EQ(x.Bag()[std::size_t(i)]->Letter, y.Bag()[std::size_t(i)]->Letter);
+    for (int i = 0; i < x.MoveCount(); ++i)
+        EXPECT_EQ(x.History()[std::size_t(i)]->Text(), y.History()[std::size_t(i)]->Text());
+}
+
 } // namespace window_tests
 
 template <typename Window> class BoardGameWindowTest : public ::testing::Test {
@@ -152,6 +184,20 @@ protected:
         Start({5, 4, 2}, 3001);
         ASSERT_TRUE(RunUntil([this] { return window->Driver.Phase == -2; }, 60000));
         ASSERT_TRUE(WriteGameFile(*window, base + QStringLiteral("_finished.Ldr"), when));
+    }
+
+    // The game's saved bytes read into a new window, its ticks stopped.
+    std::unique_ptr<Window> Reopened()
+    {
+        const QByteArray bytes = SavedGameBytes(*window, QDateTime(QDate(2026, 12, 10), QTime(15, 0, 0)));
+        auto back = std::make_unique<Window>(nullptr, QStringLiteral(LUDORINE_TEST_DICTIONARY));
+        back->StopTicks();
+        std::istringstream in(bytes.toStdString());
+        savefile::TypedReader reader(in);
+        EXPECT_EQ(ReadSavedGameKind(reader), window->GameKind);
+        EXPECT_TRUE(back->LoadGame(reader, QStringLiteral("/tmp/reopened.Ldr")));
+        back->StopTicks();
+        return back;
     }
 
     TempSettings settings;

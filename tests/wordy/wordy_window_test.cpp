@@ -30,53 +30,9 @@ QString Fixture(const char *name)
 
 const QDateTime kSaved(QDate(2026, 12, 10), QTime(15, 0, 0));
 
-// Every tile and score of two games agree.
-void ExpectSameGame(const TFBoardGame &a, const TFBoardGame &b)
-{
-    const scrabble::BoardGame &x = a.Game();
-    const scrabble::BoardGame &y = b.Game();
-    ASSERT_EQ(x.MoveCount(), y.MoveCount());
-    for (int row = 1; row <= 13; ++row)
-        for (int col = 1; col <= 13; ++col) {
-            const scrabble::TJeton *s = x.At(col, row);
-            const scrabble::TJeton *t = y.At(col, row);
-            ASSERT_EQ(s == nullptr, t == nullptr) << col << " " << row;
-            if (s != nullptr) {
-                EXPECT_EQ(s->Letter, t->Letter);
-                EXPECT_EQ(s->State, t->State);
-                EXPECT_EQ(s->Value, t->Value);
-                EXPECT_EQ(s->Move == nullptr, t->Move == nullptr);
-            }
-        }
-    for (int p = 1; p <= x.PlayerCount(); ++p) {
-        EXPECT_EQ(x.RackText(p), y.RackText(p));
-        EXPECT_EQ(x.Player(p).Score, y.Player(p).Score);
-        EXPECT_EQ(a.Config().Players[std::size_t(p)].Score, b.Config().Players[std::size_t(p)].Score);
-    }
-    for (int i = 0; i < x.BagSize(); ++i)
-        EXPECT_EQ(x.Bag()[std::size_t(i)]->Letter, y.Bag()[std::size_t(i)]->Letter);
-    for (int i = 0; i < x.MoveCount(); ++i)
-        EXPECT_EQ(x.History()[std::size_t(i)]->Text(), y.History()[std::size_t(i)]->Text());
-}
-
 } // namespace
 
-class WordyWindowTest : public BoardGameWindowTest<TFWordy> {
-protected:
-    // The game's saved bytes read into a new window.
-    std::unique_ptr<TFWordy> Reopened()
-    {
-        const QByteArray bytes = SavedGameBytes(*window, kSaved);
-        auto back = std::make_unique<TFWordy>(nullptr, QStringLiteral(LUDORINE_TEST_DICTIONARY));
-        back->StopTicks();
-        std::istringstream in(bytes.toStdString());
-        savefile::TypedReader reader(in);
-        EXPECT_EQ(ReadSavedGameKind(reader), GameKindCode::Wordy);
-        EXPECT_TRUE(back->LoadGame(reader, QStringLiteral("/tmp/wordy.Ldr")));
-        back->StopTicks();
-        return back;
-    }
-};
+class WordyWindowTest : public BoardGameWindowTest<TFWordy> {};
 
 TEST_F(WordyWindowTest, HumanLaysZooOnG7WithTheMouseAndTheComputerAnswers)
 {
@@ -163,7 +119,7 @@ TEST_F(WordyWindowTest, FourComputersPlayToTheEndAndTheGameReopensWhole)
     // The history ends with the final scores.
     EXPECT_EQ(w.HistoryPanel->List->item(w.Game().MoveCount())->text(), QStringLiteral("Scores finaux :"));
     auto back = Reopened();
-    ExpectSameGame(w, *back);
+    window_tests::ExpectSameGame(w, *back);
     EXPECT_TRUE(back->Finished());
     EXPECT_EQ(back->VictoryText(), w.VictoryText());
     // The text export: the board rule of 26 underscores, one line per move, "Ludorine" last.
@@ -186,7 +142,7 @@ TEST_F(WordyWindowTest, AGameSavedDuringAComputerTurnSearchesAgain)
     ASSERT_TRUE(RunUntil(
         [&] { return w.Game().MoveCount() == 2 && w.Driver.Phase == 11 && w.Driver.Step == 1; }, 4000));
     auto back = Reopened();
-    ExpectSameGame(w, *back);
+    window_tests::ExpectSameGame(w, *back);
     EXPECT_EQ(back->Driver.Phase, 11);
     EXPECT_EQ(back->Driver.Step, 0); // a new search
     for (int i = 0; i < 400 && back->Game().MoveCount() == 2; ++i)
