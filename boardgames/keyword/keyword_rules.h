@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "scrabble/engine/board_layout.h"
 #include "boardgames/keyword/keyword_board.h"
+#include "scrabble/engine/board_layout.h"
 #include "scrabble/engine/grid.h"
 #include "scrabble/engine/move.h"
 #include "scrabble/engine/random.h"
@@ -25,7 +25,6 @@ inline constexpr int kTileValue = 5;
 // Added when a move forms the key word, and to the bonus of the player who goes out.
 inline constexpr int kKeyBonus = 50;
 inline constexpr int kGoingOutBonus = 50;
-
 
 // Points of one tile laid this turn by the owner of `colour` on a square of `kind`.
 int SquarePoints(int kind, int colour);
