@@ -58,7 +58,7 @@ void BoardGame::ShuffleBag(bool thorough)
         return;
     const int iterations = thorough ? 100 + random.Below(1000) : 10 + random.Below(100);
     for (int i = 0; i < iterations; ++i) {
-        const int a = thorough ? random.Below(n) : random.Below(std::min(n, 7));
+        const int a = thorough ? random.Below(n) : random.Below(std::min(n, rackSize_));
         const int b = random.Below(n);
         if (a != b)
             bag_.Swap(std::size_t(a), std::size_t(b));
