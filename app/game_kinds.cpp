@@ -2,6 +2,7 @@
 #include "app/game_kinds.h"
 
 #include "boardgames/keyword/keyword_window.h"
+#include "boardgames/topword/topword_window.h"
 #include "boardgames/wordy/wordy_window.h"
 #include "scrabble/windows/duplicate_window.h"
 #include "scrabble/windows/scrabble_window.h"
@@ -17,6 +18,7 @@ GameWindowFactory GameWindowFactoryOf(GameKindCode code)
         {GameKindCode::Duplicate, [](QWidget *parent) -> TFLudorine * { return new TFDuplic(parent); }},
         {GameKindCode::Wordy, [](QWidget *parent) -> TFLudorine * { return new TFWordy(parent); }},
         {GameKindCode::Cle, [](QWidget *parent) -> TFLudorine * { return new TFCle(parent); }},
+        {GameKindCode::TopWord, [](QWidget *parent) -> TFLudorine * { return new TFtopword(parent); }},
     };
     for (const auto &[kind, factory] : factories)
         if (kind == code)

@@ -128,12 +128,12 @@ struct StackableWalk : BoardWalk {
                     ok = PassesCrossCheck(file, crossChecks, d - 1, x, false);
                 }
             }
-            // Only nodes with children are followed and reported.
-            if (!ok || block.Child(i) == 0)
+            if (!ok)
                 continue;
             word.push_back(x);
             Report(block, i, d, rest);
-            Group(block.Child(i), d + 1, rest);
+            if (block.Child(i) != 0)
+                Group(block.Child(i), d + 1, rest);
             word.pop_back();
         }
     }

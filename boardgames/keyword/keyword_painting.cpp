@@ -24,10 +24,6 @@ const QColor kNeutralFace(240, 240, 240);
 const QColor kCrossFace(128, 128, 128);
 const QColor kLabelInk(255, 255, 255);
 
-const QColor kTileFace(255, 206, 148);
-const QColor kBevelDark(99, 74, 57);
-const QColor kBevelMid(206, 189, 140);
-const QColor kBevelLight(247, 239, 222);
 const QColor kLetterInk(0, 0, 255);
 const QColor kJokerInk(0, 128, 0);
 
@@ -216,20 +212,8 @@ void DrawTile(QPainter &painter, const QRect &rect, char letter, bool joker,
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(rect, kTileFace);
-
-    // The bevel: light along the top and left, a dark edge and a softer
-    // line inside it along the bottom and right.
-    const int l = rect.left(), t = rect.top(), r = rect.right(), b = rect.bottom();
-    painter.setPen(kBevelLight);
-    painter.drawLine(l, t, r - 1, t);
-    painter.drawLine(l, t, l, b - 1);
-    painter.setPen(kBevelMid);
-    painter.drawLine(l + 1, b - 1, r - 1, b - 1);
-    painter.drawLine(r - 1, t + 1, r - 1, b - 1);
-    painter.setPen(kBevelDark);
-    painter.drawLine(l, b, r, b);
-    painter.drawLine(r, t, r, b);
+    scrabble_ui::DrawBevelledFace(painter, rect, scrabble_ui::TileFaceColours::Wooden());
+    const int b = rect.bottom();
     if (look.selected) {
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::NoBrush);

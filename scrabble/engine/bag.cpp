@@ -38,12 +38,12 @@ void BoardGame::NewGame()
 void BoardGame::BuildBag()
 {
     Clear();
-    std::string letters = tileSet_.letters;
-    letters.append(std::size_t(tileSet_.jokers), kJoker);
+    std::string letters = tileSet_->letters;
+    letters.append(std::size_t(tileSet_->jokers), kJoker);
     for (const char letter : letters) {
-        tiles_.push_back(rules_.newTile(letter));
+        tiles_.push_back(rules_->newTile(letter));
         TJeton *tile = tiles_.back().get();
-        tile->Value = rules_.TileValue(letter, letter == kJoker);
+        tile->Value = rules_->TileValue(letter, letter == kJoker);
         Aim(tile);
         tile->Bounds = tile->Target;
         tile->Moving = false;
@@ -79,7 +79,7 @@ void BoardGame::DrawTilesFor(int player, const DrawPrompt &prompt)
     if (empty == 0 || bag_.Empty())
         return;
 
-    if (drawMode == DrawMode::Manual && (empty < BagSize() || rules_.manualDrawOfTheLastTiles)) {
+    if (drawMode == DrawMode::Manual && (empty < BagSize() || rules_->manualDrawOfTheLastTiles)) {
         std::string bagLetters;
         for (const TJeton *tile : bag_.Tiles())
             bagLetters += tile->Letter;
@@ -195,8 +195,8 @@ ExchangeCheck BoardGame::CheckExchange(const std::string &request) const
         return check;
     }
     std::vector<TJeton *> pending;
-    for (TJeton *tile : board_.Squares())
-        if (tile != nullptr && tile->IsPending())
+    for (TJeton *tile : board_.Tops())
+        if (tile->IsPending())
             pending.push_back(tile);
     if (!pending.empty()) {
         check.code = 4;
@@ -212,7 +212,7 @@ const Tcoup &BoardGame::ExecuteExchange(const ExchangeCheck &check)
     for (const TJeton *tile : check.tiles)
         letters += tile->IsJoker ? kJoker : tile->Letter;
     Tcoup move = Tcoup::MakeExchange(player, letters);
-    if (rules_.movesKeepRack)
+    if (rules_->movesKeepRack)
         move.RackText = RackText(player);
     for (TJeton *tile : check.tiles)
         ToBag(tile);

@@ -19,8 +19,8 @@ std::string InputResult::Message() const
 }
 
 BoardGame::BoardGame(std::uint64_t seed, const GameRules &rules)
-    : random(seed), rules_(rules), layout_(*rules.layout), tileSet_(rules.tileSet), rackSize_(rules.rackSize),
-      racks_(rackSize_), board_(layout_.Size())
+    : random(seed), rules_(&rules), layout_(rules.layout), tileSet_(&rules.tileSet),
+      rackSize_(rules.rackSize), racks_(rackSize_), board_(layout_->Size(), rules.maxStackHeight)
 {
     Players = {{"Joueur 1", 0, 0, {}}, {"Joueur 2", 0, 0, {}}};
 }
@@ -38,6 +38,48 @@ std::string BoardGame::PlayerName(int number) const
 TJeton *BoardGame::At(int col, int row) const
 {
     return board_.At(col, row);
+}
+
+TJeton *BoardGame::StackTile(int col, int row, int level) const
+{
+    return board_.AtLevel(col, row, level);
+}
+
+int BoardGame::StackHeight(int col, int row) const
+{
+    return board_.Height(col, row);
+}
+
+// Tiles laid this turn only ever lie on top of a stack.
+TJeton *BoardGame::PlayedAt(int col, int row) const
+{
+    TJeton *top = board_.At(col, row);
+    return top != nullptr && !top->IsPlayed() ? board_.AtLevel(col, row, 2) : top;
+}
+
+int BoardGame::PlayedHeight(int col, int row) const
+{
+    const TJeton *top = board_.At(col, row);
+    return board_.Height(col, row) - (top != nullptr && !top->IsPlayed() ? 1 : 0);
+}
+
+std::vector<TJeton *> BoardGame::BoardTiles() const
+{
+    return board_.AllTiles();
+}
+
+void BoardGame::ChangeRules(const GameRules &rules)
+{
+    if (&rules == rules_)
+        return;
+    for (TJeton *tile : board_.AllTiles())
+        ToBag(tile);
+    for (const auto &tile : tiles_)
+        tile->Col = tile->Row = -1;
+    rules_ = &rules;
+    layout_ = rules.layout;
+    tileSet_ = &rules.tileSet;
+    board_ = TileBoard(layout_->Size(), rules.maxStackHeight);
 }
 
 std::string BoardGame::RackText(int player) const
@@ -60,16 +102,17 @@ std::string BoardGame::RackLetters(int player) const
 
 Grid BoardGame::Snapshot(bool includePending) const
 {
-    Grid grid(layout_.Size());
-    for (int row = 1; row <= layout_.Size(); ++row)
-        for (int col = 1; col <= layout_.Size(); ++col) {
-            const TJeton *tile = At(col, row);
-            if (tile == nullptr || (!includePending && !tile->IsPlayed()))
+    Grid grid(layout_->Size());
+    for (int row = 1; row <= layout_->Size(); ++row)
+        for (int col = 1; col <= layout_->Size(); ++col) {
+            const TJeton *tile = includePending ? At(col, row) : PlayedAt(col, row);
+            if (tile == nullptr)
                 continue;
             scrabble::Square &square = grid.At(col, row);
             square.letter = tile->Letter;
             square.joker = tile->IsJoker;
             square.state = tile->IsPlayed() ? SquareState::Played : SquareState::Pending;
+            square.height = includePending ? StackHeight(col, row) : PlayedHeight(col, row);
         }
     return grid;
 }
@@ -107,6 +150,7 @@ void BoardGame::ToRack(TJeton *tile, int player, int slot)
 void BoardGame::RemoveFromBoard(TJeton *tile)
 {
     board_.Remove(tile);
+    tile->StackLevel = tile->StackHeight = 1;
 }
 
 void BoardGame::FixOnBoard(TJeton *tile, int col, int row, const Tcoup *move)
@@ -121,6 +165,7 @@ void BoardGame::FixOnBoard(TJeton *tile, int col, int row, const Tcoup *move)
     tile->Selected = false;
     tile->Move = move;
     Aim(tile);
+    NormaliseStacks();
 }
 
 bool BoardGame::TakeFromBag(char letter, int player, int slot)
@@ -136,7 +181,12 @@ bool BoardGame::TakeFromBag(char letter, int player, int slot)
 
 bool BoardGame::PlayFromBag(char letter, int col, int row)
 {
-    if (!layout_.Inside(col, row) || At(col, row) != nullptr)
+    if (!layout_->Inside(col, row))
+        return false;
+    // A played letter of another letter may be covered while its stack has room.
+    if (const TJeton *top = At(col, row);
+        top != nullptr && (!top->IsPlayed() || StackHeight(col, row) >= rules_->maxStackHeight ||
+                           Upper(top->Letter) == Upper(letter)))
         return false;
     TJeton *tile = bag_.Take(letter);
     if (tile == nullptr)
@@ -158,20 +208,68 @@ void BoardGame::EmptyRack(int player)
         }
 }
 
+bool BoardGame::CanPlace(const TJeton *tile, int col, int row) const
+{
+    if (!layout_->Inside(col, row) || tile->IsPlayed())
+        return false;
+    const TJeton *top = At(col, row);
+    if (top == nullptr || top == tile)
+        return true;
+    // A tile laid this turn is never covered; a played one by a tile of
+    // another letter while its stack has room.
+    return top->IsPlayed() && StackHeight(col, row) < rules_->maxStackHeight && top->Letter != tile->Letter;
+}
+
 bool BoardGame::PlaceTile(TJeton *tile, int col, int row)
 {
-    if (!layout_.Inside(col, row) || tile->IsPlayed())
+    if (!CanPlace(tile, col, row))
         return false;
-    TJeton *occupant = At(col, row);
-    if (occupant != nullptr && occupant != tile)
-        return false;
+    if (At(col, row) == tile)
+        return true;
     RemoveFromBoard(tile);
     tile->Col = col;
     tile->Row = row;
     tile->State = Placed;
     board_.Put(col, row, tile);
+    NormaliseStacks();
     Aim(tile);
     return true;
+}
+
+bool BoardGame::LiftTile(TJeton *tile)
+{
+    if (!tile->IsPending() || At(tile->Col, tile->Row) != tile)
+        return false;
+    RemoveFromBoard(tile);
+    tile->State = OnRack;
+    NormaliseStacks();
+    return true;
+}
+
+void BoardGame::NormaliseStacks()
+{
+    for (TJeton *tile : board_.Tops()) {
+        const TJeton *below = board_.AtLevel(tile->Col, tile->Row, 2);
+        if (tile->IsPending() && below != nullptr && below->Letter == tile->Letter)
+            ReturnToRack(tile);
+    }
+    for (int row = 1; row <= layout_->Size(); ++row)
+        for (int col = 1; col <= layout_->Size(); ++col) {
+            const int height = board_.Height(col, row);
+            for (int level = 1; level <= height; ++level) {
+                TJeton *tile = board_.AtLevel(col, row, level);
+                if (tile->StackLevel == level && tile->StackHeight == height)
+                    continue;
+                tile->StackLevel = level;
+                tile->StackHeight = height;
+                Aim(tile);
+                // Lower tiles take their new place at once; the top glides.
+                if (level > 1) {
+                    tile->Bounds = tile->Target;
+                    tile->Moving = false;
+                }
+            }
+        }
 }
 
 void BoardGame::ReturnToRack(TJeton *tile)
@@ -196,9 +294,10 @@ void BoardGame::ResumeTurn()
 
 void BoardGame::ReturnPendingTiles()
 {
-    for (TJeton *tile : board_.Squares())
-        if (tile != nullptr && tile->IsPending())
+    for (TJeton *tile : board_.Tops())
+        if (tile->IsPending())
             ReturnToRack(tile);
+    NormaliseStacks();
 }
 
 bool BoardGame::PutInExchange(TJeton *tile)
@@ -238,7 +337,7 @@ std::vector<Tcoup> BoardGame::GenerateMoves(const MoveSearch &search, int player
     options.side = Side(player);
     options.maxTiles = rackSize_;
     options.adjust = [this](Tcoup &move, const Grid &grid) { Scored(move, grid); };
-    options.bagSize = rules_.exchangeAllowed ? BagSize() : 0;
+    options.bagSize = rules_->exchangeAllowed && rules_->searchExchanges ? BagSize() : 0;
     const Grid grid = Snapshot(false);
     options.opening = history_.Empty() || grid.PlayedCount() == 0;
     return search.GenerateMoves(grid, RackLetters(player), options);
@@ -253,7 +352,7 @@ const Tcoup &BoardGame::PlayLaidTiles(Tcoup move)
 {
     const int player = CurrentPlayer;
     move.Player = player;
-    if (rules_.movesKeepRack)
+    if (rules_->movesKeepRack)
         move.RackText = RackText(player);
     const Tcoup &played = RecordMove(std::move(move));
     for (int slot = 1; slot <= rackSize_; ++slot)
@@ -267,7 +366,7 @@ const Tcoup &BoardGame::PlayComputerMove(const Tcoup &candidate)
     const int player = CurrentPlayer;
     Tcoup move = candidate;
     move.Player = player;
-    move.RackText = rules_.movesKeepRack ? RackText(player) : std::string();
+    move.RackText = rules_->movesKeepRack ? RackText(player) : std::string();
     const Tcoup &played = RecordMove(std::move(move));
     if (played.Kind == Exchange) {
         std::string word = played.Word;
@@ -285,7 +384,9 @@ const Tcoup &BoardGame::PlayComputerMove(const Tcoup &candidate)
         int col = played.Col;
         int row = played.Row;
         for (const char letter : played.Word) {
-            if (At(col, row) == nullptr) {
+            const TJeton *top = PlayedAt(col, row);
+            if (top == nullptr ||
+                (PlayedHeight(col, row) < rules_->maxStackHeight && top->Letter != letter)) {
                 for (int slot = 1; slot <= rackSize_; ++slot) {
                     TJeton *tile = RackTile(player, slot);
                     if (tile == nullptr)

@@ -86,8 +86,8 @@ public:
     std::vector<PlayerInfo> Players; // players 1..N at indices 0..N-1
     int CurrentPlayer = 1;
 
-    const GameRules &Rules() const { return rules_; }
-    const BoardLayout &Layout() const { return layout_; }
+    const GameRules &Rules() const { return *rules_; }
+    const BoardLayout &Layout() const { return *layout_; }
     // Where the tiles are drawn; none: they keep their rectangles.
     void SetPlaces(const TilePlaces *places) { places_ = places; }
     // The tile's target for its state and place.
@@ -102,7 +102,16 @@ public:
     const std::vector<TJeton *> &Bag() const { return bag_.Tiles(); }
     int BagSize() const { return bag_.Size(); }
     TJeton *RackTile(int player, int slot) const { return racks_.At(player, slot); }
+    // The top tile of a square (null when empty).
     TJeton *At(int col, int row) const;
+    // A tile of a square's stack by level (1: the top) and the stack's height.
+    TJeton *StackTile(int col, int row, int level) const;
+    int StackHeight(int col, int row) const;
+    // The highest played tile of a square and how many played tiles it holds
+    // (a tile laid this turn may lie on top of them).
+    TJeton *PlayedAt(int col, int row) const;
+    int PlayedHeight(int col, int row) const;
+    std::vector<TJeton *> BoardTiles() const;
     const std::vector<std::unique_ptr<TJeton>> &Tiles() const { return tiles_; }
     const std::vector<std::unique_ptr<Tcoup>> &History() const { return history_.Moves(); }
     int MoveCount() const { return history_.Count(); }
@@ -130,16 +139,28 @@ public:
 
     // Setting up a position (tests, tools): the first bag tile with the
     // letter ('*' or a lower-case letter for a joker) goes to a rack slot or
-    // is played on a square with no move. False when the bag has none or the
-    // place is taken.
+    // is played on a square with no move (on top of its stack when it may
+    // cover it). False when the bag has none or the place is taken.
     bool TakeFromBag(char letter, int player, int slot);
     bool PlayFromBag(char letter, int col, int row);
     // Every tile of the rack back to the bag.
     void EmptyRack(int player);
 
     // Mouse moves of the current turn.
-    // Lays a rack tile on an empty square (or its own); false when occupied.
+    // Whether a tile of the current turn may be laid on a square: an empty
+    // one, its own, or a played tile of another letter on a stack with room
+    // (a tile laid this turn is never covered).
+    bool CanPlace(const TJeton *tile, int col, int row) const;
+    // Lays a tile on a square when CanPlace allows it.
     bool PlaceTile(TJeton *tile, int col, int row);
+    // Takes a tile laid this turn off the top of its stack to be dragged
+    // elsewhere (it keeps its rectangle; its state is OnRack); false for a
+    // tile that is not the top of a stack laid this turn.
+    bool LiftTile(TJeton *tile);
+    // Sets every board tile's level and stack height and aims it (the lower
+    // tiles jump to their place, the top glides); a tile laid this turn on a
+    // tile of its own letter goes back to its rack.
+    void NormaliseStacks();
     // Takes a tile laid this turn back to its rack slot.
     void ReturnToRack(TJeton *tile);
     void ReturnPendingTiles();
@@ -204,9 +225,15 @@ protected:
     // game keeps after it (nothing here).
     virtual void WritePlayers(savefile::TypedWriter &out) const;
     virtual void ReadPlayers(savefile::TypedReader &in);
+    // What a game saves right after the bag's size (nothing here).
+    virtual void WriteHead(savefile::TypedWriter &) const {}
+    virtual void ReadHead(savefile::TypedReader &) {}
     virtual void WriteTail(savefile::TypedWriter &) const {}
     virtual void ReadTail(savefile::TypedReader &) {}
     [[noreturn]] static void Refuse(const char *what);
+    // Another board for the same tiles (a game whose board size is chosen):
+    // the tiles on the board go back to the bag.
+    void ChangeRules(const GameRules &rules);
 
 private:
     void Clear();
@@ -218,9 +245,9 @@ private:
     void RemoveFromBoard(TJeton *tile);
     void FixOnBoard(TJeton *tile, int col, int row, const Tcoup *move);
 
-    const GameRules &rules_;
-    const BoardLayout &layout_;
-    const TileSet &tileSet_;
+    const GameRules *rules_;
+    const BoardLayout *layout_;
+    const TileSet *tileSet_;
     int rackSize_;
     const TilePlaces *places_ = nullptr;
     std::vector<std::unique_ptr<TJeton>> tiles_;

@@ -14,6 +14,7 @@ void BoardGame::Write(savefile::TypedWriter &out) const
 {
     out.WriteInteger(MoveCount());
     out.WriteInteger(BagSize());
+    WriteHead(out);
     out.WriteListBegin();
     for (const TJeton *tile : bag_.Tiles())
         tile->Write(out);
@@ -21,15 +22,19 @@ void BoardGame::Write(savefile::TypedWriter &out) const
     out.WriteInteger(MoveCount());
     out.WriteListBegin();
     for (const auto &move : history_.Moves())
-        move->Write(out, false, rules_.movesKeepKey);
+        move->Write(out, false, rules_->movesKeepKey);
     out.WriteListEnd();
+    // Stacks are written from the top down, each tile with its level.
+    const bool levels = rules_->maxStackHeight > 1;
     out.WriteListBegin();
-    for (int col = 1; col <= layout_.Size(); ++col)
-        for (int row = 1; row <= layout_.Size(); ++row)
-            if (const TJeton *tile = At(col, row)) {
+    for (int col = 1; col <= layout_->Size(); ++col)
+        for (int row = 1; row <= layout_->Size(); ++row)
+            for (int level = 1; level <= StackHeight(col, row); ++level) {
                 out.WriteInteger(col);
                 out.WriteInteger(row);
-                tile->Write(out);
+                if (levels)
+                    out.WriteInteger(level);
+                StackTile(col, row, level)->Write(out);
             }
     out.WriteListEnd();
     out.WriteListBegin();
@@ -114,7 +119,7 @@ void BoardGame::CheckMove(const Tcoup &move, int number) const
 {
     if (move.MoveNumber != number)
         Refuse("move number");
-    if (!rules_.movesKeepRack && !move.RackText.empty())
+    if (!rules_->movesKeepRack && !move.RackText.empty())
         Refuse("move rack");
     if (move.Player < 1 || move.Player > PlayerCount())
         Refuse("move player");
@@ -126,13 +131,13 @@ void BoardGame::CheckMove(const Tcoup &move, int number) const
         const int length = int(move.Word.size());
         const int lastCol = move.Col + (length - 1) * StepCol(move.Kind);
         const int lastRow = move.Row + (length - 1) * StepRow(move.Kind);
-        if (length == 0 || length > layout_.Size() || !layout_.Inside(move.Col, move.Row) ||
-            !layout_.Inside(lastCol, lastRow) || !AllOf(move.Word, IsLetter))
+        if (length == 0 || length > layout_->Size() || !layout_->Inside(move.Col, move.Row) ||
+            !layout_->Inside(lastCol, lastRow) || !AllOf(move.Word, IsLetter))
             Refuse("word move");
         break;
     }
     case Exchange:
-        if (!rules_.exchangeAllowed || move.Word.empty() || int(move.Word.size()) > rackSize_ ||
+        if (!rules_->exchangeAllowed || move.Word.empty() || int(move.Word.size()) > rackSize_ ||
             !AllOf(move.Word, IsRackLetter))
             Refuse("exchange move");
         break;
@@ -147,17 +152,17 @@ void BoardGame::CheckTile(const TJeton &tile) const
 {
     if (tile.IsJoker) {
         const bool lettered = IsLowerLetter(tile.Letter);
-        if ((!lettered && tile.Letter != kJoker) || tile.Value != rules_.jokerValue ||
+        if ((!lettered && tile.Letter != kJoker) || tile.Value != rules_->jokerValue ||
             (tile.IsPlayed() && !lettered) || (tile.State == InBag && lettered))
             Refuse("joker");
-    } else if (tileSet_.letters.find(tile.Letter) == std::string::npos ||
-               tile.Value != rules_.LetterValue(tile.Letter)) {
+    } else if (tileSet_->letters.find(tile.Letter) == std::string::npos ||
+               tile.Value != rules_->LetterValue(tile.Letter)) {
         Refuse("tile letter");
     }
     // A tile keeps the square and the rack slot it last had; each is either
     // none or a real one.
     const bool noSquare = tile.Col == -1 && tile.Row == -1;
-    if (!noSquare && !layout_.Inside(tile.Col, tile.Row))
+    if (!noSquare && !layout_->Inside(tile.Col, tile.Row))
         Refuse("tile square");
     if (tile.Owner < 0 || tile.Owner > PlayerCount() || tile.Slot < 0 || tile.Slot > rackSize_)
         Refuse("tile owner");
@@ -167,9 +172,10 @@ void BoardGame::CheckTile(const TJeton &tile) const
 
 void BoardGame::ReadPayload(savefile::TypedReader &in)
 {
-    const int tileCount = tileSet_.TileCount();
+    const int tileCount = tileSet_->TileCount();
     const int moveCounter = in.ReadInteger();
     const int bagSize = in.ReadInteger();
+    ReadHead(in);
     std::map<int, const Tcoup *> moves;
     std::vector<std::pair<TJeton *, int>> links;
     auto readTile = [&]() {
@@ -178,7 +184,7 @@ void BoardGame::ReadPayload(savefile::TypedReader &in)
         if (int(tiles_.size()) > tileCount)
             Refuse("more tiles than the set has");
         int moveNumber = -1;
-        tiles_.push_back(rules_.readTile(in, moveNumber));
+        tiles_.push_back(rules_->readTile(in, moveNumber));
         TJeton *tile = tiles_.back().get();
         CheckTile(*tile);
         // Only a played tile knows the move that played it.
@@ -202,7 +208,7 @@ void BoardGame::ReadPayload(savefile::TypedReader &in)
     const int historyLength = in.ReadInteger();
     in.ReadListBegin();
     while (!in.EndOfList()) {
-        auto move = std::make_unique<Tcoup>(Tcoup::Read(in, false, rules_.movesKeepKey));
+        auto move = std::make_unique<Tcoup>(Tcoup::Read(in, false, rules_->movesKeepKey));
         CheckMove(*move, MoveCount() + 1);
         moves[move->MoveNumber] = move.get();
         history_.Add(std::move(move));
@@ -211,16 +217,25 @@ void BoardGame::ReadPayload(savefile::TypedReader &in)
     if (historyLength != MoveCount() || moveCounter != MoveCount())
         Refuse("move counter");
 
+    // Each square's tiles from the top down: levels 1, 2... without a gap,
+    // two neighbours in a stack of different letters, a tile laid this turn
+    // only on top.
+    const bool levels = rules_->maxStackHeight > 1;
     in.ReadListBegin();
     while (!in.EndOfList()) {
         const int col = in.ReadInteger();
         const int row = in.ReadInteger();
+        const int level = levels ? in.ReadInteger() : 1;
         TJeton *tile = readTile();
-        if (!layout_.Inside(col, row) || At(col, row) != nullptr)
+        if (!layout_->Inside(col, row) || level != StackHeight(col, row) + 1)
             Refuse("board square");
         if (!tile->OnBoard() || tile->Col != col || tile->Row != row)
             Refuse("board tile");
-        board_.Put(col, row, tile);
+        if (const TJeton *above = StackTile(col, row, level - 1);
+            above != nullptr && (!tile->IsPlayed() || above->Letter == tile->Letter))
+            Refuse("stack");
+        if (!board_.PutUnder(col, row, tile))
+            Refuse("stack height");
     }
     in.ReadListEnd();
 
@@ -253,8 +268,8 @@ void BoardGame::ReadPayload(savefile::TypedReader &in)
     ReadTail(in);
 
     // Every tile laid this turn sits in its owner's slot too.
-    for (const TJeton *tile : board_.Squares())
-        if (tile != nullptr && tile->IsPending() && RackTile(tile->Owner, tile->Slot) != tile)
+    for (const TJeton *tile : board_.Tops())
+        if (tile->IsPending() && RackTile(tile->Owner, tile->Slot) != tile)
             Refuse("tile laid this turn without its slot");
     // The whole set, each tile once.
     if (int(tiles_.size()) != tileCount)
@@ -267,11 +282,17 @@ void BoardGame::ReadPayload(savefile::TypedReader &in)
         else
             letters += tile->Letter;
     }
-    std::string expected = tileSet_.letters;
+    std::string expected = tileSet_->letters;
     std::sort(letters.begin(), letters.end());
     std::sort(expected.begin(), expected.end());
-    if (letters != expected || jokers != tileSet_.jokers)
+    if (letters != expected || jokers != tileSet_->jokers)
         Refuse("tile set");
+    for (TJeton *tile : board_.AllTiles()) {
+        tile->StackHeight = StackHeight(tile->Col, tile->Row);
+        for (int level = 1; level <= tile->StackHeight; ++level)
+            if (StackTile(tile->Col, tile->Row, level) == tile)
+                tile->StackLevel = level;
+    }
     for (auto &[tile, number] : links) {
         if (number == -1) {
             tile->Move = nullptr;

@@ -30,6 +30,8 @@ struct GameRules {
     const ScoringRules *scoring = &ScoringRules::Classic();
     int rackSize = 7;
     bool exchangeAllowed = true;
+    // Whether the computer's search offers an exchange (when it is allowed).
+    bool searchExchanges = true;
     // Letters of the first word.
     int minFirstWord = 2;
     // Whether a move keeps the rack it was played from (in its record and text).
@@ -51,6 +53,11 @@ struct GameRules {
     // The manual draw asks for the whole bag when it holds no more tiles
     // than the rack has room for (otherwise the bag is dealt without asking).
     bool manualDrawOfTheLastTiles = false;
+    // How many tiles a square may hold: above 1 a tile may cover a played
+    // letter (never with the same letter), stacks being saved level by level.
+    int maxStackHeight = 1;
+    // The end-of-game penalty of a tile left on a rack: its value when 0.
+    int penaltyPerTile = 0;
     // The title of the dictionary confirmations and the pass question.
     std::string questionTitle = "Scrabble";
     // After "H 8" in the status bar: what the square is.

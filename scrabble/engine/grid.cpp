@@ -29,6 +29,8 @@ void Grid::Play(int col, int row, char letter)
     s.letter = letter;
     s.state = SquareState::Played;
     s.joker = IsLowerLetter(letter);
+    if (s.height == 0)
+        s.height = 1;
 }
 
 std::string CrossWord(const Grid &grid, int col, int row, char mainDir, char letter, int &startCol,

@@ -23,6 +23,8 @@ struct Square {
     char letter = 0;
     SquareState state = SquareState::Empty;
     bool joker = false;
+    // Tiles in the square's stack (1 for a tile, 0 for an empty square).
+    int height = 0;
 
     bool HasTile() const { return state != SquareState::Empty; }
     bool IsPlayed() const { return state == SquareState::Played; }
@@ -52,6 +54,13 @@ private:
     int size_;
     std::vector<Square> squares_;
 };
+
+// Whether `letter` at a square lays a tile there: the square holds no played
+// tile, or a played one of another letter that the new tile covers.
+inline bool LaysTile(const Square &square, char letter)
+{
+    return !square.IsPlayed() || ((square.letter | 0x20) != (letter | 0x20));
+}
 
 // Step of a direction: 'H' goes right, 'V' goes down.
 inline int StepCol(char dir)

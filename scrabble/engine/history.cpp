@@ -70,14 +70,14 @@ void BoardGame::ApplyEndOfGame()
             if (const TJeton *tile = RackTile(player, slot)) {
                 letters += tile->Letter;
                 spaced += std::string(1, tile->Letter) + " ";
-                sum += tile->Value;
+                sum += rules_->penaltyPerTile != 0 ? rules_->penaltyPerTile : tile->Value;
             }
         lastLetters = letters;
         if (letters.empty())
             wentOut = player;
         if (sum > 0) {
             Tcoup penalty = Tcoup::MakePenalty(player, spaced, -sum);
-            if (rules_.movesKeepRack)
+            if (rules_->movesKeepRack)
                 penalty.RackText = letters;
             RecordMove(std::move(penalty));
             total += sum;
@@ -85,7 +85,7 @@ void BoardGame::ApplyEndOfGame()
     }
     if (wentOut != 0 && total > 0) {
         Tcoup bonus = Tcoup::MakeBonus(wentOut, total);
-        if (rules_.movesKeepRack)
+        if (rules_->movesKeepRack)
             bonus.RackText = lastLetters;
         RecordMove(std::move(bonus));
     }
@@ -94,11 +94,18 @@ void BoardGame::ApplyEndOfGame()
 std::string BoardGame::SquareDescription(int col, int row) const
 {
     std::string text = std::string(1, RowLetter(row)) + " " + std::to_string(col);
-    text += rules_.squareText(layout_, col, row);
+    text += rules_->squareText(*layout_, col, row);
     if (const TJeton *tile = At(col, row)) {
         text += ' ';
         text += tile->Description([this](int p) { return PlayerName(p); });
     }
+    // A stack: the letters under its top, from the top down.
+    const int height = StackHeight(col, row);
+    for (int level = 2; level <= height; ++level)
+        text += (level == 2 ? CodePage(" placé sur : ") : std::string(", ")) +
+                std::string(1, StackTile(col, row, level)->Letter);
+    if (height > 1)
+        text += '.';
     return text;
 }
 

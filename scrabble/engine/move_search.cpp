@@ -16,7 +16,8 @@ MoveSearch::MoveSearch(const TDictionnaire &dictionary, const BoardLayout &layou
 
 MoveSearch::MoveSearch(const TDictionnaire &dictionary, const GameRules &rules)
     : dictionary_(dictionary), layout_(*rules.layout), rules_(*rules.scoring),
-      openingStarts_(rules.openingStarts), openingMinLength_(rules.openingMinLength)
+      openingStarts_(rules.openingStarts), openingMinLength_(rules.openingMinLength),
+      maxStackHeight_(rules.maxStackHeight)
 {
 }
 
@@ -53,6 +54,10 @@ Tcoup MoveSearch::Candidate(const Grid &grid, const std::string &word, char dir,
 void MoveSearch::GenerateLineMoves(const Grid &grid, const std::string &letters, char dir,
                                    const SearchOptions &options, std::vector<Tcoup> &out) const
 {
+    if (maxStackHeight_ > 1) {
+        GenerateStackLineMoves(grid, letters, dir, options, out);
+        return;
+    }
     const int size = std::min(grid.Size(), layout_.Size());
     const int along = dir == 'V' ? 1 : 0; // 1: squares of the line go down
     const int rackLength = int(letters.size());

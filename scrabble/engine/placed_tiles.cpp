@@ -22,7 +22,7 @@ InputFields BoardGame::ReadPlacedTiles()
         fields.score.assign(1, '0');
         return fields;
     }
-    const int size = layout_.Size();
+    const int size = layout_->Size();
     std::vector<TJeton *> laid;
     for (int col = 1; col <= size; ++col)
         for (int row = 1; row <= size; ++row)
@@ -79,7 +79,7 @@ InputFields BoardGame::ReadPlacedTiles()
     fields.coord2 = dir == 'H' ? std::to_string(col) : std::string(1, RowLetter(row));
     const Grid grid = Snapshot(true);
     Tcoup provisional =
-        Tcoup::Placement(player, word, dir, col, row, grid, layout_, *rules_.scoring, Side(player));
+        Tcoup::Placement(player, word, dir, col, row, grid, *layout_, *rules_->scoring, Side(player));
     Scored(provisional, grid);
     fields.score = std::to_string(provisional.Score);
     return fields;

@@ -35,6 +35,26 @@ bool TouchesPlayed(const Grid &played, const std::vector<SquarePos> &newSquares)
     return false;
 }
 
+bool Connected(const Grid &played, int col, int row, char dir, const std::string &word)
+{
+    int c = col;
+    int r = row;
+    for (const char letter : word) {
+        if (!played.Inside(c, r))
+            return false;
+        const Square &square = played.At(c, r);
+        if (!LaysTile(square, letter))
+            return true;
+        int sc = 0;
+        int sr = 0;
+        if (CrossWord(played, c, r, dir, letter, sc, sr).size() >= 2)
+            return true;
+        c += StepCol(dir);
+        r += StepRow(dir);
+    }
+    return false;
+}
+
 std::vector<std::string> WordsFormed(const Grid &played, int col, int row, char dir, const std::string &word)
 {
     std::vector<std::string> words;
@@ -43,7 +63,7 @@ std::vector<std::string> WordsFormed(const Grid &played, int col, int row, char 
     int c = col;
     int r = row;
     for (const char letter : word) {
-        if (played.Inside(c, r) && !played.At(c, r).IsPlayed()) {
+        if (played.Inside(c, r) && LaysTile(played.At(c, r), letter)) {
             int sc = 0;
             int sr = 0;
             std::string cross = CrossWord(played, c, r, dir, letter, sc, sr);

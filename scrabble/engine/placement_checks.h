@@ -27,9 +27,14 @@ bool CoversCentre(const BoardLayout &layout, const std::vector<SquarePos> &newSq
 // Whether one of the new squares has a played neighbour on one of its four sides.
 bool TouchesPlayed(const Grid &played, const std::vector<SquarePos> &newSquares);
 
+// Whether a placement joins the played tiles of `played`: it reuses a
+// played letter (extending a word or crossing it), or one of the tiles it
+// lays forms a perpendicular word of two letters or more.
+bool Connected(const Grid &played, int col, int row, char dir, const std::string &word);
+
 // The words a placement forms on the played squares of `played`: the main
 // word laid from (col, row) in direction dir (when it has two letters or
-// more), then, for each of its squares that is not played, in word order, the
+// more), then, for each of its squares where it lays a tile, in word order, the
 // perpendicular word through it when it has two letters or more.
 std::vector<std::string> WordsFormed(const Grid &played, int col, int row, char dir, const std::string &word);
 

@@ -63,7 +63,7 @@ PlacementScore ScorePlacement(const Grid &grid, const BoardLayout &layout, const
     for (const char letter : word) {
         if (!grid.Inside(c, r))
             break;
-        if (!grid.At(c, r).IsPlayed()) {
+        if (LaysTile(grid.At(c, r), letter)) {
             ++result.tilesPlaced;
             int sc = 0;
             int sr = 0;

@@ -62,6 +62,10 @@ public:
     int BlinkTick = 0;
     bool BlinkOn = false;
     const Tcoup *Move = nullptr;
+    // Where the tile lies in its square's stack: level 1 is the top; the
+    // stack's height. Both 1 off the board and in games without stacks.
+    int StackLevel = 1;
+    int StackHeight = 1;
 
     bool OnBoard() const { return State >= Placed; }
     bool IsPending() const { return State >= Placed && State < Fixed; }

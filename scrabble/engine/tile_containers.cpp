@@ -68,26 +68,69 @@ void Racks::Clear()
     std::fill(slots_.begin(), slots_.end(), nullptr);
 }
 
+TJeton *TileBoard::AtLevel(int col, int row, int level) const
+{
+    if (!Inside(col, row))
+        return nullptr;
+    const std::vector<TJeton *> &stack = stacks_[Index(col, row)];
+    return level >= 1 && level <= int(stack.size()) ? stack[stack.size() - std::size_t(level)] : nullptr;
+}
+
+std::vector<TJeton *> TileBoard::Tops() const
+{
+    std::vector<TJeton *> tops;
+    for (const std::vector<TJeton *> &stack : stacks_)
+        if (!stack.empty())
+            tops.push_back(stack.back());
+    return tops;
+}
+
+std::vector<TJeton *> TileBoard::AllTiles() const
+{
+    std::vector<TJeton *> tiles;
+    for (const std::vector<TJeton *> &stack : stacks_)
+        tiles.insert(tiles.end(), stack.begin(), stack.end());
+    return tiles;
+}
+
 void TileBoard::Put(int col, int row, TJeton *tile)
 {
-    if (Inside(col, row))
-        squares_[Index(col, row)] = tile;
+    if (!Inside(col, row) || tile == nullptr)
+        return;
+    std::vector<TJeton *> &stack = stacks_[Index(col, row)];
+    if (int(stack.size()) >= depth_)
+        stack.back() = tile;
+    else
+        stack.push_back(tile);
+}
+
+bool TileBoard::PutUnder(int col, int row, TJeton *tile)
+{
+    if (!Inside(col, row) || tile == nullptr || Height(col, row) >= depth_)
+        return false;
+    std::vector<TJeton *> &stack = stacks_[Index(col, row)];
+    stack.insert(stack.begin(), tile);
+    return true;
 }
 
 void TileBoard::Free(int col, int row)
 {
-    Put(col, row, nullptr);
+    if (Inside(col, row) && !stacks_[Index(col, row)].empty())
+        stacks_[Index(col, row)].pop_back();
 }
 
-void TileBoard::Remove(const TJeton *tile)
+void TileBoard::RemoveAt(int col, int row, const TJeton *tile)
 {
-    if (At(tile->Col, tile->Row) == tile)
-        Free(tile->Col, tile->Row);
+    if (!Inside(col, row))
+        return;
+    std::vector<TJeton *> &stack = stacks_[Index(col, row)];
+    stack.erase(std::remove(stack.begin(), stack.end(), tile), stack.end());
 }
 
 void TileBoard::Clear()
 {
-    std::fill(squares_.begin(), squares_.end(), nullptr);
+    for (std::vector<TJeton *> &stack : stacks_)
+        stack.clear();
 }
 
 const Tcoup &MoveHistory::Add(std::unique_ptr<Tcoup> move)

@@ -62,26 +62,52 @@ private:
     std::vector<TJeton *> slots_;
 };
 
-// The squares of a size x size board.
+// The squares of a size x size board, each a stack of at most `depth`
+// tiles (1 for the games whose squares take one tile). Level 1 is the top.
 class TileBoard {
 public:
-    explicit TileBoard(int size) : size_(size), squares_(std::size_t(size * size), nullptr) {}
+    explicit TileBoard(int size, int depth = 1)
+        : size_(size), depth_(depth), stacks_(std::size_t(size * size))
+    {
+    }
 
     int Size() const { return size_; }
+    int Depth() const { return depth_; }
     bool Inside(int col, int row) const { return col >= 1 && col <= size_ && row >= 1 && row <= size_; }
-    TJeton *At(int col, int row) const { return Inside(col, row) ? squares_[Index(col, row)] : nullptr; }
-    // Every square row by row, empty ones as null.
-    const std::vector<TJeton *> &Squares() const { return squares_; }
+    // The top tile; null for an empty square or outside the board.
+    TJeton *At(int col, int row) const
+    {
+        return Inside(col, row) && !stacks_[Index(col, row)].empty() ? stacks_[Index(col, row)].back()
+                                                                     : nullptr;
+    }
+    int Height(int col, int row) const { return Inside(col, row) ? int(stacks_[Index(col, row)].size()) : 0; }
+    // The tile at a level of the square's stack (1: the top); null when the
+    // stack is lower.
+    TJeton *AtLevel(int col, int row, int level) const;
+    // The top tile of every square, row by row, skipping empty squares.
+    std::vector<TJeton *> Tops() const;
+    // Every tile on the board.
+    std::vector<TJeton *> AllTiles() const;
+    // Pushes a tile on top of the square's stack; on a full stack the top is
+    // replaced (a square of depth 1 holds the last tile put there).
     void Put(int col, int row, TJeton *tile);
+    // Puts a tile under the stack's lowest one (a saved stack is read from
+    // the top down); false when the stack is full.
+    bool PutUnder(int col, int row, TJeton *tile);
+    // Takes the top tile off the square.
     void Free(int col, int row);
-    // Frees the tile's square when the tile lies on it.
-    void Remove(const TJeton *tile);
+    // Takes the tile out of the stack of (col, row) wherever it lies in it;
+    // the tiles above it move down a level.
+    void RemoveAt(int col, int row, const TJeton *tile);
+    // Takes the tile out of the stack of its own square.
+    void Remove(const TJeton *tile) { RemoveAt(tile->Col, tile->Row, tile); }
     void Clear();
 
 private:
     std::size_t Index(int col, int row) const { return std::size_t((row - 1) * size_ + col - 1); }
     int size_;
-    std::vector<TJeton *> squares_;
+    int depth_;
+    std::vector<std::vector<TJeton *>> stacks_; // bottom first
 };
 
 // The moves played, numbered from 1 in order.

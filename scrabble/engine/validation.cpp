@@ -88,7 +88,7 @@ InputResult BoardGame::ValidateInput(const InputFields &input, const TDictionnai
         if (!confirm || !confirm(CodePage("Voulez vous passer votre tour ?")))
             return result;
         Tcoup pass = Tcoup::MakePass(player);
-        if (rules_.movesKeepRack)
+        if (rules_->movesKeepRack)
             pass.RackText = RackText(player);
         result.move = &RecordMove(std::move(pass));
         result.outcome = InputResult::Played;
@@ -101,7 +101,7 @@ InputResult BoardGame::ValidateInput(const InputFields &input, const TDictionnai
         result.detail = std::move(detail);
         return result;
     };
-    const int size = layout_.Size();
+    const int size = layout_->Size();
     const std::string lastRow(1, RowLetter(size));
     char dir = 'V';
     int col = 0;
@@ -114,7 +114,7 @@ InputResult BoardGame::ValidateInput(const InputFields &input, const TDictionnai
         col = NumberOf(c1);
         row = AlphabetPosition(c2);
     }
-    if (!layout_.Inside(col, row))
+    if (!layout_->Inside(col, row))
         return fail(10);
     const int dc = StepCol(dir);
     const int dr = StepRow(dir);
@@ -168,18 +168,22 @@ InputResult BoardGame::ValidateInput(const InputFields &input, const TDictionnai
             undo();
             return fail(18, w);
         }
-        if (!layout_.Inside(c, r)) { // the word runs past the edge of the board
+        if (!layout_->Inside(c, r)) { // the word runs past the edge of the board
             undo();
             return fail(11);
         }
         TJeton *square = At(c, r);
-        if (square != nullptr && square->IsPlayed()) {
-            if (Upper(square->Letter) != letter) {
+        // A played letter is reused; another one is covered while its
+        // stack has room (never, on a board of single squares).
+        if (const TJeton *played = PlayedAt(c, r)) {
+            if (Upper(played->Letter) == letter) {
+                recorded += played->Letter;
+                continue;
+            }
+            if (PlayedHeight(c, r) >= rules_->maxStackHeight) {
                 undo();
                 return fail(11);
             }
-            recorded += square->Letter;
-            continue;
         }
         TJeton *found = nullptr;
         if (square != nullptr && square->State == Placed && (square->IsJoker || square->Letter == letter))
@@ -228,11 +232,11 @@ InputResult BoardGame::ValidateInput(const InputFields &input, const TDictionnai
         newSquares.push_back({tile->Col, tile->Row});
     const bool firstMove = history_.Empty() || played.PlayedCount() == 0;
     if (firstMove) {
-        if (!CoversCentre(layout_, newSquares)) {
+        if (!CoversCentre(*layout_, newSquares)) {
             undo();
             return fail(13);
         }
-        if (int(recorded.size()) < rules_.minFirstWord) {
+        if (int(recorded.size()) < rules_->minFirstWord) {
             undo();
             return fail(14);
         }
@@ -255,7 +259,7 @@ InputResult BoardGame::ValidateInput(const InputFields &input, const TDictionnai
             undo();
             return result;
         }
-    if (!firstMove && !TouchesPlayed(played, newSquares)) {
+    if (!firstMove && !Connected(played, col, row, dir, recorded)) {
         undo();
         return fail(15);
     }
@@ -267,11 +271,12 @@ InputResult BoardGame::ValidateInput(const InputFields &input, const TDictionnai
         sq.letter = tile->Letter;
         sq.joker = tile->IsJoker;
         sq.state = SquareState::Pending;
+        sq.height += 1;
     }
     Tcoup move =
-        Tcoup::Placement(player, recorded, dir, col, row, grid, layout_, *rules_.scoring, Side(player));
+        Tcoup::Placement(player, recorded, dir, col, row, grid, *layout_, *rules_->scoring, Side(player));
     Scored(move, grid);
-    if (rules_.movesKeepRack)
+    if (rules_->movesKeepRack)
         move.RackText = RackText(player);
     const Tcoup &recordedMove = RecordMove(std::move(move));
     // Tiles laid but not used go back to the rack; the used ones leave the
@@ -280,8 +285,8 @@ InputResult BoardGame::ValidateInput(const InputFields &input, const TDictionnai
         if (s.tile->State == Placed)
             ReturnToRack(s.tile);
     for (const SavedTile &s : saved)
-        if (s.tile->State == Matched && layout_.Inside(s.col, s.row) && At(s.col, s.row) == s.tile)
-            board_.Free(s.col, s.row);
+        if (s.tile->State == Matched && layout_->Inside(s.col, s.row))
+            board_.RemoveAt(s.col, s.row, s.tile);
     for (TJeton *tile : used)
         FixOnBoard(tile, tile->Col, tile->Row, &recordedMove);
     result.outcome = InputResult::Played;

@@ -37,7 +37,7 @@ TileRect BoardGameGeometry::PositionFor(const scrabble::TJeton &tile, scrabble::
     case scrabble::InExchange:
         return ExchangeTile(tile.Slot);
     default:
-        return SquareTile(tile.Col, tile.Row);
+        return StackedTile(tile.Col, tile.Row, tile.StackHeight, tile.StackLevel);
     }
 }
 

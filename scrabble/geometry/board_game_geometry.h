@@ -69,6 +69,12 @@ public:
     virtual TileRect BoardPicture() const = 0;
     // Where a tile lies on square (col, row).
     virtual TileRect SquareTile(int col, int row) const = 0;
+    // Where a tile lies at a level of a stack of a height (level 1: the
+    // top); a board without stacks draws every tile on its square.
+    virtual TileRect StackedTile(int col, int row, int /*height*/, int /*level*/) const
+    {
+        return SquareTile(col, row);
+    }
     // The square under the pointer for the status bar and the drag cursor.
     virtual std::optional<SquarePos> HoverSquare(int x, int y) const = 0;
     // The square a tile dropped with the pointer at (x, y) goes to; none off
@@ -109,6 +115,10 @@ public:
     // A tile's rectangle at (x, y).
     TileRect TileAt(int x, int y) const { return {x, y, x + TileSize(), y + TileSize()}; }
     static bool Between(int value, int low, int high) { return value >= low && value <= high; }
+
+protected:
+    // A geometry whose board size is chosen with the game.
+    void SetSide(int side) { side_ = side; }
 
 private:
     int side_;

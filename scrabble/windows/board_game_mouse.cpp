@@ -41,6 +41,9 @@ void TFBoardGame::SurfaceMouseDown(const QPoint &at, Qt::MouseButton button)
     if (hit != nullptr) {
         hit->Selected = true;
         Dragging = true;
+        // A tile laid this turn on a stack leaves it: the tile below shows.
+        if (game_->Rules().maxStackHeight > 1 && hit->IsPending())
+            game_->LiftTile(hit);
     }
     if (hit != nullptr && hit->IsJoker) {
         // Keys now go to the joker.
@@ -64,10 +67,8 @@ void TFBoardGame::SurfaceMouseMove(const QPoint &at, Qt::MouseButtons buttons)
             const scrabble_ui::PixelPoint corner = geometry_->DraggedTileAt(at.x(), at.y());
             DraggedTile->MoveTo(corner.x, corner.y);
             bool free = true;
-            if (const auto square = geometry_->HoverSquare(at.x(), at.y())) {
-                const TJeton *occupant = game_->At(square->col, square->row);
-                free = occupant == nullptr || occupant == DraggedTile;
-            }
+            if (const auto square = geometry_->HoverSquare(at.x(), at.y()))
+                free = game_->CanPlace(DraggedTile, square->col, square->row);
             Surface->setCursor(free ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
             Surface->update(before.united(TileBounds(*DraggedTile)).adjusted(-2, -2, 2, 2));
         } else {

@@ -146,9 +146,13 @@ void BoardGameSurface::Compose(QPainter &painter) const
         look.underline = tile.Selected && tile.IsJoker && &tile == dragged && window_->SelectedJokerBlinkOn();
         window_->DrawTileFace(painter, TFBoardGame::TileBounds(tile), tile, look);
     };
-    for (int layer = 0; layer < 3; ++layer)
+    // Stacks from their lowest tile up.
+    const int levels = game.Rules().maxStackHeight;
+    for (int layer = 0; layer < 2 + levels; ++layer)
         for (const auto &tile : game.Tiles()) {
-            const int wanted = tile->State == scrabble::InBag ? 0 : tile->OnBoard() ? 1 : 2;
+            const int wanted = tile->State == scrabble::InBag ? 0
+                               : tile->OnBoard()              ? 1 + levels - tile->StackLevel
+                                                              : 1 + levels;
             const bool otherRack = tile->Owner != game.CurrentPlayer &&
                                    (tile->State == scrabble::OnRack || tile->State == scrabble::InExchange);
             if (wanted == layer && tile.get() != dragged && !(otherRack && window_->Look().onlyCurrentRack))

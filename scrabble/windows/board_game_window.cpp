@@ -102,6 +102,8 @@ QRect TFBoardGame::TileBounds(const scrabble::TJeton &tile)
 void TFBoardGame::LaidOut()
 {
     boardPicture_ = QImage();
+    // The search follows the game's rules (a board whose size was chosen).
+    search_ = std::make_unique<scrabble::MoveSearch>(*dictionary_, game_->Rules());
     for (const auto &tile : game_->Tiles()) {
         game_->Aim(tile.get());
         tile->Bounds = tile->Target;
@@ -225,6 +227,8 @@ void TFBoardGame::ShuffleLetters()
 {
     if (Closing || GameOver || !CurrentIsHuman())
         return;
+    if (look_.shuffleReturnsLaidTiles)
+        game_->ReturnPendingTiles();
     game_->ShuffleRack(game_->CurrentPlayer);
     Redraw();
 }
@@ -273,8 +277,11 @@ void TFBoardGame::TakePlayersFromSettings()
         player.Score = settings.Score;
     }
     game_->CurrentPlayer = std::clamp(config_->CurrentPlayer, 1, count);
-    game_->drawMode =
-        config_->Options.ddlb_tirage == 1 ? scrabble::DrawMode::Manual : scrabble::DrawMode::Automatic;
+    const GameKindRow *kind = FindGameKindRow(look_.kind);
+    const int draw = kind != nullptr && kind->Options == GameOptionSet::TopWord
+                         ? config_->Options.ddlb_tirage_topword
+                         : config_->Options.ddlb_tirage;
+    game_->drawMode = draw == 1 ? scrabble::DrawMode::Manual : scrabble::DrawMode::Automatic;
 }
 
 void TFBoardGame::ScoresToSettings()

@@ -52,6 +52,8 @@ struct BoardGameLook {
     // "Mélanger les lettres" stays enabled whoever plays.
     bool shuffleAlwaysEnabled = false;
     QString shuffleCaption = QStringLiteral("&Mélanger les lettres");
+    // The shuffle first takes the tiles laid this turn back to the rack.
+    bool shuffleReturnsLaidTiles = false;
     QString proposalsTitle = QStringLiteral("Coups possibles");
     // A double-click on a proposal copies it into the input fields.
     bool proposalsFillInput = true;

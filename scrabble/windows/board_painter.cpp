@@ -246,6 +246,29 @@ QImage BoardPicture(const BoardGeometry &geometry, const BoardStyle &style,
     return picture;
 }
 
+TileFaceColours TileFaceColours::Wooden()
+{
+    return {kFace, kBevelDark, kBevelLight, kBevelLighter};
+}
+
+void DrawBevelledFace(QPainter &painter, const QRect &rect, const TileFaceColours &colours)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(rect, colours.face);
+    const int l = rect.left(), t = rect.top(), r = rect.right(), b = rect.bottom();
+    painter.setPen(colours.light);
+    painter.drawLine(l, t, r - 1, t);
+    painter.drawLine(l, t, l, b - 1);
+    painter.setPen(colours.mid);
+    painter.drawLine(l + 1, b - 1, r - 1, b - 1);
+    painter.drawLine(r - 1, t + 1, r - 1, b - 1);
+    painter.setPen(colours.dark);
+    painter.drawLine(l, b, r, b);
+    painter.drawLine(r, t, r, b);
+    painter.restore();
+}
+
 void DrawTile(QPainter &painter, const QRect &rect, char letter, int value, bool joker, const TileLook &look)
 {
     // Lengths are given for the classic 30-pixel tile and scaled to this one.

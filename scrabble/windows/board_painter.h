@@ -113,6 +113,20 @@ struct TileLook {
     bool proposal = false;  // a letter proposed, not played: dark red ink
 };
 
+// The face of a flat bevelled tile: filled with `face`, light along the top
+// and left, a dark edge and a softer line inside it along the bottom and
+// right. The KeyWord and TopWord tiles.
+struct TileFaceColours {
+    QColor face;
+    QColor dark;
+    QColor mid;
+    QColor light;
+
+    // RGB(255,206,148) with bevels RGB(99,74,57), RGB(206,189,140), RGB(247,239,222).
+    static TileFaceColours Wooden();
+};
+void DrawBevelledFace(QPainter &painter, const QRect &rect, const TileFaceColours &colours);
+
 // One tile in its rectangle (30 x 30 on the classic window; the fonts and
 // marks scale with smaller or larger squares): letter (a joker's in green in
 // a rounded frame, '*' while it has none) and face value at the bottom right

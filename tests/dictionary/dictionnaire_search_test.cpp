@@ -105,16 +105,18 @@ TEST_F(Searches, PlaceableWordsCrossChecks)
 
 TEST_F(Searches, StackableWords)
 {
-    // Only nodes with children are reported: AT, SA or STAR never are.
-    EXPECT_EQ(Stackable("RAT", "***"), (Words{"ART", "RAT", "TAR"}));
-    EXPECT_EQ(Stackable("RATS", "****"), (Words{"ART", "RAT", "TAR"}));
+    // Words ending on a leaf of the trie (AT, SA, STAR) are found as well.
+    EXPECT_EQ(Stackable("RAT", "***"), (Words{"ART", "AT", "RAT", "TAR"}));
+    EXPECT_EQ(Stackable("RATS", "****"),
+              (Words{"ART", "ARTS", "AS", "AT", "RAT", "RATS", "SA", "STAR", "TAR", "TARS"}));
     // Rack letters go on top of stacks lower than 5.
-    EXPECT_EQ(Stackable("RAT", "X**", {}, {1, 0, 0}), (Words{"ART", "RAT", "TAR"}));
+    EXPECT_EQ(Stackable("RAT", "X**", {}, {1, 0, 0}), (Words{"ART", "AT", "RAT", "TAR"}));
     EXPECT_EQ(Stackable("RAT", "X**", {}, {5, 0, 0}), Words{});
     EXPECT_EQ(Stackable("AT", "R**", {}, {5, 0, 0}), (Words{"RAT"}));
-    // A cross-check without '*' forbids the square.
-    EXPECT_EQ(Stackable("RAT", "***", {"", "", "A*"}), (Words{"ART", "RAT"}));
-    EXPECT_EQ(Stackable("RAT", "***", {"", "", "ZZ"}), Words{});
+    // The last square's cross-check takes T (AT) but not R; one without '*'
+    // forbids the square: only AT, which stops before it, is left.
+    EXPECT_EQ(Stackable("RAT", "***", {"", "", "A*"}), (Words{"ART", "AT", "RAT"}));
+    EXPECT_EQ(Stackable("RAT", "***", {"", "", "ZZ"}), Words{"AT"});
 }
 
 TEST_F(Searches, RandomWords)

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "boardgames/topword/topword_game.h"
+
+#include "framework/savefile/typed_stream.h"
+
+namespace topword {
+
+Game::Game(std::uint64_t seed, int boardSize) : BoardGame(seed, topword::Rules(boardSize)) {}
+
+void Game::SetBoardSize(int size)
+{
+    ChangeRules(topword::Rules(size));
+}
+
+const std::string &Game::PreviousMoveText(int player) const
+{
+    static const std::string none;
+    return player >= 1 && player <= 4 ? previous_[std::size_t(player - 1)] : none;
+}
+
+void Game::NewGame()
+{
+    previous_.fill({});
+    BoardGame::NewGame();
+}
+
+const Tcoup &Game::RecordMove(Tcoup move)
+{
+    const int player = move.Player;
+    const int before = MoveCount();
+    const std::string latest = player >= 1 && player <= PlayerCount() ? Player(player).LastMoveText : "";
+    const Tcoup &recorded = BoardGame::RecordMove(std::move(move));
+    if (player >= 1 && player <= PlayerCount()) {
+        previous_[std::size_t(player - 1)] = latest;
+        Players[std::size_t(player - 1)].LastMoveText = std::to_string(before) + " : " + recorded.Text();
+    }
+    return recorded;
+}
+
+void Game::WriteHead(savefile::TypedWriter &out) const
+{
+    out.WriteInteger(BoardSize());
+    out.WriteInteger(bagArea_.Left);
+    out.WriteInteger(bagArea_.Right);
+    out.WriteInteger(bagArea_.Top);
+    out.WriteInteger(bagArea_.Bottom);
+}
+
+void Game::ReadHead(savefile::TypedReader &in)
+{
+    const int size = in.ReadInteger();
+    if (size != kLargeBoard && size != kSmallBoard)
+        Refuse("board size");
+    SetBoardSize(size);
+    // The window lays the bag out again; the area read only has to be one.
+    scrabble::TileRect area;
+    area.Left = in.ReadInteger();
+    area.Right = in.ReadInteger();
+    area.Top = in.ReadInteger();
+    area.Bottom = in.ReadInteger();
+    for (const int coordinate : {area.Left, area.Right, area.Top, area.Bottom})
+        if (coordinate < -TJeton::kFarthest || coordinate > TJeton::kFarthest)
+            Refuse("bag area");
+    if (area.Left > area.Right || area.Top > area.Bottom)
+        Refuse("bag area");
+}
+
+void Game::WritePlayers(savefile::TypedWriter &out) const
+{
+    out.WriteListBegin();
+    for (int player = 1; player <= PlayerCount(); ++player) {
+        out.WriteString(Player(player).LastMoveText);
+        out.WriteString(PreviousMoveText(player));
+    }
+    out.WriteListEnd();
+}
+
+void Game::ReadPlayers(savefile::TypedReader &in)
+{
+    in.ReadListBegin();
+    int player = 0;
+    while (!in.EndOfList()) {
+        if (++player > PlayerCount())
+            Refuse("last move texts");
+        Players[std::size_t(player - 1)].LastMoveText = in.ReadString();
+        previous_[std::size_t(player - 1)] = in.ReadString();
+    }
+    in.ReadListEnd();
+    if (player != PlayerCount())
+        Refuse("last move texts");
+}
+
+std::vector<std::string> Game::ReportLines() const
+{
+    const int size = BoardSize();
+    std::vector<std::string> lines;
+    lines.emplace_back();
+    const std::string rule = "     " + std::string(std::size_t(2 * size), '_');
+    lines.push_back(rule);
+    for (int row = 1; row <= size; ++row) {
+        std::string line = std::string("  ") + scrabble::RowLetter(row) + "  |";
+        for (int col = 1; col <= size; ++col) {
+            const TJeton *tile = At(col, row);
+            line += tile != nullptr ? tile->Letter : '-';
+            line += '|';
+        }
+        lines.push_back(line);
+    }
+    lines.push_back(rule);
+    std::string numbers = "      ";
+    for (int col = 1; col <= size; ++col)
+        numbers += std::to_string(col % 10) + " ";
+    lines.push_back(numbers);
+    lines.emplace_back();
+    for (const auto &move : History()) {
+        std::string name = PlayerName(move->Player);
+        name.resize(20, ' ');
+        lines.push_back(std::to_string(move->MoveNumber) + " " + name + " " + move->Text());
+    }
+    lines.emplace_back();
+    lines.emplace_back("Ludorine");
+    return lines;
+}
+
+} // namespace topword

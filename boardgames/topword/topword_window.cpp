@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "boardgames/topword/topword_window.h"
+
+#include <QPainter>
+#include <QTextStream>
+
+#include "boardgames/topword/topword_game.h"
+#include "boardgames/topword/topword_geometry.h"
+#include "boardgames/topword/topword_painting.h"
+#include "framework/code_page_text.h"
+#include "framework/config_dialog.h"
+#include "framework/page_canvas.h"
+#include "scrabble/windows/board_game_surface.h"
+#include "scrabble/windows/printed_game.h"
+
+namespace {
+bool Letter(QChar c, QChar last)
+{
+    const QChar upper = c.toUpper();
+    return upper >= QLatin1Char('A') && upper <= last && c.unicode() < 128;
+}
+
+bool Digit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+scrabble_ui::BoardGameLook TopWordLook()
+{
+    scrabble_ui::BoardGameLook look;
+    look.kind = GameKindCode::TopWord;
+    look.menuTitle = QStringLiteral("&TopWord");
+    look.coord1Hint = QStringLiteral("Coordonnée du coup");
+    look.coord2Hint = QStringLiteral("Coordonnée du coup");
+    look.coordinateKey = &TFtopword::AcceptedCoordinateKey;
+    look.wordKey = &TFtopword::AcceptedWordKey;
+    look.shuffleReturnsLaidTiles = true;
+    return look;
+}
+
+QRect ToQRect(const scrabble::TileRect &r)
+{
+    return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+}
+} // namespace
+
+TFtopword::TFtopword(QWidget *parent, const QString &dictionaryFile)
+    : TFBoardGame(parent, TopWordLook(), std::make_unique<topword::Game>(1),
+                  std::make_unique<topword_ui::Geometry>(), dictionaryFile)
+{
+    FollowGame();
+    Start();
+}
+
+topword::Game &TFtopword::TopGame()
+{
+    return static_cast<topword::Game &>(Game());
+}
+
+const topword::Game &TFtopword::TopGame() const
+{
+    return static_cast<const topword::Game &>(Game());
+}
+
+const topword_ui::Geometry &TFtopword::TopGeometry() const
+{
+    return static_cast<const topword_ui::Geometry &>(Geometry());
+}
+
+bool TFtopword::AcceptedCoordinateKey(const QString &text)
+{
+    if (text.size() != 1)
+        return true;
+    const QChar c = text.at(0);
+    return c == QChar(8) || Digit(c) || Letter(c, QLatin1Char('J'));
+}
+
+bool TFtopword::AcceptedWordKey(const QString &text)
+{
+    if (text.size() != 1)
+        return true;
+    const QChar c = text.at(0);
+    return c == QChar(8) || Digit(c) || Letter(c, QLatin1Char('Z'));
+}
+
+void TFtopword::FollowGame()
+{
+    auto &geometry = static_cast<topword_ui::Geometry &>(MutableGeometry());
+    geometry.Set(TopGame().BoardSize(), Game().PlayerCount());
+    TopGame().SetBagArea(geometry.BagArea());
+    Game().SetPlaces(&geometry);
+    LaidOut();
+    Surface->RebuildBackground();
+}
+
+void TFtopword::Configured()
+{
+    TopGame().SetBoardSize(Config().Options.ddlb_dim_topword == 1 ? topword::kSmallBoard
+                                                                  : topword::kLargeBoard);
+    FollowGame();
+}
+
+bool TFtopword::LoadGame(savefile::TypedReader &reader, const QString &fileName)
+{
+    const bool loaded = TFBoardGame::LoadGame(reader, fileName);
+    // The board size read (or the new game's after a damaged file).
+    FollowGame();
+    Redraw();
+    return loaded;
+}
+
+QImage TFtopword::MakeBoardPicture() const
+{
+    return topword_ui::BoardPicture(TopGeometry(), Game().Layout());
+}
+
+void TFtopword::DrawTileFace(QPainter &painter, const QRect &rect, const scrabble::TJeton &tile,
+                             const scrabble_ui::TileLook &look) const
+{
+    topword_ui::DrawTile(painter, rect, tile.State == scrabble::InBag ? '\0' : tile.Letter, look);
+}
+
+void TFtopword::DrawPanels(QPainter &painter) const
+{
+    TFBoardGame::DrawPanels(painter);
+    // The line before the latest under each player's last move, in grey.
+    painter.setFont(scrabble_ui::PixelFont(11, false));
+    painter.setPen(QColor(128, 128, 128));
+    for (int player = 1; player <= Game().PlayerCount(); ++player) {
+        const QRect line = ToQRect(TopGeometry().PreviousMoveLine(player));
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
+                         painter.fontMetrics().elidedText(FromCodePage(TopGame().PreviousMoveText(player)),
+                                                          Qt::ElideRight, line.width()));
+    }
+    // The bag: hatched with a green cross.
+    const QRect bag = ToQRect(TopGeometry().BagArea());
+    painter.setPen(QPen(QColor(0, 160, 0), 2));
+    painter.drawLine(bag.topLeft(), bag.bottomRight());
+    painter.drawLine(bag.topRight(), bag.bottomLeft());
+}
+
+void TFtopword::ExportText(QTextStream &out)
+{
+    TFLudorine::ExportText(out);
+    Config().ExportSettingsText(out);
+    for (const std::string &line : TopGame().ReportLines())
+        out << FromCodePage(line) << '\n';
+}
+
+void TFtopword::PrintPage(int target, PageCanvas &canvas)
+{
+    const bool wasPaused = Paused;
+    Paused = true;
+    TFLudorine::PrintPage(target, canvas);
+    scrabble_ui::PrintBoardPlayersAndMoves(target, canvas, BoardArea(), PlayerLines(), MoveLines(),
+                                           {QStringLiteral("Arial"), 10, FontBold});
+    Paused = wasPaused;
+}
