@@ -80,6 +80,8 @@ protected:
             for (std::size_t i = 0; i < levels.size(); ++i)
                 config.Players[i + 1].Level = std::uint8_t(levels[i]);
             config.GameSettings::ApplyDialog(int(levels.size()));
+            if (configure)
+                configure(config);
             return answerConfiguration;
         };
         window->show();
@@ -204,6 +206,8 @@ protected:
     ScriptedDialogsScope dialogs;
     std::unique_ptr<Window> window;
     bool answerConfiguration = true;
+    // Settings of the game's own a test gives before the configuration is confirmed.
+    std::function<void(TFconfig &)> configure;
     int configurations = 0;
 };
 
