@@ -56,17 +56,17 @@ TFCle::TFCle(QWidget *parent, const QString &dictionaryFile)
 
 keyword::Game &TFCle::KeyGame()
 {
-    return static_cast<keyword::Game &>(Game());
+    return GameAs<keyword::Game>();
 }
 
 const keyword::Game &TFCle::KeyGame() const
 {
-    return static_cast<const keyword::Game &>(Game());
+    return GameAs<keyword::Game>();
 }
 
 const keyword_ui::Geometry &TFCle::KeyGeometry() const
 {
-    return static_cast<const keyword_ui::Geometry &>(Geometry());
+    return GeometryAs<keyword_ui::Geometry>();
 }
 
 int TFCle::SquareSize() const
@@ -196,13 +196,8 @@ void TFCle::ExportText(QTextStream &out)
 
 void TFCle::PrintPage(int target, PageCanvas &canvas)
 {
-    const bool wasPaused = Paused;
-    Paused = true;
     Game().ReturnPendingTiles();
-    TFLudorine::PrintPage(target, canvas);
     const QImage board =
         SurfacePicture().copy(SquareSize(), SquareSize(), 19 * SquareSize(), 19 * SquareSize());
-    scrabble_ui::PrintBoardPlayersAndMoves(target, canvas, board, PlayerLines(), MoveLines(),
-                                           {QStringLiteral("Arial"), 10, FontBold});
-    Paused = wasPaused;
+    PrintBoardPage(target, canvas, board, {QStringLiteral("Arial"), 10, FontBold});
 }

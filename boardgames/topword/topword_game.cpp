@@ -2,6 +2,7 @@
 #include "boardgames/topword/topword_game.h"
 
 #include "framework/savefile/typed_stream.h"
+#include "scrabble/engine/board_picture.h"
 
 namespace topword {
 
@@ -92,25 +93,7 @@ void Game::ReadPlayers(savefile::TypedReader &in)
 
 std::vector<std::string> Game::ReportLines() const
 {
-    const int size = BoardSize();
-    std::vector<std::string> lines;
-    lines.emplace_back();
-    const std::string rule = "     " + std::string(std::size_t(2 * size), '_');
-    lines.push_back(rule);
-    for (int row = 1; row <= size; ++row) {
-        std::string line = std::string("  ") + scrabble::RowLetter(row) + "  |";
-        for (int col = 1; col <= size; ++col) {
-            const TJeton *tile = At(col, row);
-            line += tile != nullptr ? tile->Letter : '-';
-            line += '|';
-        }
-        lines.push_back(line);
-    }
-    lines.push_back(rule);
-    std::string numbers = "      ";
-    for (int col = 1; col <= size; ++col)
-        numbers += std::to_string(col % 10) + " ";
-    lines.push_back(numbers);
+    std::vector<std::string> lines = scrabble::BoardPictureLines(Snapshot());
     lines.emplace_back();
     for (const auto &move : History()) {
         std::string name = PlayerName(move->Player);

@@ -75,27 +75,10 @@ TileRect Geometry::BagTileSpan() const
             std::max(area.Top + 2, area.Bottom - kTile - 1)};
 }
 
-PanelParts Geometry::Panel(int player) const
-{
-    const PanelColumns c = Columns();
-    PanelParts parts;
-    parts.frame = {c.left, 105 * player - 93, c.right + 1, 105 * player + 8};
-    parts.barY = 105 * player - 13;
-    parts.separator1 = c.separator1;
-    parts.separator2 = c.separator2;
-    const int textTop = parts.barY + 2;
-    const int textBottom = parts.frame.Bottom - 1;
-    parts.name = {c.nameLeft, textTop, c.nameRight, textBottom};
-    parts.score = {c.scoreLeft, textTop, c.separator2, textBottom};
-    parts.time = {c.timeLeft, textTop, c.right, textBottom};
-    parts.lastMove = {c.lastMoveLeft, 105 * player - 53, c.right - 4, 105 * player - 40};
-    return parts;
-}
-
 TileRect Geometry::PreviousMoveLine(int player) const
 {
     const TileRect latest = Panel(player).lastMove;
-    return {latest.Left, latest.Bottom, latest.Right, latest.Bottom + 13};
+    return {latest.Left, latest.Bottom, latest.Right, latest.Bottom + 14};
 }
 
 } // namespace topword_ui

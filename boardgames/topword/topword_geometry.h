@@ -47,7 +47,9 @@ public:
     TileRect BagTileSpan() const override;
     TileRect RacksArea() const override { return {5, 12, 291, 105 * players_ + 8}; }
     PanelColumns Columns() const override { return {5, 290, 150, 215, 8, 148, 152, 218, 10, 40}; }
-    PanelParts Panel(int player) const override;
+    int PanelTop(int player) const override { return 105 * player - 93; }
+    int PanelHeight() const override { return 101; }
+    int BarDown() const override { return 80; }
     // The line before the latest in a player's panel.
     TileRect PreviousMoveLine(int player) const;
     PixelPoint InputPanelAt(int player) const override { return {10, 105 * player - 40}; }

@@ -11,7 +11,6 @@
 #include "framework/config_dialog.h"
 #include "framework/page_canvas.h"
 #include "scrabble/windows/board_game_surface.h"
-#include "scrabble/windows/printed_game.h"
 
 namespace {
 bool Letter(QChar c, QChar last)
@@ -54,17 +53,17 @@ TFtopword::TFtopword(QWidget *parent, const QString &dictionaryFile)
 
 topword::Game &TFtopword::TopGame()
 {
-    return static_cast<topword::Game &>(Game());
+    return GameAs<topword::Game>();
 }
 
 const topword::Game &TFtopword::TopGame() const
 {
-    return static_cast<const topword::Game &>(Game());
+    return GameAs<topword::Game>();
 }
 
 const topword_ui::Geometry &TFtopword::TopGeometry() const
 {
-    return static_cast<const topword_ui::Geometry &>(Geometry());
+    return GeometryAs<topword_ui::Geometry>();
 }
 
 bool TFtopword::AcceptedCoordinateKey(const QString &text)
@@ -149,10 +148,5 @@ void TFtopword::ExportText(QTextStream &out)
 
 void TFtopword::PrintPage(int target, PageCanvas &canvas)
 {
-    const bool wasPaused = Paused;
-    Paused = true;
-    TFLudorine::PrintPage(target, canvas);
-    scrabble_ui::PrintBoardPlayersAndMoves(target, canvas, BoardArea(), PlayerLines(), MoveLines(),
-                                           {QStringLiteral("Arial"), 10, FontBold});
-    Paused = wasPaused;
+    PrintBoardPage(target, canvas, BoardArea(), {QStringLiteral("Arial"), 10, FontBold});
 }

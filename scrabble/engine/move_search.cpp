@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "dictionary/dictionnaire.h"
+#include "scrabble/engine/placement_checks.h"
 
 namespace scrabble {
 
@@ -54,15 +55,16 @@ Tcoup MoveSearch::Candidate(const Grid &grid, const std::string &word, char dir,
 void MoveSearch::GenerateLineMoves(const Grid &grid, const std::string &letters, char dir,
                                    const SearchOptions &options, std::vector<Tcoup> &out) const
 {
-    if (maxStackHeight_ > 1) {
-        GenerateStackLineMoves(grid, letters, dir, options, out);
-        return;
-    }
     const int size = std::min(grid.Size(), layout_.Size());
     const int along = dir == 'V' ? 1 : 0; // 1: squares of the line go down
     const int rackLength = int(letters.size());
+    // On a board whose tiles stack, a word may also cover played letters:
+    // a played square gives its height and the cross-check of the letter
+    // that would cover it, and the dictionary's stackable query answers.
+    const bool stacks = maxStackHeight_ > 1;
     std::vector<std::string> lineChecks(static_cast<std::size_t>(size));
     std::vector<std::string> crossChecks;
+    std::vector<int> heights;
     std::string pattern;
     for (int line = 1; line <= size; ++line) {
         if (options.stop && options.stop())
@@ -70,14 +72,14 @@ void MoveSearch::GenerateLineMoves(const Grid &grid, const std::string &letters,
         auto square = [&](int k) -> const Square & { // k: 1-based position along the line
             return along ? grid.At(line, k) : grid.At(k, line);
         };
-        // The cross-word constraint of each empty square of the line: the
+        // The cross-word constraint of each square a letter may go on: the
         // tiles on both sides of it across the line, '*' in its place. A
         // played joker enters the constraint, like the pattern, by its
         // upper-cased letter: the dictionary holds capitals only.
         for (int k = 1; k <= size; ++k) {
             std::string &check = lineChecks[std::size_t(k - 1)];
             check.clear();
-            if (square(k).HasTile())
+            if (square(k).HasTile() && !stacks)
                 continue;
             const int col = along ? line : k;
             const int row = along ? k : line;
@@ -92,19 +94,22 @@ void MoveSearch::GenerateLineMoves(const Grid &grid, const std::string &letters,
                 continue;
             pattern.clear();
             crossChecks.clear();
+            heights.clear();
             int lettersLeft = rackLength;
             int minLength = size + 1;
             for (int k = 0; s + k <= size; ++k) {
                 const Square &sq = square(s + k);
                 if (sq.HasTile()) {
                     pattern += Upper(sq.letter);
-                    crossChecks.emplace_back();
+                    crossChecks.push_back(lineChecks[std::size_t(s + k - 1)]);
+                    heights.push_back(sq.height);
                     minLength = std::min(minLength, k + 1);
                 } else {
                     if (--lettersLeft < 0)
                         break;
                     pattern += '*';
                     crossChecks.push_back(lineChecks[std::size_t(s + k - 1)]);
+                    heights.push_back(0);
                     if (!crossChecks.back().empty())
                         minLength = std::min(minLength, k + 1);
                 }
@@ -114,15 +119,22 @@ void MoveSearch::GenerateLineMoves(const Grid &grid, const std::string &letters,
             if (minLength > size || pattern.size() < 2)
                 continue;
             minLength = std::max(minLength, 2);
-            const std::vector<std::string> words = dictionary_.PlaceableWords(
-                letters, options.maxTiles, minLength, size + 1 - s, pattern, crossChecks);
+            const std::vector<std::string> words =
+                stacks ? dictionary_.StackableWords(letters, minLength, size + 1 - s, pattern, crossChecks,
+                                                    heights)
+                       : dictionary_.PlaceableWords(letters, options.maxTiles, minLength, size + 1 - s,
+                                                    pattern, crossChecks);
+            const int col = along ? line : s;
+            const int row = along ? s : line;
             for (std::string word : words) {
+                // Covering letters alone does not join a word to the board:
+                // it reuses a letter or forms one across, as validation asks.
+                if (stacks && !Connected(grid, col, row, dir, word))
+                    continue;
                 // Board letters come back in capitals: a played joker keeps its lower case.
                 for (std::size_t k = 0; k < word.size(); ++k)
-                    if (pattern[k] != '*')
+                    if (pattern[k] == word[k])
                         word[k] = square(s + int(k)).letter;
-                const int col = along ? line : s;
-                const int row = along ? s : line;
                 out.push_back(Candidate(grid, word, dir, col, row, options));
             }
         }

@@ -60,10 +60,6 @@ public:
                               std::vector<Tcoup> &out) const;
 
 private:
-    // The line scan of a game whose tiles stack: a word may also cover
-    // played letters (the dictionary's stackable query, with the heights).
-    void GenerateStackLineMoves(const Grid &grid, const std::string &letters, char dir,
-                                const SearchOptions &options, std::vector<Tcoup> &out) const;
     Tcoup Candidate(const Grid &grid, const std::string &word, char dir, int col, int row,
                     const SearchOptions &options) const;
 

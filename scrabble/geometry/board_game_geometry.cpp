@@ -9,9 +9,9 @@ PanelParts BoardGameGeometry::Panel(int player) const
 {
     const PanelColumns c = Columns();
     PanelParts parts;
-    parts.frame = {c.left, 90 * player - 78, c.right + 1, 90 * player + 8};
-    const int top = parts.frame.Top;
-    parts.barY = top + 65;
+    const int top = PanelTop(player);
+    parts.frame = {c.left, top, c.right + 1, top + PanelHeight()};
+    parts.barY = top + BarDown();
     parts.separator1 = c.separator1;
     parts.separator2 = c.separator2;
     const int textTop = parts.barY + 2;

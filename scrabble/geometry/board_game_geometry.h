@@ -36,7 +36,8 @@ struct PanelParts {
 };
 
 // Where the parts of the player panels lie across the surface: the panel p
-// spans y 90 p - 78 to 90 p + 7 and these columns.
+// spans these columns (and y 90 p - 78 to 90 p + 7 unless the geometry
+// places it otherwise).
 struct PanelColumns {
     int left = 0;
     int right = 0; // included
@@ -93,6 +94,11 @@ public:
     // The area where the status bar describes the rack tiles.
     virtual TileRect RacksArea() const = 0;
     virtual PanelColumns Columns() const = 0;
+    // Player p's panel: from PanelTop(p), PanelHeight() high, the bar under
+    // the rack BarDown() below its top.
+    virtual int PanelTop(int player) const { return 90 * player - 78; }
+    virtual int PanelHeight() const { return 86; }
+    virtual int BarDown() const { return 65; }
     virtual PanelParts Panel(int player) const;
     // The top-left corner of the input panel of the player to play, and its size.
     virtual PixelPoint InputPanelAt(int player) const = 0;

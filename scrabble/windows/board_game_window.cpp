@@ -354,6 +354,16 @@ QStringList TFBoardGame::FinalScoreLines() const
     return lines;
 }
 
+void TFBoardGame::PrintBoardPage(int target, PageCanvas &canvas, const QImage &board,
+                                 const scrabble_ui::MovesFont &font)
+{
+    const bool wasPaused = Paused;
+    Paused = true;
+    TFLudorine::PrintPage(target, canvas);
+    scrabble_ui::PrintBoardPlayersAndMoves(target, canvas, board, PlayerLines(), MoveLines(), font);
+    Paused = wasPaused;
+}
+
 QStringList TFBoardGame::PlayerLines() const
 {
     QStringList players;

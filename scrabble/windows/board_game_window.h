@@ -23,6 +23,7 @@
 #include "scrabble/geometry/board_game_geometry.h"
 #include "scrabble/windows/board_painter.h"
 #include "scrabble/windows/game_hooks.h"
+#include "scrabble/windows/printed_game.h"
 
 class QAction;
 class QMenu;
@@ -191,6 +192,15 @@ protected:
     virtual void Configured() {}
     // The geometry followed a new surface size: every tile is placed again.
     virtual void LaidOut();
+
+    // The game and the geometry as the game window's own classes.
+    template <typename G> G &GameAs() { return static_cast<G &>(*game_); }
+    template <typename G> const G &GameAs() const { return static_cast<const G &>(*game_); }
+    template <typename T> const T &GeometryAs() const { return static_cast<const T &>(*geometry_); }
+    // The printed page most board games share, the window paused meanwhile:
+    // the base page, then the board picture, the players and the moves.
+    void PrintBoardPage(int target, PageCanvas &canvas, const QImage &board,
+                        const scrabble_ui::MovesFont &font);
 
     // Lines every board game's report shares: the players with their scores
     // ("- 1 name : 12pts.") and the moves ("3 - name : move text").

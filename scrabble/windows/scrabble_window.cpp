@@ -60,10 +60,5 @@ void TFScrabble::ExportText(QTextStream &out)
 
 void TFScrabble::PrintPage(int target, PageCanvas &canvas)
 {
-    const bool wasPaused = Paused;
-    Paused = true;
-    TFLudorine::PrintPage(target, canvas);
-    scrabble_ui::PrintBoardPlayersAndMoves(target, canvas, BoardArea(), PlayerLines(), MoveLines(),
-                                           {QStringLiteral("Courrier new"), 9, FontRegular});
-    Paused = wasPaused;
+    PrintBoardPage(target, canvas, BoardArea(), {QStringLiteral("Courrier new"), 9, FontRegular});
 }
