@@ -51,14 +51,15 @@ TileRect Geometry::BoardPicture() const
     return {BoardLeft() + 312, BoardTop() + 3, BoardLeft() + 42 * size + 365, BoardTop() + 42 * size + 53};
 }
 
-std::optional<SquarePos> Geometry::DropSquare(int x, int y) const
+std::optional<scrabble::SquarePos> Geometry::DropSquare(int x, int y) const
 {
     const int size = BoardSize();
     const int left = BoardLeft() + 340;
     const int top = BoardTop() + 30;
     if (!Between(x, left, left + 42 * size) || y <= top || y > top + 42 * size)
         return std::nullopt;
-    return SquarePos{std::clamp((x - left) / 42 + 1, 1, size), std::clamp((y - top) / 42 + 1, 1, size)};
+    return scrabble::SquarePos{std::clamp((x - left) / 42 + 1, 1, size),
+                               std::clamp((y - top) / 42 + 1, 1, size)};
 }
 
 std::optional<int> Geometry::RackDropSlot(int x, int y, int owner, int rackSize) const

@@ -10,10 +10,7 @@
 
 namespace topword_ui {
 
-using scrabble_ui::PanelColumns;
-using scrabble_ui::PanelParts;
 using scrabble_ui::PixelPoint;
-using scrabble_ui::SquarePos;
 using scrabble_ui::TileRect;
 
 class Geometry : public scrabble_ui::BoardGameGeometry {
@@ -37,8 +34,8 @@ public:
     TileRect BoardPicture() const override;
     TileRect SquareTile(int col, int row) const override { return StackedTile(col, row, 1, 1); }
     TileRect StackedTile(int col, int row, int height, int level) const override;
-    std::optional<SquarePos> HoverSquare(int x, int y) const override { return DropSquare(x, y); }
-    std::optional<SquarePos> DropSquare(int x, int y) const override;
+    std::optional<scrabble::SquarePos> HoverSquare(int x, int y) const override { return DropSquare(x, y); }
+    std::optional<scrabble::SquarePos> DropSquare(int x, int y) const override;
     bool InExchangeArea(int x, int y) const override { return Inside(BagArea(), x, y); }
     std::optional<int> RackDropSlot(int x, int y, int owner, int rackSize) const override;
     TileRect RackTile(int owner, int slot) const override { return TileAt(37 * slot - 13, 105 * owner - 85); }
@@ -46,7 +43,10 @@ public:
     TileRect BagArea() const override { return {5, 95 * players_ + 50, 290, 511}; }
     TileRect BagTileSpan() const override;
     TileRect RacksArea() const override { return {5, 12, 291, 105 * players_ + 8}; }
-    PanelColumns Columns() const override { return {5, 290, 150, 215, 8, 148, 152, 218, 10, 40}; }
+    scrabble_ui::PanelColumns Columns() const override
+    {
+        return {5, 290, 150, 215, 8, 148, 152, 218, 10, 40};
+    }
     int PanelTop(int player) const override { return 105 * player - 93; }
     int PanelHeight() const override { return 101; }
     int BarDown() const override { return 80; }

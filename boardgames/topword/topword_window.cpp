@@ -13,17 +13,6 @@
 #include "scrabble/windows/board_game_surface.h"
 
 namespace {
-bool Letter(QChar c, QChar last)
-{
-    const QChar upper = c.toUpper();
-    return upper >= QLatin1Char('A') && upper <= last && c.unicode() < 128;
-}
-
-bool Digit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
 scrabble_ui::BoardGameLook TopWordLook()
 {
     scrabble_ui::BoardGameLook look;
@@ -51,35 +40,14 @@ TFtopword::TFtopword(QWidget *parent, const QString &dictionaryFile)
     Start();
 }
 
-topword::Game &TFtopword::TopGame()
-{
-    return GameAs<topword::Game>();
-}
-
-const topword::Game &TFtopword::TopGame() const
-{
-    return GameAs<topword::Game>();
-}
-
-const topword_ui::Geometry &TFtopword::TopGeometry() const
-{
-    return GeometryAs<topword_ui::Geometry>();
-}
-
 bool TFtopword::AcceptedCoordinateKey(const QString &text)
 {
-    if (text.size() != 1)
-        return true;
-    const QChar c = text.at(0);
-    return c == QChar(8) || Digit(c) || Letter(c, QLatin1Char('J'));
+    return scrabble_ui::KeyAccepted(text, QLatin1Char('J'), true);
 }
 
 bool TFtopword::AcceptedWordKey(const QString &text)
 {
-    if (text.size() != 1)
-        return true;
-    const QChar c = text.at(0);
-    return c == QChar(8) || Digit(c) || Letter(c, QLatin1Char('Z'));
+    return scrabble_ui::KeyAccepted(text, QLatin1Char('Z'), true);
 }
 
 void TFtopword::FollowGame()

@@ -5,14 +5,9 @@
 // bag on the left, the board on the right), the board in its teal frame,
 // the tiles with their red bonus letters, the panels with two last-move
 // lines, the text report and the printed page.
+#include "boardgames/topword/topword_game.h"
+#include "boardgames/topword/topword_geometry.h"
 #include "scrabble/windows/board_game_window.h"
-
-namespace topword {
-class Game;
-}
-namespace topword_ui {
-class Geometry;
-}
 
 class TFtopword : public TFBoardGame {
     Q_OBJECT
@@ -21,9 +16,9 @@ public:
     // the main window's.
     explicit TFtopword(QWidget *parent = nullptr, const QString &dictionaryFile = QString());
 
-    topword::Game &TopGame();
-    const topword::Game &TopGame() const;
-    const topword_ui::Geometry &TopGeometry() const;
+    topword::Game &TopGame() { return GameAs<topword::Game>(); }
+    const topword::Game &TopGame() const { return GameAs<topword::Game>(); }
+    const topword_ui::Geometry &TopGeometry() const { return GeometryAs<topword_ui::Geometry>(); }
 
     // Backspace, digits and the letters A to J in either case.
     static bool AcceptedCoordinateKey(const QString &text);

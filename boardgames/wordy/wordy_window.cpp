@@ -12,12 +12,6 @@
 #include "framework/config_dialog.h"
 
 namespace {
-bool Letter(QChar c, QChar last)
-{
-    const QChar upper = c.toUpper();
-    return upper >= QLatin1Char('A') && upper <= last && c.unicode() < 128;
-}
-
 scrabble_ui::BoardGameLook WordyLook()
 {
     scrabble_ui::BoardGameLook look;
@@ -43,18 +37,12 @@ TFWordy::TFWordy(QWidget *parent, const QString &dictionaryFile)
 
 bool TFWordy::AcceptedCoordinateKey(const QString &text)
 {
-    if (text.size() != 1)
-        return true;
-    const QChar c = text.at(0);
-    return c == QChar(8) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || Letter(c, QLatin1Char('M'));
+    return scrabble_ui::KeyAccepted(text, QLatin1Char('M'), true);
 }
 
 bool TFWordy::AcceptedWordKey(const QString &text)
 {
-    if (text.size() != 1)
-        return true;
-    const QChar c = text.at(0);
-    return c == QChar(8) || Letter(c, QLatin1Char('Z'));
+    return scrabble_ui::KeyAccepted(text, QLatin1Char('Z'), false);
 }
 
 QImage TFWordy::MakeBoardPicture() const

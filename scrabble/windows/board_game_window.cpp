@@ -61,6 +61,16 @@ TFBoardGame::TFBoardGame(QWidget *parent, const scrabble_ui::BoardGameLook &look
     TakePlayersFromSettings();
 }
 
+bool scrabble_ui::KeyAccepted(const QString &text, QChar last, bool digits)
+{
+    if (text.size() != 1)
+        return true;
+    const QChar c = text.at(0);
+    const QChar upper = c.toUpper();
+    return c == QChar(8) || (digits && c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+           (upper >= QLatin1Char('A') && upper <= last && c.unicode() < 128);
+}
+
 TFBoardGame::~TFBoardGame() = default;
 
 void TFBoardGame::Start()

@@ -37,6 +37,11 @@ class ListPanel;
 class BoardGameSurface;
 
 // What a game window tells the layer about itself.
+// The typing filters' rule: a text of other than one character (a key with
+// no text) passes, and so do Backspace, the letters A to `last` in either
+// case and, when asked, the digits.
+bool KeyAccepted(const QString &text, QChar last, bool digits);
+
 struct BoardGameLook {
     // The kind: its row of the game kinds table gives the title (caption and
     // title of the messages) and the help topic.
