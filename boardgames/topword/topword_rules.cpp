@@ -35,6 +35,7 @@ scrabble::GameRules MakeRules(const scrabble::BoardLayout &layout)
     r.openingMinLength = 2;
     r.movesKeepRack = false;
     r.searchExchanges = false;
+    r.oneTileDroppedInExchange = true;
     r.maxStackHeight = kMaxStackHeight;
     r.penaltyPerTile = kPenaltyPerTile;
     r.manualDrawOfTheLastTiles = true;

@@ -304,6 +304,11 @@ bool BoardGame::PutInExchange(TJeton *tile)
 {
     if (tile->IsPlayed() || BagSize() < rackSize_ || tile->State == InBag)
         return false;
+    if (rules_->oneTileDroppedInExchange)
+        for (int slot = 1; slot <= rackSize_; ++slot)
+            if (const TJeton *other = RackTile(tile->Owner, slot);
+                other != nullptr && other != tile && other->State == InExchange)
+                return false;
     RemoveFromBoard(tile);
     tile->State = InExchange;
     Aim(tile);

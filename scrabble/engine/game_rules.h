@@ -30,6 +30,9 @@ struct GameRules {
     const ScoringRules *scoring = &ScoringRules::Classic();
     int rackSize = 7;
     bool exchangeAllowed = true;
+    // A tile dropped on the bag joins the exchange area only when no other
+    // tile of the rack lies there (more are exchanged by typing them).
+    bool oneTileDroppedInExchange = false;
     // Whether the computer's search offers an exchange (when it is allowed).
     bool searchExchanges = true;
     // Letters of the first word.

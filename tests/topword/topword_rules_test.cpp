@@ -219,6 +219,10 @@ TEST(TopWordValidation, ExchangesNeedTheLettersAndSevenInTheBag)
     EXPECT_EQ(twice.code, 3);
     EXPECT_EQ(twice.detail, "E ");
     EXPECT_EQ(Type(game, "E", "", "").code, 1);
+    // Dropped on the bag, one tile at a time joins the exchange row.
+    EXPECT_TRUE(game.PutInExchange(game.RackTile(1, 1)));
+    EXPECT_FALSE(game.PutInExchange(game.RackTile(1, 2)));
+    EXPECT_EQ(game.ReadPlacedTiles().word, "E ");
     const InputResult done = Type(game, "E", "", "EA");
     ASSERT_EQ(done.outcome, InputResult::Played);
     EXPECT_EQ(done.move->Text(), "Change EA 0 pts.");
