@@ -25,12 +25,12 @@ void Game::NewGame()
     BoardGame::NewGame();
 }
 
-const Tcoup &Game::RecordMove(Tcoup move)
+const scrabble::Tcoup &Game::RecordMove(scrabble::Tcoup move)
 {
     const int player = move.Player;
     const int before = MoveCount();
     const std::string latest = player >= 1 && player <= PlayerCount() ? Player(player).LastMoveText : "";
-    const Tcoup &recorded = BoardGame::RecordMove(std::move(move));
+    const scrabble::Tcoup &recorded = BoardGame::RecordMove(std::move(move));
     if (player >= 1 && player <= PlayerCount()) {
         previous_[std::size_t(player - 1)] = latest;
         Players[std::size_t(player - 1)].LastMoveText = std::to_string(before) + " : " + recorded.Text();
@@ -60,7 +60,7 @@ void Game::ReadHead(savefile::TypedReader &in)
     area.Top = in.ReadInteger();
     area.Bottom = in.ReadInteger();
     for (const int coordinate : {area.Left, area.Right, area.Top, area.Bottom})
-        if (coordinate < -TJeton::kFarthest || coordinate > TJeton::kFarthest)
+        if (coordinate < -scrabble::TJeton::kFarthest || coordinate > scrabble::TJeton::kFarthest)
             Refuse("bag area");
     if (area.Left > area.Right || area.Top > area.Bottom)
         Refuse("bag area");

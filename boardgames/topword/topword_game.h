@@ -11,10 +11,9 @@
 #include "boardgames/topword/topword_rules.h"
 #include "scrabble/engine/board_game.h"
 
+// TopWord's tile and move are the family's TJeton and Tcoup: their saved
+// records (the tile's value field holding its colour code, 1) are the same.
 namespace topword {
-
-using TJeton = scrabble::TJeton;
-using Tcoup = scrabble::Tcoup;
 
 class Game : public scrabble::BoardGame {
 public:
@@ -32,7 +31,7 @@ public:
     void NewGame() override;
     // The player's latest line becomes "n : " and the move's text, n being
     // the number of moves recorded before it; the former one is kept.
-    const Tcoup &RecordMove(Tcoup move) override;
+    const scrabble::Tcoup &RecordMove(scrabble::Tcoup move) override;
 
     // The report after the settings: the board (top letters, '-' for an
     // empty square), the moves, "Ludorine".

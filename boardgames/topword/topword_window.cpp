@@ -13,18 +13,15 @@
 #include "scrabble/windows/board_game_surface.h"
 
 namespace {
-scrabble_ui::BoardGameLook TopWordLook()
-{
-    scrabble_ui::BoardGameLook look;
-    look.kind = GameKindCode::TopWord;
-    look.menuTitle = QStringLiteral("&TopWord");
-    look.coord1Hint = QStringLiteral("Coordonnée du coup");
-    look.coord2Hint = QStringLiteral("Coordonnée du coup");
-    look.coordinateKey = &TFtopword::AcceptedCoordinateKey;
-    look.wordKey = &TFtopword::AcceptedWordKey;
-    look.shuffleReturnsLaidTiles = true;
-    return look;
-}
+// The look of a board-game window that TopWord keeps as it is but for
+// these, the shuffle taking the tiles laid this turn home first.
+const scrabble_ui::BoardGameLook kLook{.kind = GameKindCode::TopWord,
+                                       .menuTitle = QStringLiteral("&TopWord"),
+                                       .coord1Hint = QStringLiteral("Coordonnée du coup"),
+                                       .coord2Hint = QStringLiteral("Coordonnée du coup"),
+                                       .coordinateKey = &TFtopword::AcceptedCoordinateKey,
+                                       .wordKey = &TFtopword::AcceptedWordKey,
+                                       .shuffleReturnsLaidTiles = true};
 
 QRect ToQRect(const scrabble::TileRect &r)
 {
@@ -33,8 +30,8 @@ QRect ToQRect(const scrabble::TileRect &r)
 } // namespace
 
 TFtopword::TFtopword(QWidget *parent, const QString &dictionaryFile)
-    : TFBoardGame(parent, TopWordLook(), std::make_unique<topword::Game>(1),
-                  std::make_unique<topword_ui::Geometry>(), dictionaryFile)
+    : TFBoardGame(parent, kLook, std::make_unique<topword::Game>(1), std::make_unique<topword_ui::Geometry>(),
+                  dictionaryFile)
 {
     FollowGame();
     Start();
