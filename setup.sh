@@ -13,7 +13,7 @@ PACKAGES=(
   cmake g++ make pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
   zlib1g-dev libjpeg62-turbo-dev libx11-dev
-  wfrench fonts-dejavu-core qt6-translations-l10n
+  wfrench python3-grammalecte dict-freedict-fra-eng fonts-dejavu-core qt6-translations-l10n
 )
 if [ "$MODE" = test ]; then
   PACKAGES+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang-format)

@@ -51,6 +51,10 @@ struct GameOptions {
     bool Rbtn_philo_fin1 = true;
     QString ed_philo_par1 = QStringLiteral("10");
     QString ed_philo_par2 = QStringLiteral("50");
+    // "Mots à trouver : mots courants": Pendu and Philosophe hide words drawn
+    // from the common words. One setting for the whole program, kept at the
+    // top of the settings store and never in saved games.
+    bool commonWords = true;
 
     bool operator==(const GameOptions &) const = default;
 

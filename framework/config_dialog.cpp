@@ -129,6 +129,17 @@ QGroupBox *TFconfig::MakeEndOfGameBox(QRadioButton *&first, QRadioButton *&secon
     return box;
 }
 
+namespace {
+QCheckBox *CommonWordsBox(const QString &name, QWidget *page)
+{
+    auto *box = new QCheckBox(QStringLiteral("Mots à trouver : mots courants"), page);
+    box->setObjectName(name);
+    box->setToolTip(QStringLiteral("Les mots à trouver sont des mots courants plutôt que des mots pris dans "
+                                   "tout le dictionnaire"));
+    return box;
+}
+} // namespace
+
 QWidget *TFconfig::MakePenduPage()
 {
     auto *page = new QWidget(this); // owned by the dialog while off the tabs
@@ -136,6 +147,7 @@ QWidget *TFconfig::MakePenduPage()
     CB_pendu_essai = List(QStringLiteral("CB_pendu_essai"), GameOptions::TriesItems(), page);
     CB_pendu_lettres = new QCheckBox(QStringLiteral("Indiquer les premières et dernières lettres"), page);
     CB_pendu_lettres->setObjectName(QStringLiteral("CB_pendu_lettres"));
+    CB_pendu_courants = CommonWordsBox(QStringLiteral("CB_pendu_courants"), page);
     QGroupBox *end = MakeEndOfGameBox(Rbtn_pendu_fin1, Rbtn_pendu_fin2, ed_pendu_par1, ed_pendu_par2);
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -143,6 +155,7 @@ QWidget *TFconfig::MakePenduPage()
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(form);
     layout->addWidget(CB_pendu_lettres);
+    layout->addWidget(CB_pendu_courants);
     layout->addWidget(end);
     layout->addStretch();
     return page;
@@ -214,6 +227,7 @@ QWidget *TFconfig::MakePhiloPage()
     CB_philo = List(QStringLiteral("CB_philo"), GameOptions::WordLengthItems(), page);
     CheckBox_mp = new QCheckBox(QStringLiteral("Indiquer aussi les lettres mal placées"), page);
     CheckBox_mp->setObjectName(QStringLiteral("CheckBox_mp"));
+    CB_philo_courants = CommonWordsBox(QStringLiteral("CB_philo_courants"), page);
     QGroupBox *end = MakeEndOfGameBox(Rbtn_philo_fin1, Rbtn_philo_fin2, ed_philo_par1, ed_philo_par2);
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -221,6 +235,7 @@ QWidget *TFconfig::MakePhiloPage()
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(form);
     layout->addWidget(CheckBox_mp);
+    layout->addWidget(CB_philo_courants);
     layout->addWidget(end);
     layout->addStretch();
     return page;
@@ -290,6 +305,8 @@ void TFconfig::LoadControls()
     ddlb_dim_topword->setCurrentIndex(o.ddlb_dim_topword);
     CB_philo->setCurrentIndex(o.CB_philo);
     CheckBox_mp->setChecked(o.CheckBox_mp);
+    CB_pendu_courants->setChecked(o.commonWords);
+    CB_philo_courants->setChecked(o.commonWords);
     (o.Rbtn_philo_fin1 ? Rbtn_philo_fin1 : Rbtn_philo_fin2)->setChecked(true);
     ed_philo_par1->setEnabled(o.Rbtn_philo_fin1);
     ed_philo_par2->setEnabled(!o.Rbtn_philo_fin1);
@@ -319,6 +336,10 @@ void TFconfig::ApplyDialog()
     o.ddlb_dim_topword = ddlb_dim_topword->currentIndex();
     o.CB_philo = CB_philo->currentIndex();
     o.CheckBox_mp = CheckBox_mp->isChecked();
+    // The box of the page this dialog shows.
+    const GameKindRow *row = FindGameKindRow(GameKind);
+    const bool philo = row != nullptr && row->Options == GameOptionSet::Philosophe;
+    o.commonWords = (philo ? CB_philo_courants : CB_pendu_courants)->isChecked();
     o.Rbtn_philo_fin1 = Rbtn_philo_fin1->isChecked();
     o.ed_philo_par1 = PositiveIntegerOr10(ed_philo_par1->text());
     o.ed_philo_par2 = PositiveIntegerOr10(ed_philo_par2->text());

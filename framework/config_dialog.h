@@ -47,6 +47,9 @@ public:
     QWidget *PagePhilo = nullptr;
     QComboBox *CB_pendu_essai = nullptr;
     QCheckBox *CB_pendu_lettres = nullptr;
+    // "Mots à trouver : mots courants", on the Pendu and Philosophe pages.
+    QCheckBox *CB_pendu_courants = nullptr;
+    QCheckBox *CB_philo_courants = nullptr;
     QRadioButton *Rbtn_pendu_fin1 = nullptr;
     QRadioButton *Rbtn_pendu_fin2 = nullptr;
     QLineEdit *ed_pendu_par1 = nullptr;

@@ -128,8 +128,22 @@ int GameSettings::LevelFromStore(int slot, const QString &levels) const
     return std::clamp(level, 0, MaxLevel());
 }
 
+namespace {
+// The program-wide key of the common words to guess, and the games that ask it.
+const QString kCommonWordsKey = QStringLiteral("SoftWare/OXA/Ludorine/kutimaj_vortoj");
+
+bool HidesWords(GameKindCode kind)
+{
+    const GameKindRow *row = FindGameKindRow(kind);
+    return row != nullptr &&
+           (row->Options == GameOptionSet::Pendu || row->Options == GameOptionSet::Philosophe);
+}
+} // namespace
+
 void GameSettings::ReadStore(QSettings &store)
 {
+    if (HidesWords(GameKind))
+        Options.commonWords = !Read(store, kCommonWordsKey, QStringLiteral("J")).startsWith(QLatin1Char('N'));
     store.beginGroup(StoreGroup());
     SetPlayerNames(MostPlayers, Read(store, QStringLiteral("ludantoj"), DefaultNameList()));
     try {
@@ -237,4 +251,6 @@ void GameSettings::StoreSettings(QSettings &store)
         }
     }
     store.endGroup();
+    if (HidesWords(GameKind))
+        Write(store, kCommonWordsKey, yesNo(Options.commonWords));
 }

@@ -251,3 +251,34 @@ TEST(ConfigDialog, EveryOptionPageIsOwnedByTheDialogAndOnlyTheGamesPageShows)
     for (const QPointer<QWidget> &page : pages)
         EXPECT_TRUE(page.isNull()) << "a page outlived its dialog";
 }
+
+TEST(ConfigDialog, TheCommonWordsBoxOfHangmanIsPhilosophesToo)
+{
+    TempSettings temp;
+    TFconfig pendu;
+    pendu.SetupForGame(GameKindCode::Pendu, nullptr);
+    pendu.show();
+    ASSERT_NE(pendu.CB_pendu_courants, nullptr);
+    EXPECT_EQ(pendu.CB_pendu_courants->text(), QString::fromUtf8("Mots à trouver : mots courants"));
+    EXPECT_TRUE(pendu.CB_pendu_courants->isChecked());
+    pendu.CB_pendu_courants->setChecked(false);
+    QTest::mouseClick(pendu.OkButton, Qt::LeftButton);
+    EXPECT_FALSE(pendu.Options.commonWords);
+
+    TFconfig philo;
+    philo.SetupForGame(GameKindCode::Philosophe, nullptr);
+    philo.show();
+    EXPECT_FALSE(philo.CB_philo_courants->isChecked());
+    philo.CB_philo_courants->setChecked(true);
+    auto *tabs = philo.findChild<QTabWidget *>();
+    ASSERT_NE(tabs, nullptr);
+    tabs->setCurrentIndex(tabs->count() - 1);
+    EXPECT_TRUE(philo.CB_philo_courants->isVisibleTo(&philo));
+    Screenshot(philo, QStringLiteral("config_philo_common_words"));
+    QTest::mouseClick(philo.OkButton, Qt::LeftButton);
+    EXPECT_TRUE(philo.Options.commonWords);
+
+    TFconfig back;
+    back.SetupForGame(GameKindCode::Pendu, nullptr);
+    EXPECT_TRUE(back.Options.commonWords);
+}

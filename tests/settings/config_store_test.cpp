@@ -41,6 +41,7 @@ GameOptions ChangedOptions()
     o.Rbtn_philo_fin1 = false;
     o.ed_philo_par1 = QStringLiteral("3");
     o.ed_philo_par2 = QStringLiteral("99");
+    o.commonWords = false;
     return o;
 }
 
@@ -55,6 +56,7 @@ GameOptions StoredPart(GameKindCode kind, const GameOptions &changed)
         o.Rbtn_pendu_fin1 = changed.Rbtn_pendu_fin1;
         o.ed_pendu_par1 = changed.ed_pendu_par1;
         o.ed_pendu_par2 = changed.ed_pendu_par2;
+        o.commonWords = changed.commonWords;
         break;
     case GameKindCode::Scrabble:
     case GameKindCode::Cle:
@@ -75,6 +77,7 @@ GameOptions StoredPart(GameKindCode kind, const GameOptions &changed)
         o.Rbtn_philo_fin1 = changed.Rbtn_philo_fin1;
         o.ed_philo_par1 = changed.ed_philo_par1;
         o.ed_philo_par2 = changed.ed_philo_par2;
+        o.commonWords = changed.commonWords;
         break;
     case GameKindCode::Avaleur: // the speed is the game's own
     case GameKindCode::None:
@@ -263,4 +266,34 @@ TEST(SettingsStore, ValueNamesIgnoreCaseAndTextValuesFollowTheirFirstLetter)
     store->beginGroup(pendu.StoreGroup());
     EXPECT_FALSE(store->childKeys().contains(QStringLiteral("LUDANTOJ")));
     EXPECT_EQ(store->value(QStringLiteral("ludantoj")).toString(), QStringLiteral("Marc;"));
+}
+
+TEST(SettingsStore, CommonWordsToGuessIsOneSettingForHangmanAndPhilosophe)
+{
+    TempSettings temp;
+    GameSettings pendu;
+    pendu.SetupForGame(GameKindCode::Pendu);
+    EXPECT_TRUE(pendu.Options.commonWords);
+    pendu.Options.commonWords = false;
+    pendu.StoreSettings();
+    // Kept once for the program, beside the games' sections.
+    auto store = GameSettings::OpenStore();
+    EXPECT_EQ(store->value(QStringLiteral("SoftWare/OXA/Ludorine/kutimaj_vortoj")).toString(),
+              QStringLiteral("N"));
+    GameSettings philo;
+    philo.SetupForGame(GameKindCode::Philosophe);
+    EXPECT_FALSE(philo.Options.commonWords);
+    philo.Options.commonWords = true;
+    philo.StoreSettings();
+    GameSettings again;
+    again.SetupForGame(GameKindCode::Pendu);
+    EXPECT_TRUE(again.Options.commonWords);
+    // The board games neither read nor write it.
+    GameSettings scrabble;
+    scrabble.SetupForGame(GameKindCode::Scrabble);
+    scrabble.Options.commonWords = false;
+    scrabble.StoreSettings();
+    GameSettings last;
+    last.SetupForGame(GameKindCode::Philosophe);
+    EXPECT_TRUE(last.Options.commonWords);
 }
