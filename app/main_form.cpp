@@ -164,9 +164,9 @@ void TMainForm::BuildActions()
     connect(MakeAction("Recherche", QStringLiteral("Recherche de mots..."),
                        QStringLiteral("Recherche|Rechercher des mots dans le dictionnaire")),
             &QAction::triggered, this, [this] { OpenWordSearch(this); });
-    MakeAction("ProblemesScrabble", QStringLiteral("Problèmes de Scrabble..."),
-               QStringLiteral("Problèmes|Résoudre des problèmes de Scrabble"))
-        ->setEnabled(false);
+    connect(MakeAction("ProblemesScrabble", QStringLiteral("Problèmes de Scrabble..."),
+                       QStringLiteral("Problèmes|Résoudre des problèmes de Scrabble")),
+            &QAction::triggered, this, [this] { OpenScrabbleProblems(this); });
     connect(MakeAction("Dictionnaire1", QStringLiteral("Dictionnaire..."),
                        QStringLiteral("Dictionnaire|Gérer le dictionnaire")),
             &QAction::triggered, this, [this] { OpenDictionaryManager(this); });

@@ -7,6 +7,7 @@
 #include "framework/dialog_pause.h"
 #include "framework/game_window.h"
 #include "framework/tick_driver.h"
+#include "scrabble/windows/problem_window.h"
 
 namespace {
 
@@ -42,4 +43,10 @@ void OpenDictionaryManager(TMainForm *mainForm)
     // user chose: the games started from now on use it too.
     if (manager.Usable() && !manager.DictionaryFile().isEmpty())
         mainForm->DictionaryFileName = manager.DictionaryFile();
+}
+
+void OpenScrabbleProblems(TMainForm *mainForm)
+{
+    TFPBScrabble problems(mainForm->DictionaryFile(), mainForm);
+    RunTool(mainForm, problems);
 }

@@ -8,3 +8,5 @@ class TMainForm;
 void OpenWordSearch(TMainForm *mainForm);
 // "Dictionnaire...": the dictionary manager.
 void OpenDictionaryManager(TMainForm *mainForm);
+// "Problèmes de Scrabble...": the problems solver.
+void OpenScrabbleProblems(TMainForm *mainForm);

@@ -208,40 +208,7 @@ bool DuplicateGame::ClickSquare(int col, int row)
 
 void DuplicateGame::MoveCursor(CursorKey key)
 {
-    const int size = layout_.Size();
-    if (key == CursorKey::Home) {
-        cursor_ = SquarePos{1, 1};
-        return;
-    }
-    if (key == CursorKey::End) {
-        cursor_ = SquarePos{size, size};
-        return;
-    }
-    if (!cursor_)
-        return;
-    SquarePos &c = *cursor_;
-    switch (key) {
-    case CursorKey::Left:
-        c.col = std::max(1, c.col - 1);
-        break;
-    case CursorKey::Right:
-        c.col = std::min(size, c.col + 1);
-        break;
-    case CursorKey::Up:
-        c.row = std::max(1, c.row - 1);
-        break;
-    case CursorKey::Down:
-        c.row = std::min(size, c.row + 1);
-        break;
-    case CursorKey::PageUp:
-        c.row = 1;
-        break;
-    case CursorKey::PageDown:
-        c.row = size;
-        break;
-    default:
-        break;
-    }
+    cursor_ = MovedCursor(cursor_, key, layout_.Size());
 }
 
 std::optional<ProposalFields> DuplicateGame::TypeOnBoard(char letter)

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "scrabble/engine/board_cursor.h"
 #include "scrabble/engine/board_game.h"
 #include "scrabble/engine/board_layout.h"
 #include "scrabble/engine/grid.h"
@@ -147,9 +148,6 @@ struct TickResult {
     std::optional<EndTurnResult> endTurn;
     bool gameOver = false;
 };
-
-// Keys that move the board cursor.
-enum class CursorKey { Left, Right, Up, Down, Home, End, PageUp, PageDown };
 
 // The proposal fields after typing on the board.
 struct ProposalFields {

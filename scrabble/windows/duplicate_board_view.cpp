@@ -48,6 +48,31 @@ QImage DuplicateBoardView::Picture() const
     return image;
 }
 
+std::optional<scrabble::CursorKey> DuplicateBoardView::CursorKeyOf(Key key)
+{
+    using scrabble::CursorKey;
+    switch (key) {
+    case Key::Left:
+        return CursorKey::Left;
+    case Key::Right:
+        return CursorKey::Right;
+    case Key::Up:
+        return CursorKey::Up;
+    case Key::Down:
+        return CursorKey::Down;
+    case Key::Home:
+        return CursorKey::Home;
+    case Key::End:
+        return CursorKey::End;
+    case Key::PageUp:
+        return CursorKey::PageUp;
+    case Key::PageDown:
+        return CursorKey::PageDown;
+    default:
+        return std::nullopt;
+    }
+}
+
 void DuplicateBoardView::Render(QPainter &painter, const BoardGeometry &geometry) const
 {
     if (!pictureGeometry_ || !(*pictureGeometry_ == geometry)) {
@@ -60,10 +85,16 @@ void DuplicateBoardView::Render(QPainter &painter, const BoardGeometry &geometry
             const SquareFacts &square = board_.At(col, row);
             if (square.state < 0 || square.letter == ' ')
                 continue;
-            TileLook look;
-            look.proposal = square.state == 0;
             // Inside the grid lines, which stay visible between tiles.
             const QRect rect = geometry.SquareRect(col, row).adjusted(1, 1, 0, 0);
+            if (square.plain) {
+                painter.setPen(Qt::black);
+                painter.setFont(PixelFont(std::max(4, rect.height() * 3 / 5), true));
+                painter.drawText(rect, Qt::AlignCenter, QString(QChar(square.letter)));
+                continue;
+            }
+            TileLook look;
+            look.proposal = square.state == 0;
             const char letter =
                 square.joker ? scrabble::Lower(square.letter) : scrabble::Upper(square.letter);
             DrawTile(painter, rect, letter, square.joker ? 0 : scrabble::LetterValue(letter), square.joker,

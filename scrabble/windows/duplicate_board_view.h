@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "scrabble/engine/board_cursor.h"
 #include "scrabble/windows/board_painter.h"
 #include "scrabble/windows/duplicate_texts.h"
 
@@ -41,6 +42,8 @@ public:
     Q_ENUM(Key)
 
     explicit DuplicateBoardView(QWidget *parent = nullptr);
+    // The cursor move of a key; none for a key that types.
+    static std::optional<scrabble::CursorKey> CursorKeyOf(Key key);
 
     void SetBoard(const DuplicateBoard &board);
     const DuplicateBoard &Board() const { return board_; }

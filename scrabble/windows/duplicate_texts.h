@@ -19,6 +19,8 @@ struct SquareFacts {
     char letter = ' ';
     int state = -1;
     bool joker = false;
+    // Drawn as a plain bold letter, without a tile (a letter only shown).
+    bool plain = false;
 };
 
 } // namespace scrabble_ui

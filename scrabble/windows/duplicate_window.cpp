@@ -270,29 +270,9 @@ void TFDuplic::BoardKey(int key, QChar letter)
     case Key::Backspace:
         fields = game_->TypeOnBoard(0);
         break;
-    case Key::Left:
-        game_->MoveCursor(scrabble::CursorKey::Left);
-        break;
-    case Key::Right:
-        game_->MoveCursor(scrabble::CursorKey::Right);
-        break;
-    case Key::Up:
-        game_->MoveCursor(scrabble::CursorKey::Up);
-        break;
-    case Key::Down:
-        game_->MoveCursor(scrabble::CursorKey::Down);
-        break;
-    case Key::Home:
-        game_->MoveCursor(scrabble::CursorKey::Home);
-        break;
-    case Key::End:
-        game_->MoveCursor(scrabble::CursorKey::End);
-        break;
-    case Key::PageUp:
-        game_->MoveCursor(scrabble::CursorKey::PageUp);
-        break;
-    case Key::PageDown:
-        game_->MoveCursor(scrabble::CursorKey::PageDown);
+    default:
+        if (const auto move = scrabble_ui::DuplicateBoardView::CursorKeyOf(Key(key)))
+            game_->MoveCursor(*move);
         break;
     }
     if (fields) {
