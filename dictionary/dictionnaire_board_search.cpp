@@ -5,6 +5,8 @@
 // Both walk the trie along the line and prune a branch at the first letter
 // that neither matches the board, nor comes from the rack, nor passes the
 // cross-check of its square.
+#include <array>
+
 #include "dictionary/dictionnaire.h"
 #include "dictionary/dictionnaire_lookup.h"
 #include "dictionary/dictionnaire_walk.h"
@@ -42,9 +44,39 @@ bool PassesCrossCheck(const DictionnaireFile &file, const std::vector<std::strin
     return dictionnaire::StoredWord(file, crossWord);
 }
 
+// The rack as letter counts, the jokers ('*') last: a letter is taken and
+// given back as the walk goes down and up, with no string searched or copied.
+class RackCounts {
+public:
+    static constexpr int kJoker = 26;
+
+    explicit RackCounts(const std::string &letters)
+    {
+        for (const char c : letters) {
+            if (c >= 'A' && c <= 'Z')
+                ++counts_[std::size_t(c - 'A')];
+            else if (c == '*')
+                ++counts_[kJoker];
+        }
+    }
+    // The counter that supplies `letter` (its own, else a joker when asked);
+    // -1 when none is left.
+    int Supplier(char letter, bool jokers) const
+    {
+        if (letter >= 'A' && letter <= 'Z' && counts_[std::size_t(letter - 'A')] > 0)
+            return letter - 'A';
+        return jokers && counts_[kJoker] > 0 ? kJoker : -1;
+    }
+    void Take(int counter) { --counts_[std::size_t(counter)]; }
+    void GiveBack(int counter) { ++counts_[std::size_t(counter)]; }
+
+private:
+    std::array<int, kJoker + 1> counts_{};
+};
+
 struct BoardWalk {
     const DictionnaireFile &file;
-    const std::string &letters;
+    RackCounts rack;
     const std::string &pattern;
     const std::vector<std::string> &crossChecks;
     int minLength;
@@ -55,17 +87,17 @@ struct BoardWalk {
     // The word may end at depth d: at the line's end or before an empty square.
     bool EndsAt(std::size_t d) const { return d >= pattern.size() || pattern[d] == '*'; }
 
-    void Report(const NodeBlock &block, int i, std::size_t d, const std::string &rack)
+    // used: the rack letters the word takes (a word of board letters alone is none).
+    void Report(const NodeBlock &block, int i, std::size_t d, int used)
     {
-        if ((block.LetterByte(i) & trie::EndOfWord) != 0 && int(d) >= minLength && EndsAt(d) &&
-            rack != letters)
+        if ((block.LetterByte(i) & trie::EndOfWord) != 0 && int(d) >= minLength && EndsAt(d) && used > 0)
             found.push_back(word);
     }
 };
 
 struct PlaceableWalk : BoardWalk {
-    // d is the 1-based position in the pattern, budget the tiles still allowed.
-    void Group(std::uint64_t start, std::size_t d, int tiles, const std::string &rack)
+    // d is the 1-based position in the pattern, tiles the tiles still allowed.
+    void Group(std::uint64_t start, std::size_t d, int tiles, int used)
     {
         if (d > pattern.size() || d > std::size_t(kMaxDepth) || tiles < 0 ||
             (tiles == 0 && pattern[d - 1] == '*'))
@@ -74,31 +106,27 @@ struct PlaceableWalk : BoardWalk {
         block.Load(file, start);
         for (int i = 1; block.InGroup(i) && budget.Spend(); ++i) {
             const char x = block.Letter(i);
-            std::string rest = rack;
-            int restTiles = tiles;
-            bool joker = false;
+            int supplier = -1;
             bool ok = false;
             if (pattern[d - 1] == x) {
                 ok = true; // the letter is on the board
             } else if (pattern[d - 1] == '*') {
-                std::size_t tile = rest.find(x);
-                if (tile == std::string::npos) {
-                    joker = true;
-                    tile = rest.find('*');
-                }
-                if (tile != std::string::npos) {
-                    rest[tile] = '#';
-                    --restTiles;
-                    ok = PassesCrossCheck(file, crossChecks, d - 1, x, true);
-                }
+                supplier = rack.Supplier(x, true);
+                ok = supplier >= 0 && PassesCrossCheck(file, crossChecks, d - 1, x, true);
             }
             if (!ok)
                 continue;
+            const bool joker = supplier == RackCounts::kJoker;
+            const int laid = supplier >= 0 ? 1 : 0;
+            if (laid)
+                rack.Take(supplier);
             word.push_back(joker && x >= 'A' && x <= 'Z' ? char(x - 'A' + 'a') : x);
-            Report(block, i, d, rest);
+            Report(block, i, d, used + laid);
             if (block.Child(i) != 0)
-                Group(block.Child(i), d + 1, restTiles, rest);
+                Group(block.Child(i), d + 1, tiles - laid, used + laid);
             word.pop_back();
+            if (laid)
+                rack.GiveBack(supplier);
         }
     }
 };
@@ -106,7 +134,7 @@ struct PlaceableWalk : BoardWalk {
 struct StackableWalk : BoardWalk {
     const std::vector<int> &heights;
 
-    void Group(std::uint64_t start, std::size_t d, const std::string &rack)
+    void Group(std::uint64_t start, std::size_t d, int used)
     {
         if (d > pattern.size() || d > std::size_t(kMaxDepth))
             return;
@@ -114,7 +142,7 @@ struct StackableWalk : BoardWalk {
         block.Load(file, start);
         for (int i = 1; block.InGroup(i) && budget.Spend(); ++i) {
             const char x = block.Letter(i);
-            std::string rest = rack;
+            int supplier = -1;
             bool ok = false;
             const char square = pattern[d - 1];
             const int height = d - 1 < heights.size() ? heights[d - 1] : 0;
@@ -122,19 +150,21 @@ struct StackableWalk : BoardWalk {
                 ok = true; // the stack keeps its top letter
             } else if (square == '*' || height < kMaxStackHeight) {
                 // A rack letter on an empty square or on top of a lower stack.
-                const std::size_t tile = rest.find(x);
-                if (tile != std::string::npos) {
-                    rest[tile] = '#';
-                    ok = PassesCrossCheck(file, crossChecks, d - 1, x, false);
-                }
+                supplier = rack.Supplier(x, false);
+                ok = supplier >= 0 && PassesCrossCheck(file, crossChecks, d - 1, x, false);
             }
             if (!ok)
                 continue;
+            const int laid = supplier >= 0 ? 1 : 0;
+            if (laid)
+                rack.Take(supplier);
             word.push_back(x);
-            Report(block, i, d, rest);
+            Report(block, i, d, used + laid);
             if (block.Child(i) != 0)
-                Group(block.Child(i), d + 1, rest);
+                Group(block.Child(i), d + 1, used + laid);
             word.pop_back();
+            if (laid)
+                rack.GiveBack(supplier);
         }
     }
 };
@@ -153,14 +183,14 @@ std::vector<std::string> TDictionnaire::PlaceableWords(const std::string &letter
     if (maxTiles <= 0)
         maxTiles = int(letters.size()) + 1;
     PlaceableWalk walk{{file_,
-                        letters,
+                        RackCounts(letters),
                         pattern,
                         crossChecks,
                         EffectiveMinLength(minLength, pattern.size()),
                         WalkBudget(file_.NodeCount()),
                         {},
                         {}}};
-    walk.Group(0, 1, maxTiles, letters);
+    walk.Group(0, 1, maxTiles, 0);
     return dictionnaire::SortedWithoutDuplicates(std::move(walk.found));
 }
 
@@ -174,7 +204,7 @@ std::vector<std::string> TDictionnaire::StackableWords(const std::string &letter
         return {};
     file_.Refresh();
     StackableWalk walk{{file_,
-                        letters,
+                        RackCounts(letters),
                         pattern,
                         crossChecks,
                         EffectiveMinLength(minLength, pattern.size()),
@@ -182,6 +212,6 @@ std::vector<std::string> TDictionnaire::StackableWords(const std::string &letter
                         {},
                         {}},
                        heights};
-    walk.Group(0, 1, letters);
+    walk.Group(0, 1, 0);
     return dictionnaire::SortedWithoutDuplicates(std::move(walk.found));
 }
