@@ -98,6 +98,20 @@ public:
                                             const std::vector<int> &heights) const;
     std::vector<std::string> RandomWords(int count, int minLength, int maxLength) const;
 
+    // While a board search holds the dictionary, its line queries look at
+    // the file once, when the hold starts, rather than at every line: a
+    // search sees one file from start to end.
+    class SearchHold {
+    public:
+        explicit SearchHold(const TDictionnaire &dictionary);
+        ~SearchHold();
+        SearchHold(const SearchHold &) = delete;
+        SearchHold &operator=(const SearchHold &) = delete;
+
+    private:
+        const TDictionnaire &dictionary_;
+    };
+
 private:
     TDictionnaire(const std::string &fileName, char mode);
 
@@ -114,6 +128,7 @@ private:
     bool AsOneChange(const std::function<bool()> &change);
 
     mutable dictionnaire::DictionnaireFile file_;
+    mutable int searchHolds_ = 0;
     std::string fileName_;
     file_replacement::ChangeLock lock_;
     std::string changeTarget_; // the file a batch replaces

@@ -171,6 +171,17 @@ struct StackableWalk : BoardWalk {
 
 } // namespace
 
+TDictionnaire::SearchHold::SearchHold(const TDictionnaire &dictionary) : dictionary_(dictionary)
+{
+    if (dictionary_.searchHolds_++ == 0)
+        dictionary_.file_.Refresh();
+}
+
+TDictionnaire::SearchHold::~SearchHold()
+{
+    --dictionary_.searchHolds_;
+}
+
 std::vector<std::string> TDictionnaire::PlaceableWords(const std::string &letters, int maxTiles,
                                                        int minLength,
                                                        int /*maxLength: the pattern bounds the length*/,
@@ -179,7 +190,8 @@ std::vector<std::string> TDictionnaire::PlaceableWords(const std::string &letter
 {
     if (pattern.empty())
         return {};
-    file_.Refresh();
+    if (searchHolds_ == 0)
+        file_.Refresh();
     if (maxTiles <= 0)
         maxTiles = int(letters.size()) + 1;
     PlaceableWalk walk{{file_,
@@ -202,7 +214,8 @@ std::vector<std::string> TDictionnaire::StackableWords(const std::string &letter
 {
     if (pattern.empty())
         return {};
-    file_.Refresh();
+    if (searchHolds_ == 0)
+        file_.Refresh();
     StackableWalk walk{{file_,
                         RackCounts(letters),
                         pattern,

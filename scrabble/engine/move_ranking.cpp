@@ -26,11 +26,42 @@ int CompareMoves(const Tcoup &a, const Tcoup &b, Variant variant, int (*value)(c
     return Key(LetterSum(a.Word, value), LetterSum(b.Word, value));
 }
 
+namespace {
+// A candidate's ranking keys, computed once: the sort compares these rather
+// than adding up the letters of two words at every comparison.
+struct RankKeys {
+    int score;
+    int openness;
+    int length;
+    int letterSum;
+    std::size_t index;
+};
+} // namespace
+
 void SortCandidates(std::vector<Tcoup> &candidates, Variant variant, int (*value)(char))
 {
-    std::sort(candidates.begin(), candidates.end(), [variant, value](const Tcoup &a, const Tcoup &b) {
-        return CompareMoves(a, b, variant, value) < 0;
+    std::vector<RankKeys> keys;
+    keys.reserve(candidates.size());
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const Tcoup &move = candidates[i];
+        keys.push_back({move.Score, move.Openness, int(move.Word.size()),
+                        variant == Variant::Problem ? 0 : LetterSum(move.Word, value), i});
+    }
+    // The same comparisons as CompareMoves, in the same sort: the same order.
+    std::sort(keys.begin(), keys.end(), [variant](const RankKeys &a, const RankKeys &b) {
+        if (a.score != b.score)
+            return a.score > b.score;
+        if (variant == Variant::Duplicate && a.openness != b.openness)
+            return a.openness > b.openness;
+        if (a.length != b.length)
+            return a.length > b.length;
+        return a.letterSum > b.letterSum;
     });
+    std::vector<Tcoup> sorted;
+    sorted.reserve(candidates.size());
+    for (const RankKeys &k : keys)
+        sorted.push_back(std::move(candidates[k.index]));
+    candidates = std::move(sorted);
 }
 
 int Openness(const Grid &grid, const Tcoup &move)

@@ -25,6 +25,7 @@ MoveSearch::MoveSearch(const TDictionnaire &dictionary, const GameRules &rules)
 std::vector<Tcoup> MoveSearch::GenerateMoves(const Grid &grid, const std::string &letters,
                                              const SearchOptions &options) const
 {
+    const TDictionnaire::SearchHold hold(dictionary_);
     std::vector<Tcoup> candidates;
     candidates.reserve(200);
     if (options.variant != Variant::Problem)
