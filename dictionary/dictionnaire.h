@@ -96,6 +96,22 @@ public:
                                             const std::string &pattern,
                                             const std::vector<std::string> &crossChecks,
                                             const std::vector<int> &heights) const;
+    // The cross-check of a square as the set of letters that may go there
+    // (bit 0 for A... bit 25 for Z), found by one walk: every letter for no
+    // check; for a check without '*', every letter or none (withoutStar);
+    // else the letters whose cross word, '*' replaced, is stored.
+    std::uint32_t CrossCheckMask(const std::string &check, bool withoutStar) const;
+    std::vector<std::uint32_t> CrossCheckMasks(const std::vector<std::string> &checks,
+                                               bool withoutStar) const;
+    // The same searches with the cross-checks given as masks (a caller that
+    // asks several lines of the same squares works each mask out once).
+    std::vector<std::string> PlaceableWords(const std::string &letters, int maxTiles, int minLength,
+                                            int maxLength, const std::string &pattern,
+                                            const std::vector<std::uint32_t> &masks) const;
+    std::vector<std::string> StackableWords(const std::string &letters, int minLength, int maxLength,
+                                            const std::string &pattern,
+                                            const std::vector<std::uint32_t> &masks,
+                                            const std::vector<int> &heights) const;
     std::vector<std::string> RandomWords(int count, int minLength, int maxLength) const;
 
     // While a board search holds the dictionary, its line queries look at

@@ -28,20 +28,37 @@ int EffectiveMinLength(int minLength, std::size_t patternLength)
     return std::min<int>(minLength, int(patternLength));
 }
 
-// The cross-check of a square that a letter is placed on: true when there is
-// none, else whether the cross word with `letter` in place of its '*' is
-// stored. `withoutStar` is the answer for a cross-check that has no '*'.
-bool PassesCrossCheck(const DictionnaireFile &file, const std::vector<std::string> &crossChecks,
-                      std::size_t position, char letter, bool withoutStar)
+constexpr std::uint32_t kEveryLetter = (1u << 26) - 1;
+
+char Capital(char c)
 {
-    if (position >= crossChecks.size() || crossChecks[position].empty())
-        return true;
-    std::string crossWord = crossChecks[position];
-    const std::size_t star = crossWord.find('*');
-    if (star == std::string::npos)
-        return withoutStar;
-    crossWord[star] = letter;
-    return dictionnaire::StoredWord(file, crossWord);
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
+
+// Follows `letters` from the group at `group`; false when the path breaks.
+// `last` receives the last node.
+bool Follow(const DictionnaireFile &file, std::uint64_t group, const std::string &letters, std::size_t from,
+            std::size_t to, NodeBlock &block, dictionnaire::FoundNode &last)
+{
+    for (std::size_t k = from; k < to; ++k) {
+        if (!dictionnaire::FindInGroup(file, group, Capital(letters[k]), block, last))
+            return false;
+        if (k + 1 < to) {
+            if (last.child == 0)
+                return false;
+            group = last.child;
+        }
+    }
+    return true;
+}
+
+// Whether the letter may go on square `position`: its bit in the square's
+// cross-check mask (a square past the masks has no constraint).
+bool Allowed(const std::vector<std::uint32_t> &masks, std::size_t position, char letter)
+{
+    if (letter < 'A' || letter > 'Z')
+        return false;
+    return position >= masks.size() || ((masks[position] >> (letter - 'A')) & 1u) != 0;
 }
 
 // The rack as letter counts, the jokers ('*') last: a letter is taken and
@@ -78,7 +95,7 @@ struct BoardWalk {
     const DictionnaireFile &file;
     RackCounts rack;
     const std::string &pattern;
-    const std::vector<std::string> &crossChecks;
+    const std::vector<std::uint32_t> &masks;
     int minLength;
     WalkBudget budget;
     std::vector<std::string> found;
@@ -112,7 +129,7 @@ struct PlaceableWalk : BoardWalk {
                 ok = true; // the letter is on the board
             } else if (pattern[d - 1] == '*') {
                 supplier = rack.Supplier(x, true);
-                ok = supplier >= 0 && PassesCrossCheck(file, crossChecks, d - 1, x, true);
+                ok = supplier >= 0 && Allowed(masks, d - 1, x);
             }
             if (!ok)
                 continue;
@@ -151,7 +168,7 @@ struct StackableWalk : BoardWalk {
             } else if (square == '*' || height < kMaxStackHeight) {
                 // A rack letter on an empty square or on top of a lower stack.
                 supplier = rack.Supplier(x, false);
-                ok = supplier >= 0 && PassesCrossCheck(file, crossChecks, d - 1, x, false);
+                ok = supplier >= 0 && Allowed(masks, d - 1, x);
             }
             if (!ok)
                 continue;
@@ -182,11 +199,68 @@ TDictionnaire::SearchHold::~SearchHold()
     --dictionary_.searchHolds_;
 }
 
+std::uint32_t TDictionnaire::CrossCheckMask(const std::string &check, bool withoutStar) const
+{
+    if (check.empty())
+        return kEveryLetter;
+    const std::size_t star = check.find('*');
+    if (star == std::string::npos)
+        return withoutStar ? kEveryLetter : 0;
+    if (searchHolds_ == 0)
+        file_.Refresh();
+    // The prefix once, then each letter of its group with the suffix.
+    NodeBlock block;
+    dictionnaire::FoundNode last;
+    std::uint64_t group = 0;
+    if (star > 0) {
+        if (!Follow(file_, 0, check, 0, star, block, last) || last.child == 0)
+            return 0;
+        group = last.child;
+    }
+    NodeBlock letters;
+    letters.Load(file_, group);
+    std::uint32_t mask = 0;
+    for (int i = 1; letters.InGroup(i); ++i) {
+        const char x = letters.Letter(i);
+        if (x < 'A' || x > 'Z')
+            continue;
+        bool word = false;
+        if (star + 1 == check.size())
+            word = (letters.LetterByte(i) & trie::EndOfWord) != 0;
+        else if (letters.Child(i) != 0)
+            word = Follow(file_, letters.Child(i), check, star + 1, check.size(), block, last) &&
+                   (last.letterByte & trie::EndOfWord) != 0;
+        if (word)
+            mask |= 1u << (x - 'A');
+    }
+    return mask;
+}
+
+std::vector<std::uint32_t> TDictionnaire::CrossCheckMasks(const std::vector<std::string> &checks,
+                                                          bool withoutStar) const
+{
+    std::vector<std::uint32_t> masks;
+    masks.reserve(checks.size());
+    for (const std::string &check : checks)
+        masks.push_back(CrossCheckMask(check, withoutStar));
+    return masks;
+}
+
+std::vector<std::string> TDictionnaire::PlaceableWords(const std::string &letters, int maxTiles,
+                                                       int minLength, int maxLength,
+                                                       const std::string &pattern,
+                                                       const std::vector<std::string> &crossChecks) const
+{
+    const SearchHold hold(*this);
+    return PlaceableWords(letters, maxTiles, minLength, maxLength, pattern,
+                          CrossCheckMasks(crossChecks, true));
+}
+
 std::vector<std::string> TDictionnaire::PlaceableWords(const std::string &letters, int maxTiles,
                                                        int minLength,
                                                        int /*maxLength: the pattern bounds the length*/,
                                                        const std::string &pattern,
-                                                       const std::vector<std::string> &crossChecks) const
+                                                       const std::vector<std::uint32_t> &masks) const
 {
     if (pattern.empty())
         return {};
@@ -197,7 +271,7 @@ std::vector<std::string> TDictionnaire::PlaceableWords(const std::string &letter
     PlaceableWalk walk{{file_,
                         RackCounts(letters),
                         pattern,
-                        crossChecks,
+                        masks,
                         EffectiveMinLength(minLength, pattern.size()),
                         WalkBudget(file_.NodeCount()),
                         {},
@@ -207,9 +281,19 @@ std::vector<std::string> TDictionnaire::PlaceableWords(const std::string &letter
 }
 
 std::vector<std::string> TDictionnaire::StackableWords(const std::string &letters, int minLength,
+                                                       int maxLength, const std::string &pattern,
+                                                       const std::vector<std::string> &crossChecks,
+                                                       const std::vector<int> &heights) const
+{
+    const SearchHold hold(*this);
+    return StackableWords(letters, minLength, maxLength, pattern, CrossCheckMasks(crossChecks, false),
+                          heights);
+}
+
+std::vector<std::string> TDictionnaire::StackableWords(const std::string &letters, int minLength,
                                                        int /*maxLength: the pattern bounds the length*/,
                                                        const std::string &pattern,
-                                                       const std::vector<std::string> &crossChecks,
+                                                       const std::vector<std::uint32_t> &masks,
                                                        const std::vector<int> &heights) const
 {
     if (pattern.empty())
@@ -219,7 +303,7 @@ std::vector<std::string> TDictionnaire::StackableWords(const std::string &letter
     StackableWalk walk{{file_,
                         RackCounts(letters),
                         pattern,
-                        crossChecks,
+                        masks,
                         EffectiveMinLength(minLength, pattern.size()),
                         WalkBudget(file_.NodeCount()),
                         {},

@@ -64,7 +64,8 @@ void MoveSearch::GenerateLineMoves(const Grid &grid, const std::string &letters,
     // that would cover it, and the dictionary's stackable query answers.
     const bool stacks = maxStackHeight_ > 1;
     std::vector<std::string> lineChecks(static_cast<std::size_t>(size));
-    std::vector<std::string> crossChecks;
+    std::vector<std::uint32_t> lineMasks(static_cast<std::size_t>(size));
+    std::vector<std::uint32_t> masks;
     std::vector<int> heights;
     std::string pattern;
     for (int line = 1; line <= size; ++line) {
@@ -90,11 +91,15 @@ void MoveSearch::GenerateLineMoves(const Grid &grid, const std::string &letters,
             if (cross.size() >= 2)
                 check = UpperCase(cross);
         }
+        // Each square's letters across, worked out once for all the starts.
+        for (int k = 1; k <= size; ++k)
+            lineMasks[std::size_t(k - 1)] =
+                dictionary_.CrossCheckMask(lineChecks[std::size_t(k - 1)], !stacks);
         for (int s = 1; s < size; ++s) {
             if (s > 1 && square(s - 1).HasTile())
                 continue;
             pattern.clear();
-            crossChecks.clear();
+            masks.clear();
             heights.clear();
             int lettersLeft = rackLength;
             int minLength = size + 1;
@@ -102,16 +107,16 @@ void MoveSearch::GenerateLineMoves(const Grid &grid, const std::string &letters,
                 const Square &sq = square(s + k);
                 if (sq.HasTile()) {
                     pattern += Upper(sq.letter);
-                    crossChecks.push_back(lineChecks[std::size_t(s + k - 1)]);
+                    masks.push_back(lineMasks[std::size_t(s + k - 1)]);
                     heights.push_back(sq.height);
                     minLength = std::min(minLength, k + 1);
                 } else {
                     if (--lettersLeft < 0)
                         break;
                     pattern += '*';
-                    crossChecks.push_back(lineChecks[std::size_t(s + k - 1)]);
+                    masks.push_back(lineMasks[std::size_t(s + k - 1)]);
                     heights.push_back(0);
-                    if (!crossChecks.back().empty())
+                    if (!lineChecks[std::size_t(s + k - 1)].empty())
                         minLength = std::min(minLength, k + 1);
                 }
             }
@@ -121,10 +126,9 @@ void MoveSearch::GenerateLineMoves(const Grid &grid, const std::string &letters,
                 continue;
             minLength = std::max(minLength, 2);
             const std::vector<std::string> words =
-                stacks ? dictionary_.StackableWords(letters, minLength, size + 1 - s, pattern, crossChecks,
-                                                    heights)
+                stacks ? dictionary_.StackableWords(letters, minLength, size + 1 - s, pattern, masks, heights)
                        : dictionary_.PlaceableWords(letters, options.maxTiles, minLength, size + 1 - s,
-                                                    pattern, crossChecks);
+                                                    pattern, masks);
             const int col = along ? line : s;
             const int row = along ? s : line;
             for (std::string word : words) {

@@ -119,6 +119,33 @@ TEST_F(Searches, StackableWords)
     EXPECT_EQ(Stackable("RAT", "***", {"", "", "ZZ"}), Words{"AT"});
 }
 
+TEST_F(Searches, CrossCheckMasksHoldTheLettersThatMakeAWord)
+{
+    auto bits = [](const std::string &letters) {
+        std::uint32_t mask = 0;
+        for (const char c : letters)
+            mask |= 1u << (c - 'A');
+        return mask;
+    };
+    const std::uint32_t every = (1u << 26) - 1;
+    EXPECT_EQ(dico_->CrossCheckMask("", true), every);
+    EXPECT_EQ(dico_->CrossCheckMask("", false), every);
+    EXPECT_EQ(dico_->CrossCheckMask("AB", true), every);
+    EXPECT_EQ(dico_->CrossCheckMask("AB", false), 0u);
+    EXPECT_EQ(dico_->CrossCheckMask("*AT", true), bits("R"));
+    EXPECT_EQ(dico_->CrossCheckMask("A*", true), bits("AST"));
+    EXPECT_EQ(dico_->CrossCheckMask("a*", true), bits("AST"));
+    EXPECT_EQ(dico_->CrossCheckMask("C*AT", true), bits("H"));
+    EXPECT_EQ(dico_->CrossCheckMask("CHA*", true), bits("T"));
+    EXPECT_EQ(dico_->CrossCheckMask("*TAR", true), bits("S"));
+    EXPECT_EQ(dico_->CrossCheckMask("*", true), 0u);
+    EXPECT_EQ(dico_->CrossCheckMask("X*", true), 0u);
+    // The same search with the checks as strings or as masks.
+    const Words checks{"*S", "", "A*"};
+    EXPECT_EQ(dico_->PlaceableWords("RAT", 0, 0, 0, "***", checks),
+              dico_->PlaceableWords("RAT", 0, 0, 0, "***", dico_->CrossCheckMasks(checks, true)));
+}
+
 TEST_F(Searches, RandomWords)
 {
     const Words drawn = dico_->RandomWords(5, 2, 4);
