@@ -39,6 +39,15 @@ QString SpeedCaption(int value)
 {
     return QStringLiteral("Vitesse : %1 %").arg(value);
 }
+
+QCheckBox *CommonWordsBox(const QString &name, QWidget *page)
+{
+    auto *box = new QCheckBox(QStringLiteral("Mots à trouver : mots courants"), page);
+    box->setObjectName(name);
+    box->setToolTip(QStringLiteral("Les mots à trouver sont des mots courants plutôt que des mots pris dans "
+                                   "tout le dictionnaire"));
+    return box;
+}
 } // namespace
 
 TFconfig::TFconfig(QWidget *parent) : QDialog(parent)
@@ -128,17 +137,6 @@ QGroupBox *TFconfig::MakeEndOfGameBox(QRadioButton *&first, QRadioButton *&secon
     grid->setColumnStretch(3, 1);
     return box;
 }
-
-namespace {
-QCheckBox *CommonWordsBox(const QString &name, QWidget *page)
-{
-    auto *box = new QCheckBox(QStringLiteral("Mots à trouver : mots courants"), page);
-    box->setObjectName(name);
-    box->setToolTip(QStringLiteral("Les mots à trouver sont des mots courants plutôt que des mots pris dans "
-                                   "tout le dictionnaire"));
-    return box;
-}
-} // namespace
 
 QWidget *TFconfig::MakePenduPage()
 {

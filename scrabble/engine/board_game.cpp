@@ -248,6 +248,9 @@ bool BoardGame::LiftTile(TJeton *tile)
 
 void BoardGame::NormaliseStacks()
 {
+    // A board of single squares has nothing to put in order.
+    if (rules_->maxStackHeight <= 1)
+        return;
     for (TJeton *tile : board_.Tops()) {
         const TJeton *below = board_.AtLevel(tile->Col, tile->Row, 2);
         if (tile->IsPending() && below != nullptr && below->Letter == tile->Letter)

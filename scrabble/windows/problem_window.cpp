@@ -186,13 +186,18 @@ void TFPBScrabble::BoardKey(int key, QChar letter)
 
 void TFPBScrabble::FieldEdited(QLineEdit *field)
 {
+    // The first character only, a letter in capitals, a blank as nothing,
+    // anything else a joker (a character outside Latin-1 included).
     const QString text = field->text();
-    const QString kept = text.isEmpty()
-                             ? QString()
-                             : QString(QChar::fromLatin1(ProblemBoard::DrawFieldCharacter(
-                                   text.at(0).unicode() < 128 ? char(text.at(0).toLatin1()) : '?')));
+    QString kept;
+    if (!text.isEmpty()) {
+        const QChar first = text.at(0);
+        const char c = ProblemBoard::DrawFieldCharacter(first.unicode() < 128 ? char(first.toLatin1()) : '?');
+        if (c != ' ')
+            kept = QString(QChar::fromLatin1(c));
+    }
     if (kept != text)
-        field->setText(kept == QStringLiteral(" ") ? QString() : kept);
+        field->setText(kept);
 }
 
 void TFPBScrabble::ClearSolutions()
