@@ -11,7 +11,7 @@ BUILD_DIR="${BUILD_DIR:-build}"
 
 PACKAGES=(
   cmake g++ make pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libopenscenegraph-dev
   zlib1g-dev libjpeg62-turbo-dev libx11-dev
   wfrench python3-grammalecte dict-freedict-fra-eng fonts-dejavu-core qt6-translations-l10n
 )

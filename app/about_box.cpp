@@ -3,12 +3,15 @@
 
 #include "app/program_pictures.h"
 
+#include <cmath>
 #include <QDialogButtonBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPolygonF>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -49,6 +52,29 @@ QPixmap CubePicture(int size)
     return QPixmap::fromImage(image);
 }
 
+constexpr int kCubeSide = 160;
+const QString kCube = QStringLiteral("Cube");
+
+// One face of the 3D cube: a letter tile in the colours of the still cube.
+QImage TileFace(const QString &letter)
+{
+    const int size = 128;
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(QColor(0x6B, 0x4E, 0x22));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xFF, 0xF0, 0xCC));
+    painter.drawRoundedRect(QRectF(6, 6, size - 12, size - 12), 12, 12);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(84);
+    painter.setFont(font);
+    painter.setPen(QColor(0x30, 0x20, 0x10));
+    painter.drawText(image.rect(), Qt::AlignCenter, letter);
+    return image;
+}
+
 QLabel *LinkLabel(const QString &url, const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(
@@ -67,18 +93,84 @@ QString TAboutBox::ContactUrl(const QString &version)
     return url.toString(QUrl::FullyEncoded);
 }
 
+scene3d::Vec3 TAboutBox::CubeAngles(double seconds)
+{
+    auto angle = [seconds](double perSecond) {
+        const double a = std::fmod(perSecond * seconds, 360.0);
+        return float(a < 0 ? a + 360.0 : a);
+    };
+    return {angle(4), angle(3), angle(2)};
+}
+
+void TAboutBox::BuildCubeScene()
+{
+    scene3d::SceneView &view = *cubeView_;
+    view.SetBackground(palette().window().color());
+    view.SetCamera({0, 0, 5.5f}, {0, 0, 0}, {0, 1, 0}, 40);
+    view.AddGroup(kCube, QString(), {});
+    // Tilted inside the turning group, so that three faces show from the
+    // start.
+    view.AddGroup(QStringLiteral("CubeTilt"), kCube, {}, {25, -35, 0});
+    struct Face {
+        scene3d::Vec3 centre, rotation;
+    };
+    const Face faces[] = {
+        {{0, 0, 1}, {0, 0, 0}},    {{1, 0, 0}, {0, 90, 0}},  {{0, 0, -1}, {0, 180, 0}},
+        {{-1, 0, 0}, {0, -90, 0}}, {{0, 1, 0}, {-90, 0, 0}}, {{0, -1, 0}, {90, 0, 0}},
+    };
+    const QString letters = QStringLiteral("LUDORI");
+    for (int i = 0; i < 6; ++i)
+        view.AddPlane(QStringLiteral("CubeFace") + letters[i], QStringLiteral("CubeTilt"), faces[i].centre, 2,
+                      2, TileFace(letters[i]), Qt::white, faces[i].rotation);
+}
+
+void TAboutBox::ShowStillCube()
+{
+    if (cubeTimer_)
+        cubeTimer_->stop();
+    if (cubeView_) {
+        cubeView_->hide();
+        cubeView_->deleteLater();
+        cubeView_ = nullptr;
+    }
+    auto *still = new QLabel(cubeArea_);
+    still->setObjectName(QStringLiteral("CubePicture"));
+    still->setFixedSize(kCubeSide, kCubeSide);
+    still->setAlignment(Qt::AlignCenter);
+    still->setPixmap(CubePicture(kCubeSide - 10));
+    cubeArea_->layout()->addWidget(still);
+}
+
 TAboutBox::TAboutBox(const QString &version, const QString &legalText, QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("A propos de Ludorine"));
     setObjectName(QStringLiteral("AboutBox"));
 
-    auto *cube = new QLabel(this);
+    auto *cube = new QFrame(this);
     cube->setObjectName(QStringLiteral("CubeArea"));
-    cube->setFixedSize(160, 160);
     cube->setFrameShape(QFrame::StyledPanel);
-    cube->setAlignment(Qt::AlignCenter);
-    cube->setPixmap(CubePicture(150));
+    auto *cubeLayout = new QVBoxLayout(cube);
+    cubeLayout->setContentsMargins(cube->frameWidth(), cube->frameWidth(), cube->frameWidth(),
+                                   cube->frameWidth());
+    cubeLayout->setSizeConstraint(QLayout::SetFixedSize);
     cubeArea_ = cube;
+    if (scene3d::OpenGLAvailable()) {
+        cubeView_ = new scene3d::SceneView(cube);
+        cubeView_->setObjectName(QStringLiteral("CubeView"));
+        cubeView_->setFixedSize(kCubeSide, kCubeSide);
+        cubeLayout->addWidget(cubeView_);
+        BuildCubeScene();
+        cubeTimer_ = new QTimer(this);
+        cubeTimer_->setInterval(30);
+        connect(cubeTimer_, &QTimer::timeout, this, [this] {
+            cubeView_->Step();
+            cubeView_->SetRotation(kCube, CubeAngles(cubeView_->Clock().Now()));
+        });
+        connect(cubeView_, &scene3d::SceneView::openGLMissing, this, &TAboutBox::ShowStillCube);
+        cubeTimer_->start();
+    } else {
+        ShowStillCube();
+    }
 
     auto *name = new QLabel(QStringLiteral("Ludorine"), this);
     QFont nameFont = name->font();

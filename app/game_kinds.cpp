@@ -6,6 +6,7 @@
 #include "boardgames/wordy/wordy_window.h"
 #include "scrabble/windows/duplicate_window.h"
 #include "scrabble/windows/scrabble_window.h"
+#include "wordgames/philosophe/philo_window.h"
 
 #include <utility>
 #include <vector>
@@ -19,6 +20,7 @@ GameWindowFactory GameWindowFactoryOf(GameKindCode code)
         {GameKindCode::Wordy, [](QWidget *parent) -> TFLudorine * { return new TFWordy(parent); }},
         {GameKindCode::Cle, [](QWidget *parent) -> TFLudorine * { return new TFCle(parent); }},
         {GameKindCode::TopWord, [](QWidget *parent) -> TFLudorine * { return new TFtopword(parent); }},
+        {GameKindCode::Philosophe, [](QWidget *parent) -> TFLudorine * { return new TFPhilo(parent); }},
     };
     for (const auto &[kind, factory] : factories)
         if (kind == code)

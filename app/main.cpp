@@ -6,6 +6,7 @@
 #include "app/program_pictures.h"
 #include "app/splash_form.h"
 #include "app/version.h"
+#include "wordgames/scene3d/scene_view.h"
 
 #include <cstdio>
 #include <QApplication>
@@ -20,6 +21,9 @@ int main(int argc, char *argv[])
     QElapsedTimer sinceStart;
     sinceStart.start();
 
+    // The 3D scenes' surface format must be the default before the first
+    // OpenGL widget, hence before the application.
+    scene3d::SetDefaultSurfaceFormat();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ludorine"));
     QApplication::setApplicationVersion(QStringLiteral(LUDORINE_VERSION));

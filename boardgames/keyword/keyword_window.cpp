@@ -11,9 +11,9 @@
 #include "framework/code_page_text.h"
 #include "framework/config_dialog.h"
 #include "framework/page_canvas.h"
+#include "framework/printed_game_page.h"
 #include "framework/resourcelib/picture_registry.h"
 #include "scrabble/windows/board_game_surface.h"
-#include "scrabble/windows/printed_game.h"
 #include "scrabble/windows/scrabble_panels.h"
 
 namespace {

@@ -365,12 +365,12 @@ QStringList TFBoardGame::FinalScoreLines() const
 }
 
 void TFBoardGame::PrintBoardPage(int target, PageCanvas &canvas, const QImage &board,
-                                 const scrabble_ui::MovesFont &font)
+                                 const PrintedLinesFont &font)
 {
     const bool wasPaused = Paused;
     Paused = true;
     TFLudorine::PrintPage(target, canvas);
-    scrabble_ui::PrintBoardPlayersAndMoves(target, canvas, board, PlayerLines(), MoveLines(), font);
+    PrintPicturePlayersAndLines(target, canvas, board, PlayerLines(), MoveLines(), font);
     Paused = wasPaused;
 }
 

@@ -17,13 +17,13 @@
 
 #include "framework/game_kind.h"
 #include "framework/game_window.h"
+#include "framework/printed_game_page.h"
 #include "scrabble/engine/board_game.h"
 #include "scrabble/engine/move_search.h"
 #include "scrabble/engine/turn_driver.h"
 #include "scrabble/geometry/board_game_geometry.h"
 #include "scrabble/windows/board_painter.h"
 #include "scrabble/windows/game_hooks.h"
-#include "scrabble/windows/printed_game.h"
 
 class QAction;
 class QMenu;
@@ -204,8 +204,7 @@ protected:
     template <typename T> const T &GeometryAs() const { return static_cast<const T &>(*geometry_); }
     // The printed page most board games share, the window paused meanwhile:
     // the base page, then the board picture, the players and the moves.
-    void PrintBoardPage(int target, PageCanvas &canvas, const QImage &board,
-                        const scrabble_ui::MovesFont &font);
+    void PrintBoardPage(int target, PageCanvas &canvas, const QImage &board, const PrintedLinesFont &font);
 
     // Lines every board game's report shares: the players with their scores
     // ("- 1 name : 12pts.") and the moves ("3 - name : move text").

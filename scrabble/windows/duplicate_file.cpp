@@ -9,12 +9,12 @@
 #include "framework/help_window.h"
 #include "framework/page_canvas.h"
 #include "framework/picture_export.h"
+#include "framework/printed_game_page.h"
 #include "framework/savefile/typed_stream.h"
 #include "scrabble/windows/duplicate_board_view.h"
 #include "scrabble/windows/duplicate_input_panel.h"
 #include "scrabble/windows/duplicate_players_panel.h"
 #include "scrabble/windows/duplicate_window.h"
-#include "scrabble/windows/printed_game.h"
 
 void TFDuplic::SaveGame(savefile::TypedWriter &writer)
 {
@@ -89,7 +89,7 @@ void TFDuplic::PrintPage(int target, PageCanvas &canvas)
                      .arg(move->MoveNumber)
                      .arg(FromCodePage(game_->PlayerName(move->Player)))
                      .arg(FromCodePage(move->Text()));
-    scrabble_ui::PrintBoardPlayersAndMoves(target, canvas, Board->Picture(), players, moves,
-                                           {QStringLiteral("Arial"), 10, FontRegular});
+    PrintPicturePlayersAndLines(target, canvas, Board->Picture(), players, moves,
+                                {QStringLiteral("Arial"), 10, FontRegular});
     Paused = wasPaused;
 }

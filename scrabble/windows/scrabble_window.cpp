@@ -6,8 +6,8 @@
 #include "framework/code_page_text.h"
 #include "framework/config_dialog.h"
 #include "framework/page_canvas.h"
+#include "framework/printed_game_page.h"
 #include "scrabble/geometry/classic_geometry.h"
-#include "scrabble/windows/printed_game.h"
 #include "scrabble/windows/scrabble_panels.h"
 
 namespace {

@@ -1,25 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The printed page of the Scrabble windows, after the base page: the board
+// The printed page of the game windows, after the base page: the game's
 // picture 8 units wide at (3, 3.5), one line per player from (12, 3.5) in
 // "Arial" 12 bold, and the moves from (2, 12) downward, in columns: a line
 // that would start below 25 starts a new column one unit right of the widest
-// line so far.
+// line so far (the moves, or the rounds).
 #include <QImage>
 #include <QString>
 #include <QStringList>
 
 class PageCanvas;
 
-namespace scrabble_ui {
-
-struct MovesFont {
+struct PrintedLinesFont {
     QString family;
     int size = 9;
     unsigned style = 0;
 };
 
-void PrintBoardPlayersAndMoves(int target, PageCanvas &canvas, const QImage &board,
-                               const QStringList &players, const QStringList &moves, const MovesFont &font);
-
-} // namespace scrabble_ui
+void PrintPicturePlayersAndLines(int target, PageCanvas &canvas, const QImage &board,
+                                 const QStringList &players, const QStringList &moves,
+                                 const PrintedLinesFont &font);

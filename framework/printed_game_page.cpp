@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scrabble/windows/printed_game.h"
+#include "framework/printed_game_page.h"
 
 #include "framework/page_canvas.h"
 
 #include <algorithm>
 
-namespace scrabble_ui {
-
-void PrintBoardPlayersAndMoves(int target, PageCanvas &canvas, const QImage &board,
-                               const QStringList &players, const QStringList &moves, const MovesFont &font)
+void PrintPicturePlayersAndLines(int target, PageCanvas &canvas, const QImage &board,
+                                 const QStringList &players, const QStringList &moves,
+                                 const PrintedLinesFont &font)
 {
     const double boardHeight = board.width() > 0 ? 8.0 * board.height() / board.width() : 8.0;
     canvas.DrawBitmap(target, board, 3, 3.5, 8, boardHeight, 0, 0);
@@ -37,5 +36,3 @@ void PrintBoardPlayersAndMoves(int target, PageCanvas &canvas, const QImage &boa
         y = below;
     }
 }
-
-} // namespace scrabble_ui
