@@ -6,6 +6,8 @@
 #include "boardgames/wordy/wordy_window.h"
 #include "scrabble/windows/duplicate_window.h"
 #include "scrabble/windows/scrabble_window.h"
+#include "wordgames/avaleur/avaleur_window.h"
+#include "wordgames/hangman/pendu_window.h"
 #include "wordgames/philosophe/philo_window.h"
 
 #include <utility>
@@ -21,6 +23,8 @@ GameWindowFactory GameWindowFactoryOf(GameKindCode code)
         {GameKindCode::Cle, [](QWidget *parent) -> TFLudorine * { return new TFCle(parent); }},
         {GameKindCode::TopWord, [](QWidget *parent) -> TFLudorine * { return new TFtopword(parent); }},
         {GameKindCode::Philosophe, [](QWidget *parent) -> TFLudorine * { return new TFPhilo(parent); }},
+        {GameKindCode::Pendu, [](QWidget *parent) -> TFLudorine * { return new TFPendu(parent); }},
+        {GameKindCode::Avaleur, [](QWidget *parent) -> TFLudorine * { return new TFAvaleur(parent); }},
     };
     for (const auto &[kind, factory] : factories)
         if (kind == code)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/printed_game_page.h"
 
+#include "framework/config.h"
 #include "framework/page_canvas.h"
 
 #include <algorithm>
@@ -35,4 +36,14 @@ void PrintPicturePlayersAndLines(int target, PageCanvas &canvas, const QImage &b
         widest = std::max(widest, end);
         y = below;
     }
+}
+
+QStringList PrintedPlayerLines(const GameSettings &settings)
+{
+    QStringList lines;
+    for (int n = 1; n <= settings.PlayerCount; ++n) {
+        const Tjoueur &player = settings.Players[std::size_t(n)];
+        lines << QStringLiteral("- %1 %2 : %3pts.").arg(n).arg(player.Name).arg(player.Score);
+    }
+    return lines;
 }

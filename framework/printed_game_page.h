@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+class GameSettings;
 class PageCanvas;
 
 struct PrintedLinesFont {
@@ -20,3 +21,6 @@ struct PrintedLinesFont {
 void PrintPicturePlayersAndLines(int target, PageCanvas &canvas, const QImage &board,
                                  const QStringList &players, const QStringList &moves,
                                  const PrintedLinesFont &font);
+
+// "- 1 name : 12pts." for each player of the game.
+QStringList PrintedPlayerLines(const GameSettings &settings);

@@ -365,4 +365,17 @@ bool TypedReader::EndOfList()
     return PeekTag() == EndOfListTag;
 }
 
+void WriteFlagText(TypedWriter &writer, bool value)
+{
+    writer.WriteString(value ? "T" : "F");
+}
+
+bool ReadFlagText(TypedReader &reader)
+{
+    const std::string text = reader.ReadString();
+    if (text != "T" && text != "F")
+        throw ReadError("a flag that is neither T nor F");
+    return text == "T";
+}
+
 } // namespace savefile

@@ -116,6 +116,11 @@ private:
     std::uint64_t consumed_ = 0;
 };
 
+// A flag written as the string "T" or "F", as some games' payloads keep it;
+// any other string read is a ReadError.
+void WriteFlagText(TypedWriter &writer, bool value);
+bool ReadFlagText(TypedReader &reader);
+
 // The 10 little-endian bytes of an 80-bit extended float, and back.
 void EncodeExtended(long double value, unsigned char bytes[10]);
 long double DecodeExtended(const unsigned char bytes[10]);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The scene clock against a hand-driven real clock, and where a path puts an
 // object between its waypoints.
-#include "wordgames/scene3d/scene_view.h"
+#include "wordgames/scene3d/scene_math.h"
 
 #include <gtest/gtest.h>
 

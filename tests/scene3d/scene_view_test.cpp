@@ -2,11 +2,10 @@
 // Scenes drawn, picked and played on a real display: what shows where, what
 // the mouse hits, movements on the scene clock, views in more than one
 // window. Skipped without OpenGL.
-#include "wordgames/scene3d/scene_view.h"
+#include "scene_test_view.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
-#include <QDir>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QSignalSpy>
@@ -16,34 +15,12 @@ using scene3d::SceneView;
 using scene3d::Vec3;
 
 namespace {
-const QColor kBackground(0, 0, 64);
-
-bool IsBackground(QRgb p)
-{
-    return qAbs(qRed(p) - kBackground.red()) < 8 && qAbs(qGreen(p) - kBackground.green()) < 8 &&
-           qAbs(qBlue(p) - kBackground.blue()) < 8;
-}
-
-// 'r', 'g' or 'b' when that channel is bright and the others dark.
-char Dominant(QRgb p)
-{
-    const int r = qRed(p), g = qGreen(p), b = qBlue(p);
-    if (r > 150 && g < 80 && b < 80)
-        return 'r';
-    if (g > 150 && r < 80 && b < 80)
-        return 'g';
-    return b > 150 && r < 80 && g < 80 ? 'b' : '-';
-}
-
-int ForegroundPixels(const QImage &image, QRect area = {})
-{
-    area = area.isNull() ? image.rect() : area;
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += !IsBackground(image.pixel(x, y));
-    return count;
-}
+using scene3d_test::Dominant;
+using scene3d_test::DrawFrame;
+using scene3d_test::ForegroundPixels;
+using scene3d_test::IsBackground;
+using scene3d_test::SaveScreenshot;
+using scene3d_test::Show;
 
 QImage GreenOverBlue()
 {
@@ -53,38 +30,8 @@ QImage GreenOverBlue()
     return image;
 }
 
-// A frame drawn on screen (not through Render).
-bool DrawFrame(SceneView &view)
-{
-    QSignalSpy swapped(&view, &SceneView::frameSwapped);
-    view.update();
-    return swapped.wait(3000);
-}
-
-// A shown 200 x 150 view over the test background; the camera 10 units
-// in front of the origin puts about 18 pixels to a unit there.
-void Show(SceneView &view)
-{
-    view.resize(200, 150);
-    view.SetBackground(kBackground);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    ASSERT_TRUE(view.Available());
-}
-
-class SceneViewTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!scene3d::OpenGLAvailable())
-            GTEST_SKIP() << "no OpenGL on this platform";
-        view = std::make_unique<SceneView>();
-        Show(*view);
-    }
+struct SceneViewTest : scene3d_test::SceneViewTest {
     void AddRed() { view->AddPlane(QStringLiteral("Red"), QString(), {0, 0, 0}, 4, 4, QImage(), Qt::red); }
-    QPoint Centre() const { return QPoint(view->width() / 2, view->height() / 2); }
-
-    std::unique_ptr<SceneView> view;
 };
 } // namespace
 
@@ -404,7 +351,6 @@ TEST_F(SceneViewTest, ScreenshotOfATestScene)
     RecordProperty("frame_ms", std::to_string(frames.count() / 20));
 
     const QImage image = view->Render();
-    QDir().mkpath(QStringLiteral(LUDORINE_SCREENSHOT_DIR));
-    ASSERT_TRUE(image.save(QStringLiteral(LUDORINE_SCREENSHOT_DIR "/scene3d_test_scene.png")));
+    ASSERT_TRUE(SaveScreenshot(image, QStringLiteral("scene3d_test_scene.png")));
     EXPECT_GT(ForegroundPixels(image), image.width() * image.height() / 5);
 }

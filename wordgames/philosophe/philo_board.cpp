@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/philosophe/philo_board.h"
+#include "framework/code_page_text.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -29,10 +30,6 @@ float RowY(int row)
     return -1.25f + 0.4f * float(row - 1);
 }
 
-QString Latin(const std::string &text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
 } // namespace
 
 QImage PhiloBoard::BackgroundTexture()
@@ -151,8 +148,8 @@ void PhiloBoard::Show(const PhiloGame &game, const GameSettings &settings)
     }
     for (int row = 1; row <= kRows; ++row) {
         const TCoupPhilo &entry = game.Coups[std::size_t(row)];
-        view_.SetText(QStringLiteral("prop%1").arg(row), Latin(entry.Mot));
-        view_.SetText(QStringLiteral("n%1").arg(row), Latin(entry.Note));
+        view_.SetText(QStringLiteral("prop%1").arg(row), FromCodePage(entry.Mot));
+        view_.SetText(QStringLiteral("n%1").arg(row), FromCodePage(entry.Note));
         view_.SetVisible(QStringLiteral("prop%1").arg(row), entry.Joue);
         view_.SetVisible(QStringLiteral("n%1").arg(row), entry.Joue);
     }

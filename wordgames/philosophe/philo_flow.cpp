@@ -1,18 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // PhiloGame: the state machine one tick at a time, the status line, and the
 // ends of rounds and of the game.
+#include "framework/code_page_text.h"
 #include "wordgames/philosophe/philo_game.h"
 
 #include "framework/config.h"
 
 namespace philo {
-
-namespace {
-QString Latin(const std::string &text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-} // namespace
 
 // --- The end of a round and of the game
 
@@ -94,12 +88,13 @@ QString PhiloGame::StatusText(bool closing, bool paused) const
         case 0:
             return GuesserIsComputer() ? QString() : QStringLiteral("Proposez un mot.");
         case 1:
-            return QStringLiteral("%1 joue « %2 ».").arg(GuesserName(), Latin(PropositionOrdi));
+            return QStringLiteral("%1 joue « %2 ».").arg(GuesserName(), FromCodePage(PropositionOrdi));
         case 2:
             return QStringLiteral("Indiquez les lettres correctes. Le mot joué par %1 est « %2 »")
-                .arg(GuesserName(), Latin(Proposition));
+                .arg(GuesserName(), FromCodePage(Proposition));
         case 9:
-            return QStringLiteral("« %1 »  : %2").arg(Latin(Coups[1].Mot), Latin(Coups[1].Note));
+            return QStringLiteral("« %1 »  : %2")
+                .arg(FromCodePage(Coups[1].Mot), FromCodePage(Coups[1].Note));
         default:
             return QString();
         }

@@ -2,6 +2,7 @@
 // PhiloGame: the round set-up, the hidden word, the setter's word and the
 // check of his marks, proposals, marks and the keys of the guesser.
 #include "wordgames/philosophe/philo_game.h"
+#include "framework/code_page_text.h"
 
 #include <algorithm>
 
@@ -16,10 +17,6 @@ bool IsLetter(char c)
     return c >= 'A' && c <= 'Z';
 }
 
-QString Latin(const std::string &text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
 } // namespace
 
 std::string FallbackWord(int length)
@@ -204,7 +201,7 @@ PhiloGame::SetterAnswer PhiloGame::SetterWord(const std::string &typed)
     if (ok && !hidden && !dictionary_->Contains(word)) {
         const QString question =
             QStringLiteral("Le mot %1 ne figure pas dans le dictionnaire. Confirmez-vous ce mot ?")
-                .arg(Latin(word));
+                .arg(FromCodePage(word));
         ok = hooks.confirm && hooks.confirm(question);
     }
     if (ok) {
@@ -227,7 +224,7 @@ void PhiloGame::CheckSetterMarks(const std::string &typed)
     if (!dictionary_->Contains(word)) {
         const QString question =
             QStringLiteral("Le mot %1 ne figure pas dans le dictionnaire. Confirmez-vous ce mot ?")
-                .arg(Latin(word));
+                .arg(FromCodePage(word));
         if (!(hooks.confirm && hooks.confirm(question)))
             return;
     }
@@ -265,7 +262,7 @@ void PhiloGame::CheckSetterMarks(const std::string &typed)
             report += ' ';
         }
         if (wrong && hooks.message)
-            hooks.message(QString::fromLatin1(report.data(), qsizetype(report.size())));
+            hooks.message(FromCodePage(report));
     }
     if (wrong)
         PointsManche = kTries;

@@ -10,56 +10,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace philo_ui {
 
-PhiloPanel::PhiloPanel(const QString &objectName, const QString &title, bool closable, QWidget *parent)
-    : QFrame(parent)
-{
-    setObjectName(objectName);
-    setFrameShape(QFrame::StyledPanel);
-    setFrameShadow(QFrame::Raised);
-    setAutoFillBackground(true);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 6);
-    auto *head = new QHBoxLayout;
-    auto *caption = new QLabel(QStringLiteral("<b>%1</b>").arg(title.toHtmlEscaped()), this);
-    head->addWidget(caption, 1);
-    if (closable) {
-        auto *close = new QToolButton(this);
-        close->setObjectName(objectName + QStringLiteral("_fermer"));
-        close->setText(QStringLiteral("×"));
-        close->setToolTip(QStringLiteral("Fermer"));
-        close->setAutoRaise(true);
-        connect(close, &QToolButton::clicked, this, [this] {
-            hide();
-            emit closed();
-        });
-        head->addWidget(close);
-    }
-    layout->addLayout(head);
-    body_ = new QVBoxLayout;
-    layout->addLayout(body_, 1);
-    hide();
-}
-
-void PhiloPanel::ShowCentred()
-{
-    adjustSize();
-    if (QWidget *owner = parentWidget()) {
-        const int left = std::max(1, (owner->width() - width()) / 2);
-        const int top = std::max(1, (owner->height() - height()) / 2);
-        move(left, top);
-    }
-    show();
-    raise();
-}
-
 WordPanel::WordPanel(QWidget *parent)
-    : PhiloPanel(QStringLiteral("JvChoix_mot"), QStringLiteral("Choisissez un mot"), false, parent)
+    : FloatingPanel(QStringLiteral("JvChoix_mot"), QStringLiteral("Choisissez un mot"), false, parent)
 {
     auto *label = new QLabel(QStringLiteral("Indiquez le mot à trouver :"), this);
     Edit_mot = new QLineEdit(this);
@@ -97,7 +54,7 @@ void WordPanel::Ask(const QString &text)
 }
 
 MarkPanel::MarkPanel(QWidget *parent)
-    : PhiloPanel(QStringLiteral("JvReponse"), QStringLiteral("Indiquez le résultat"), false, parent)
+    : FloatingPanel(QStringLiteral("JvReponse"), QStringLiteral("Indiquez le résultat"), false, parent)
 {
     CB_bp = new QComboBox(this);
     CB_bp->setObjectName(QStringLiteral("CB_bp"));
@@ -128,7 +85,7 @@ void MarkPanel::Ask(int length, bool withMisplaced)
 }
 
 ProposalsPanel::ProposalsPanel(QWidget *parent)
-    : PhiloPanel(QStringLiteral("JvProp"), QStringLiteral("Coups possibles"), true, parent)
+    : FloatingPanel(QStringLiteral("JvProp"), QStringLiteral("Coups possibles"), true, parent)
 {
     setToolTip(QStringLiteral("Liste des coups possibles"));
     LB_prop = new QListWidget(this);
@@ -140,7 +97,7 @@ ProposalsPanel::ProposalsPanel(QWidget *parent)
 }
 
 HistoryPanel::HistoryPanel(QWidget *parent)
-    : PhiloPanel(QStringLiteral("Jvhisto"), QStringLiteral("Historique"), true, parent)
+    : FloatingPanel(QStringLiteral("Jvhisto"), QStringLiteral("Historique"), true, parent)
 {
     Tree = new QTreeWidget(this);
     Tree->setObjectName(QStringLiteral("Tree"));

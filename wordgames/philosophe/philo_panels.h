@@ -3,36 +3,18 @@
 // The panels of the Philosophe window: "Choisissez un mot" and "Indiquez le
 // résultat" centred over the board, and the closable side panels "Coups
 // possibles" and "Historique".
-#include <QFrame>
+#include "wordgames/common/floating_panel.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QToolButton;
 class QTreeWidget;
-class QVBoxLayout;
 
 namespace philo_ui {
 
-// A framed panel with a title; `closable` adds a close button.
-class PhiloPanel : public QFrame {
-    Q_OBJECT
-public:
-    PhiloPanel(const QString &objectName, const QString &title, bool closable, QWidget *parent);
-    QVBoxLayout *Body() const { return body_; }
-    // Shows the panel centred in its parent (a negative offset becomes 1).
-    void ShowCentred();
-
-signals:
-    void closed();
-
-private:
-    QVBoxLayout *body_;
-};
-
-class WordPanel : public PhiloPanel {
+class WordPanel : public wordgame_ui::FloatingPanel {
     Q_OBJECT
 public:
     explicit WordPanel(QWidget *parent);
@@ -42,7 +24,7 @@ public:
     QPushButton *Btn_mot;
 };
 
-class MarkPanel : public PhiloPanel {
+class MarkPanel : public wordgame_ui::FloatingPanel {
     Q_OBJECT
 public:
     explicit MarkPanel(QWidget *parent);
@@ -54,14 +36,14 @@ public:
     QPushButton *Btn_rep;
 };
 
-class ProposalsPanel : public PhiloPanel {
+class ProposalsPanel : public wordgame_ui::FloatingPanel {
     Q_OBJECT
 public:
     explicit ProposalsPanel(QWidget *parent);
     QListWidget *LB_prop;
 };
 
-class HistoryPanel : public PhiloPanel {
+class HistoryPanel : public wordgame_ui::FloatingPanel {
     Q_OBJECT
 public:
     explicit HistoryPanel(QWidget *parent);

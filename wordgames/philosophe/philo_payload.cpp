@@ -13,19 +13,6 @@ namespace {
 constexpr int kGameKind = 8;
 constexpr int kMostRounds = 100000;
 
-void WriteFlag(savefile::TypedWriter &writer, bool value)
-{
-    writer.WriteString(value ? "T" : "F");
-}
-
-bool ReadFlag(savefile::TypedReader &reader)
-{
-    const std::string text = reader.ReadString();
-    if (text != "T" && text != "F")
-        throw savefile::ReadError("flag");
-    return text == "T";
-}
-
 // A word of the game: letters, and asterisks or blanks where `allowed`
 // says, at most `longest` characters.
 bool WordOk(const std::string &word, std::size_t longest, const std::string &allowed)
@@ -68,13 +55,13 @@ void PhiloGame::Write(savefile::TypedWriter &writer) const
         writer.WriteString(entry.Note);
         writer.WriteInteger(entry.BienPlacees);
         writer.WriteInteger(entry.MalPlacees);
-        WriteFlag(writer, entry.Invalide);
-        WriteFlag(writer, entry.Joue);
+        savefile::WriteFlagText(writer, entry.Invalide);
+        savefile::WriteFlagText(writer, entry.Joue);
     }
     writer.WriteInteger(PosCurseur);
     writer.WriteInteger(20);
     writer.WriteInteger(IndexFrappe);
-    WriteFlag(writer, AvecMalPlacees);
+    savefile::WriteFlagText(writer, AvecMalPlacees);
     writer.WriteInteger(int(Manches.size()));
     for (const TManche &round : Manches) {
         writer.WriteInteger(round.Joueur);
@@ -119,8 +106,8 @@ bool PhiloGame::Read(savefile::TypedReader &reader)
         entry.Note = reader.ReadString();
         entry.BienPlacees = reader.ReadInteger();
         entry.MalPlacees = reader.ReadInteger();
-        entry.Invalide = ReadFlag(reader);
-        entry.Joue = ReadFlag(reader);
+        entry.Invalide = savefile::ReadFlagText(reader);
+        entry.Joue = savefile::ReadFlagText(reader);
         if (!WordOk(entry.Mot, kLongestWord, " ") || entry.Note.size() > 5 ||
             !MarkOk(entry.BienPlacees, entry.MalPlacees, length))
             return false;
@@ -128,7 +115,7 @@ bool PhiloGame::Read(savefile::TypedReader &reader)
     const int cursor = reader.ReadInteger();
     reader.ReadInteger();
     const int typing = reader.ReadInteger();
-    const bool withMisplaced = ReadFlag(reader);
+    const bool withMisplaced = savefile::ReadFlagText(reader);
     // The typing index ends one past the tick that validated the word.
     if (typing < -1 || typing > length + 2)
         return false;

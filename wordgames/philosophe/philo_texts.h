@@ -21,8 +21,6 @@ QString RoundNodeText(const TManche &round, const GameSettings &settings);
 // "proposal 2  bien placée(s)+1  mal placée(s)"
 QString ProposalNodeText(const TEssai &essai, bool withMisplaced);
 
-// "- 1 name : 12pts." for each player.
-QStringList PrintedPlayerLines(const GameSettings &settings);
 // "1 - name : word (3 coups) : 10pts." for each round.
 QStringList PrintedRoundLines(const PhiloGame &game, const GameSettings &settings);
 

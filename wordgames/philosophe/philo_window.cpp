@@ -17,11 +17,9 @@
 #include <QRandomGenerator>
 #include <QTreeWidget>
 
-#include "dictionary/dictionnaire.h"
 #include "framework/code_page_text.h"
 #include "framework/config_dialog.h"
 #include "framework/dialog_service.h"
-#include "framework/hidden_words_file.h"
 #include "framework/main_window_link.h"
 #include "framework/tick_driver.h"
 #include "wordgames/philosophe/philo_board.h"
@@ -29,59 +27,22 @@
 #include "wordgames/philosophe/philo_texts.h"
 #include "wordgames/scene3d/scene_view.h"
 
-namespace {
-std::unique_ptr<TDictionnaire> OpenReadOnly(const QString &file)
-{
-    return TDictionnaire::Create(QFile::encodeName(file).toStdString(), 'R');
-}
-
-std::string Bytes(const QString &text)
-{
-    return ToCodePage(text);
-}
-} // namespace
-
 int TFPhilo::TickPeriod()
 {
     const int flash = QApplication::cursorFlashTime();
     return flash > 0 ? std::clamp(flash / 2, 100, 1000) : 500;
 }
 
-TFPhilo::TFPhilo(QWidget *parent, const QString &dictionaryFile) : TFLudorine(parent)
+TFPhilo::TFPhilo(QWidget *parent, const QString &dictionaryFile)
+    : TFWordGame(parent, kGameKind, QStringLiteral("Philosophe"), dictionaryFile)
 {
-    GameKind = kGameKind;
-    Title = QStringLiteral("Philosophe");
-    setWindowTitle(Title);
-    config_ = new TFconfig(this);
-    config_->SetupForGame(kGameKind, this);
-    runConfiguration = [](TFconfig &config) {
-        ModalScope modal;
-        return config.exec() == QDialog::Accepted;
-    };
-
-    dictionaryFile_ = dictionaryFile;
-    if (dictionaryFile_.isEmpty())
-        dictionaryFile_ = MainForm() ? MainForm()->DictionaryFile() : QStringLiteral("LDico.ox");
-    dictionary_ = OpenReadOnly(dictionaryFile_);
-    OpenHiddenWords();
-    const auto seed =
-        std::uint32_t(QRandomGenerator::global()->generate() ^ quint32(QDateTime::currentMSecsSinceEpoch()));
-    game_ = std::make_unique<philo::PhiloGame>(*config_, *dictionary_, *hiddenWords_, seed);
-
+    game_ = std::make_unique<philo::PhiloGame>(*config_, Dictionary(), HiddenWords(), RandomSeed());
     BuildPanels();
     BuildMenu();
     ConnectGame();
     resize(900, 620);
-    setFocusPolicy(Qt::StrongFocus);
-
-    // Without OpenGL the board cannot be drawn: the window says so and closes.
-    if (!View) {
-        Dialogs().message(QStringLiteral("Le plateau de Philosophe est en 3D et ne peut pas s'afficher : "
-                                         "OpenGL n'est pas disponible sur cet écran."),
-                          Title, MessageIcon::Warning);
-        CloseLater();
+    if (ClosedWithoutView(QStringLiteral("Le plateau de Philosophe")))
         return;
-    }
     game_->Etat = -1;
     ShowStatus(QStringLiteral("Initialisation du jeu. Veuillez patienter."));
     StartTicks(TickPeriod());
@@ -89,13 +50,9 @@ TFPhilo::TFPhilo(QWidget *parent, const QString &dictionaryFile) : TFLudorine(pa
 
 TFPhilo::~TFPhilo() = default;
 
-void TFPhilo::OpenHiddenWords()
+void TFPhilo::HiddenWordsOpened()
 {
-    const QString file = HiddenWordsFile(dictionaryFile_, config_->Options.commonWords,
-                                         {QCoreApplication::applicationDirPath()});
-    hiddenWords_ = file == dictionaryFile_ ? OpenReadOnly(dictionaryFile_) : OpenReadOnly(file);
-    if (game_)
-        game_->SetHiddenWords(*hiddenWords_);
+    game_->SetHiddenWords(HiddenWords());
 }
 
 void TFPhilo::BuildPanels()
@@ -130,28 +87,21 @@ void TFPhilo::BuildPanels()
     connect(JvChoix_mot->Btn_mot, &QPushButton::clicked, this, &TFPhilo::Btn_motClick);
     connect(JvReponse->Btn_rep, &QPushButton::clicked, this, &TFPhilo::Btn_repClick);
     connect(JvProp->LB_prop, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem *item) { game_->TakeListedWord(Bytes(item->text())); });
-    connect(Jvhisto, &philo_ui::PhiloPanel::closed, this, [this] { Mhisto->setChecked(false); });
+            [this](QListWidgetItem *item) { game_->TakeListedWord(ToCodePage(item->text())); });
+    connect(Jvhisto, &wordgame_ui::FloatingPanel::closed, this, [this] { Mhisto->setChecked(false); });
 }
 
 void TFPhilo::BuildMenu()
 {
-    Menu = new QMenu(QStringLiteral("Philosophe"), this);
-    MnouvellePartie = Menu->addAction(QStringLiteral("&Nouvelle partie"), this, &TFPhilo::NouvellePartie);
-    MnouvellePartie->setObjectName(QStringLiteral("MnouvellePartie"));
-    MnouvellePartie->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    Mhisto = Menu->addAction(QStringLiteral("Afficher l'&historique"));
-    Mhisto->setObjectName(QStringLiteral("Mhisto"));
-    Mhisto->setCheckable(true);
-    Mhisto->setShortcut(QKeySequence(QStringLiteral("Ctrl+H")));
+    const MenuActions actions =
+        MakeMenu(QStringLiteral("&Nouvelle partie"),
+                 {QStringLiteral("MnouvellePartie"), QStringLiteral("Mhisto"), QStringLiteral("mprop")});
+    MnouvellePartie = actions.newGame;
+    Mhisto = actions.history;
+    mprop = actions.propose;
+    connect(MnouvellePartie, &QAction::triggered, this, &TFPhilo::NouvellePartie);
     connect(Mhisto, &QAction::toggled, this, &TFPhilo::ToggleHistory);
-    mprop = Menu->addAction(QStringLiteral("&Proposer un coup"), this, &TFPhilo::ProposerUnCoup);
-    mprop->setObjectName(QStringLiteral("mprop"));
-    mprop->setShortcut(QKeySequence(Qt::Key_F2));
-    mprop->setEnabled(false);
-    for (QAction *action : Menu->actions())
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addActions(Menu->actions());
+    connect(mprop, &QAction::triggered, this, &TFPhilo::ProposerUnCoup);
 }
 
 void TFPhilo::ConnectGame()
@@ -247,7 +197,7 @@ void TFPhilo::Btn_motClick()
 {
     const bool wasPaused = Paused;
     Paused = true;
-    const auto answer = game_->SetterWord(Bytes(JvChoix_mot->Edit_mot->text()));
+    const auto answer = game_->SetterWord(ToCodePage(JvChoix_mot->Edit_mot->text()));
     Paused = wasPaused;
     if (game_->Etat == 1 || game_->Etat == 3) {
         if (answer.accepted) {
@@ -339,7 +289,7 @@ void TFPhilo::ViewPicked(const QString &name)
         return;
     Input();
     const bool guessing = game_->HumanGuesses();
-    game_->Click(Bytes(name));
+    game_->Click(ToCodePage(name));
     // A click on the board during a proposal plays on at once.
     if (guessing && !name.isEmpty() && Ticks())
         Ticks()->fire();
@@ -348,8 +298,8 @@ void TFPhilo::ViewPicked(const QString &name)
 void TFPhilo::resizeEvent(QResizeEvent *event)
 {
     TFLudorine::resizeEvent(event);
-    for (philo_ui::PhiloPanel *panel :
-         {static_cast<philo_ui::PhiloPanel *>(JvChoix_mot), static_cast<philo_ui::PhiloPanel *>(JvReponse)})
+    for (wordgame_ui::FloatingPanel *panel : {static_cast<wordgame_ui::FloatingPanel *>(JvChoix_mot),
+                                              static_cast<wordgame_ui::FloatingPanel *>(JvReponse)})
         if (panel && panel->isVisible())
             panel->ShowCentred();
 }

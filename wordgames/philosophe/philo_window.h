@@ -7,16 +7,11 @@
 #include <functional>
 #include <memory>
 
-#include "framework/game_window.h"
+#include "wordgames/common/word_game_window.h"
 #include "wordgames/philosophe/philo_game.h"
 
 class QAction;
-class QMenu;
-class TDictionnaire;
 class TFconfig;
-namespace scene3d {
-class SceneView;
-}
 
 namespace philo {
 class PhiloBoard;
@@ -28,7 +23,7 @@ class ProposalsPanel;
 class WordPanel;
 } // namespace philo_ui
 
-class TFPhilo : public TFLudorine {
+class TFPhilo : public TFWordGame {
     Q_OBJECT
 public:
     // dictionaryFile: the dictionary the window opens read only; empty for
@@ -41,17 +36,12 @@ public:
     static int TickPeriod();
 
     philo::PhiloGame &Game() { return *game_; }
-    TFconfig &Config() const { return *config_; }
-    // The settings dialog, modal; true for OK (tests answer it).
-    std::function<bool(TFconfig &)> runConfiguration;
 
     // --- What the window shows.
-    scene3d::SceneView *View = nullptr;
     philo_ui::WordPanel *JvChoix_mot = nullptr;
     philo_ui::MarkPanel *JvReponse = nullptr;
     philo_ui::ProposalsPanel *JvProp = nullptr;
     philo_ui::HistoryPanel *Jvhisto = nullptr;
-    QMenu *Menu = nullptr;
     QAction *MnouvellePartie = nullptr;
     QAction *Mhisto = nullptr;
     QAction *mprop = nullptr;
@@ -75,19 +65,18 @@ public:
     void ShowHelp() override;
     void PrintPage(int target, PageCanvas &canvas) override;
     void SetBusy(int state) override;
-    QMenu *GameMenu() override { return Menu; }
     void FormClose() override;
 
 protected:
     void Tick() override { TempoTimer(); }
     void keyPressEvent(QKeyEvent *event) override;
+    void HiddenWordsOpened() override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void BuildPanels();
     void BuildMenu();
     void ConnectGame();
-    void OpenHiddenWords();
     void Redraw();
     void RefillHistory();
     void ShowPanelsOfState();
@@ -98,10 +87,6 @@ private:
     void Input();
     bool HumanAtKeyboard() const;
 
-    TFconfig *config_ = nullptr;
-    std::unique_ptr<TDictionnaire> dictionary_;
-    std::unique_ptr<TDictionnaire> hiddenWords_;
-    QString dictionaryFile_;
     std::unique_ptr<philo::PhiloGame> game_;
     std::unique_ptr<philo::PhiloBoard> board_;
     bool glChecked_ = false;

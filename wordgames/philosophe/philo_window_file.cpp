@@ -46,10 +46,7 @@ bool TFPhilo::LoadGame(savefile::TypedReader &reader, const QString &fileName)
 
 void TFPhilo::ExportText(QTextStream &out)
 {
-    TFLudorine::ExportText(out);
-    config_->ExportSettingsText(out);
-    for (const QString &line : philo::ExportLines(*game_, *config_))
-        out << line << '\n';
+    ExportGameLines(out, philo::ExportLines(*game_, *config_));
 }
 
 void TFPhilo::ExportPicture(QIODevice &out, int kind)
@@ -67,7 +64,7 @@ void TFPhilo::PrintPage(int target, PageCanvas &canvas)
     const bool wasPaused = Paused;
     Paused = true;
     TFLudorine::PrintPage(target, canvas);
-    PrintPicturePlayersAndLines(target, canvas, BoardPicture(), philo::PrintedPlayerLines(*config_),
+    PrintPicturePlayersAndLines(target, canvas, BoardPicture(), PrintedPlayerLines(*config_),
                                 philo::PrintedRoundLines(*game_, *config_),
                                 {QStringLiteral("Arial"), 10, FontBold});
     Paused = wasPaused;

@@ -11,35 +11,16 @@ namespace scene3d {
 using graph::Kind;
 using graph::Object;
 
-namespace {
-Vec3 Lerp(Vec3 a, Vec3 b, double f)
+SceneView::Impl::Impl() : root(new osg::Group), scene(new osg::Group), additiveFog(new osg::Fog)
 {
-    auto mix = [f](float u, float v) { return float(u + (v - u) * f); };
-    return {mix(a.x, b.x), mix(a.y, b.y), mix(a.z, b.z)};
-}
-} // namespace
-
-Waypoint PointOnPath(const std::vector<Waypoint> &path, double time)
-{
-    if (path.empty())
-        return {};
-    if (time <= path.front().time)
-        return path.front();
-    const auto after = std::upper_bound(path.begin(), path.end(), time,
-                                        [](double t, const Waypoint &w) { return t < w.time; });
-    if (after == path.end())
-        return path.back();
-    const Waypoint &from = *(after - 1), &to = *after;
-    const double f = (time - from.time) / (to.time - from.time);
-    return {time, Lerp(from.position, to.position, f), Lerp(from.rotation, to.rotation, f)};
-}
-
-SceneView::Impl::Impl() : root(new osg::Group), scene(new osg::Group)
-{
+    additiveFog->setMode(osg::Fog::LINEAR);
+    additiveFog->setColor(osg::Vec4(0, 0, 0, 0));
     root->addChild(scene);
     osg::StateSet *state = root->getOrCreateStateSet();
     osg::ref_ptr<osg::LightModel> lightModel = new osg::LightModel;
-    lightModel->setTwoSided(true); // planes are seen from both sides
+    // Only front faces are drawn (planes are one-sided, the solids closed):
+    // lighting one side is enough.
+    lightModel->setTwoSided(false);
     lightModel->setAmbientIntensity(osg::Vec4(0.25f, 0.25f, 0.25f, 1));
     state->setAttributeAndModes(lightModel, osg::StateAttribute::ON);
     state->setMode(GL_LIGHTING, osg::StateAttribute::ON);
@@ -124,6 +105,97 @@ void SceneView::Impl::Place(Object &object)
         object.transform->setMatrix(nodes::Placement(object.position, object.rotation, object.scale));
 }
 
+void SceneView::Impl::ApplyLook(Object &object)
+{
+    if (object.material)
+        nodes::ApplyMaterial(*object.material, object.look);
+    if (object.coloured)
+        nodes::SetGeometryColour(*object.coloured, object.look.Colour());
+    if (object.state)
+        nodes::ApplyBlending(*object.state, object.look, additiveFog);
+    if (object.text)
+        object.text->setColor(object.look.Colour());
+    if (object.light)
+        object.light->setDiffuse(nodes::ToOsg(object.look.colour));
+}
+
+void SceneView::Impl::ApplyMask(Object &object)
+{
+    object.node->setNodeMask(!object.visible ? 0 : object.pickable ? graph::kShown : graph::kShownNotPicked);
+}
+
+graph::Texture &SceneView::Impl::NamedTexture(const QString &textureName)
+{
+    graph::Texture &entry = textures[textureName];
+    if (!entry.texture)
+        entry.texture = nodes::BlankTexture();
+    return entry;
+}
+
+void SceneView::Impl::SetTexture(Object &object, const QString &textureName)
+{
+    if (!object.state || object.kind == Kind::Lines)
+        return;
+    object.textureName = textureName;
+    if (textureName.isEmpty()) {
+        object.state->removeTextureAttribute(0, osg::StateAttribute::TEXTURE);
+        object.state->removeTextureMode(0, GL_TEXTURE_2D);
+        object.look.translucentTexture = false;
+    } else {
+        const graph::Texture &entry = NamedTexture(textureName);
+        object.state->setTextureAttributeAndModes(0, entry.texture, osg::StateAttribute::ON);
+        object.look.translucentTexture = entry.translucent;
+    }
+    nodes::ApplyBlending(*object.state, object.look, additiveFog);
+}
+
+Object &SceneView::Impl::AddShape(const QString &name, const QString &parent, Kind kind, Vec3 centre,
+                                  Vec3 rotation, osg::ref_ptr<osg::Geometry> shape,
+                                  const QString &textureName, const QColor &colour)
+{
+    Object &object = AddObject(name, parent, kind, centre, rotation);
+    object.state = shape->getOrCreateStateSet();
+    object.state->setMode(GL_CULL_FACE, osg::StateAttribute::ON);
+    object.oneSided = true;
+    object.material = new osg::Material;
+    object.state->setAttributeAndModes(object.material, osg::StateAttribute::ON);
+    object.look.colour = colour;
+    object.transform->addChild(shape);
+    SetTexture(object, textureName);
+    ApplyLook(object);
+    return object;
+}
+
+void SceneView::Impl::AddLines(const QString &name, const QString &parent, const std::vector<Vec3> &points,
+                               GLenum mode, const QColor &colour, float widthPixels)
+{
+    Object &object = AddObject(name, parent, Kind::Lines, {}, {});
+    object.coloured = nodes::Lines(points, mode, widthPixels);
+    object.state = object.coloured->getOrCreateStateSet();
+    object.look.colour = colour;
+    ApplyLook(object);
+    object.transform->addChild(object.coloured);
+}
+
+void SceneView::Impl::SetFog(const QColor &colour, float start, float end)
+{
+    osg::ref_ptr<osg::Fog> fog = new osg::Fog;
+    fog->setMode(osg::Fog::LINEAR);
+    fog->setColor(nodes::ToOsg(colour));
+    fog->setStart(start);
+    fog->setEnd(end);
+    scene->getOrCreateStateSet()->setAttributeAndModes(fog, osg::StateAttribute::ON);
+    additiveFog->setStart(start);
+    additiveFog->setEnd(end);
+}
+
+void SceneView::Impl::ClearFog()
+{
+    osg::StateSet *state = scene->getOrCreateStateSet();
+    state->removeAttribute(osg::StateAttribute::FOG);
+    state->removeMode(GL_FOG);
+}
+
 void SceneView::Impl::PlaceOverlay(Object &object)
 {
     object.text->setCharacterSize(float(object.pixelHeight * pixelScale));
@@ -131,14 +203,19 @@ void SceneView::Impl::PlaceOverlay(Object &object)
                                        float(deviceSize.height() - object.pixel.y() * pixelScale), 0));
 }
 
+std::vector<QString> SceneView::Impl::WithFrameNames(const QString &name) const
+{
+    std::vector<QString> names{name};
+    for (size_t i = 0; i < names.size(); ++i)
+        for (const auto &[other, object] : objects)
+            if (object.parent == names[i] && other != names[i])
+                names.push_back(other);
+    return names;
+}
+
 void SceneView::Impl::Remove(const QString &name)
 {
-    std::vector<QString> gone{name};
-    for (size_t i = 0; i < gone.size(); ++i)
-        for (const auto &[other, object] : objects)
-            if (object.parent == gone[i] && other != gone[i])
-                gone.push_back(other);
-    for (const QString &n : gone) {
+    for (const QString &n : WithFrameNames(name)) {
         const auto it = objects.find(n);
         if (it == objects.end())
             continue;
@@ -209,6 +286,9 @@ void SceneView::Impl::DetachWindow()
         return;
     osg::State *state = window->getState();
     root->releaseGLObjects(state);
+    // Named textures no object shows any more are out of the graph.
+    for (auto &[name, entry] : textures)
+        entry.texture->releaseGLObjects(state);
     osg::flushAllDeletedGLObjects(state->getContextID());
     Camera()->setGraphicsContext(nullptr);
     window->close();

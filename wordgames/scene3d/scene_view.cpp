@@ -8,6 +8,7 @@
 #include "wordgames/scene3d/scene_graph.h"
 
 #include <algorithm>
+#include <osg/AutoTransform>
 #include <osgUtil/IntersectionVisitor>
 #include <osgUtil/LineSegmentIntersector>
 #include <QMouseEvent>
@@ -46,21 +47,85 @@ void SceneView::AddGroup(const QString &name, const QString &parent, Vec3 positi
     update();
 }
 
+void SceneView::AddTexture(const QString &textureName, const QImage &image)
+{
+    graph::Texture &entry = d_->NamedTexture(textureName);
+    entry.texture = image.isNull() ? nodes::BlankTexture() : nodes::TextureFromQImage(image);
+    entry.translucent = nodes::HasTransparency(image);
+    for (auto &[name, object] : d_->objects)
+        if (object.textureName == textureName)
+            d_->SetTexture(object, textureName);
+    update();
+}
+
+bool SceneView::HasTexture(const QString &textureName) const
+{
+    return d_->textures.count(textureName) > 0;
+}
+
 void SceneView::AddPlane(const QString &name, const QString &parent, Vec3 centre, float width, float height,
                          const QImage &texture, QColor colour, Vec3 rotation)
 {
-    Object &object = d_->AddObject(name, parent, Kind::Plane, centre, rotation);
-    osg::ref_ptr<osg::Geometry> rectangle = nodes::Rectangle(width, height);
-    object.state = rectangle->getOrCreateStateSet();
+    Object &object = d_->AddShape(name, parent, Kind::Plane, centre, rotation,
+                                  nodes::Rectangle(width, height), {}, colour);
     if (!texture.isNull()) {
         object.state->setTextureAttributeAndModes(0, nodes::TextureFromQImage(texture),
                                                   osg::StateAttribute::ON);
-        object.translucentTexture = nodes::HasTransparency(texture);
+        object.look.translucentTexture = nodes::HasTransparency(texture);
+        d_->ApplyLook(object);
     }
-    object.material = new osg::Material;
-    object.colour = colour;
-    nodes::ApplyColour(*object.state, *object.material, colour, object.translucentTexture);
-    object.transform->addChild(rectangle);
+    update();
+}
+
+void SceneView::AddPlane(const QString &name, const QString &parent, Vec3 centre, float width, float height,
+                         const QString &textureName, QColor colour, Vec3 rotation)
+{
+    d_->AddShape(name, parent, Kind::Plane, centre, rotation, nodes::Rectangle(width, height), textureName,
+                 colour);
+    update();
+}
+
+void SceneView::AddBox(const QString &name, const QString &parent, Vec3 centre, Vec3 size,
+                       const QString &textureName, QColor colour, Vec3 rotation)
+{
+    d_->AddShape(name, parent, Kind::Box, centre, rotation, nodes::Box(size), textureName, colour);
+    update();
+}
+
+void SceneView::AddSphere(const QString &name, const QString &parent, Vec3 centre, float radius,
+                          const QString &textureName, QColor colour, bool half, Vec3 rotation)
+{
+    d_->AddShape(name, parent, Kind::Sphere, centre, rotation, nodes::Sphere(radius, half), textureName,
+                 colour);
+    update();
+}
+
+void SceneView::AddCone(const QString &name, const QString &parent, Vec3 centre, float bottomRadius,
+                        float topRadius, float height, const QString &textureName, QColor colour, int slices,
+                        Vec3 rotation)
+{
+    d_->AddShape(name, parent, Kind::Cone, centre, rotation,
+                 nodes::Cone(bottomRadius, topRadius, height, slices), textureName, colour);
+    update();
+}
+
+void SceneView::AddSprite(const QString &name, const QString &parent, Vec3 centre, float width, float height,
+                          const QString &textureName, float opacity, bool additive)
+{
+    Object &object = d_->AddObject(name, parent, Kind::Sprite, centre, {});
+    // Turned to face the screen whatever turns the frames it is in.
+    osg::ref_ptr<osg::AutoTransform> facing = new osg::AutoTransform;
+    facing->setAutoRotateMode(osg::AutoTransform::ROTATE_TO_SCREEN);
+    object.coloured = nodes::Rectangle(width, height);
+    object.state = object.coloured->getOrCreateStateSet();
+    object.state->setMode(GL_LIGHTING, osg::StateAttribute::OFF);
+    object.look.opacity = opacity;
+    object.look.additive = additive;
+    object.look.blendedWritesDepth = false;
+    d_->SetTexture(object, textureName);
+    d_->ApplyLook(object);
+    facing->addChild(object.coloured);
+    object.transform->addChild(facing);
     update();
 }
 
@@ -77,7 +142,7 @@ void SceneView::AddText(const QString &name, const QString &parent, Vec3 positio
     object.text->setAlignment(osgText::TextBase::LEFT_BASE_LINE);
     object.text->setColor(nodes::ToOsg(colour));
     object.text->setText(nodes::TextString(text));
-    object.colour = colour;
+    object.look.colour = colour;
     // The text's own state is shared by every text of its font: the
     // transform's carries the unlit mode.
     object.transform->getOrCreateStateSet()->setMode(GL_LIGHTING, osg::StateAttribute::OFF);
@@ -92,8 +157,9 @@ void SceneView::AddCylinder(const QString &name, const QString &parent, Vec3 cen
     osg::ref_ptr<osg::Drawable> cylinder = nodes::Cylinder(radius, length);
     object.state = cylinder->getOrCreateStateSet();
     object.material = new osg::Material;
-    object.colour = colour;
-    nodes::ApplyColour(*object.state, *object.material, colour);
+    object.state->setAttributeAndModes(object.material, osg::StateAttribute::ON);
+    object.look.colour = colour;
+    d_->ApplyLook(object);
     object.transform->addChild(cylinder);
     update();
 }
@@ -101,17 +167,27 @@ void SceneView::AddCylinder(const QString &name, const QString &parent, Vec3 cen
 void SceneView::AddLines(const QString &name, const QString &parent, const std::vector<Vec3> &ends,
                          QColor colour)
 {
-    Object &object = d_->AddObject(name, parent, Kind::Lines, {}, {});
-    object.segments = nodes::Segments(ends, colour);
-    object.colour = colour;
-    object.transform->addChild(object.segments);
+    AddLines(name, parent, ends, colour, 1);
+}
+
+void SceneView::AddLines(const QString &name, const QString &parent, const std::vector<Vec3> &ends,
+                         QColor colour, float widthPixels)
+{
+    d_->AddLines(name, parent, ends, GL_LINES, colour, widthPixels);
+    update();
+}
+
+void SceneView::AddLineStrip(const QString &name, const QString &parent, const std::vector<Vec3> &points,
+                             QColor colour, float widthPixels)
+{
+    d_->AddLines(name, parent, points, GL_LINE_STRIP, colour, widthPixels);
     update();
 }
 
 void SceneView::AddLight(const QString &name, const QString &parent, Vec3 position, QColor diffuse)
 {
     Object &object = d_->AddObject(name, parent, Kind::Light, position, {});
-    object.colour = diffuse;
+    object.look.colour = diffuse;
     int number = 1;
     while (number < graph::kMaxLights && d_->lightsUsed.test(size_t(number)))
         ++number;
@@ -142,13 +218,13 @@ void SceneView::AddOverlayText(const QString &name, QPoint pixel, const QString 
     object.kind = Kind::Overlay;
     object.pixel = pixel;
     object.pixelHeight = pixelHeight;
-    object.colour = colour;
+    object.look.colour = colour;
     object.text = new osgText::Text;
     if (auto font = nodes::OverlayFont())
         object.text->setFont(font);
     object.text->setFontResolution(std::max(16, pixelHeight), std::max(16, pixelHeight));
     object.text->setAlignment(osgText::TextBase::LEFT_TOP);
-    object.text->setColor(nodes::ToOsg(colour));
+    object.text->setColor(object.look.Colour());
     object.text->setText(nodes::TextString(text));
     object.text->setName(name.toStdString());
     object.node = object.text;
@@ -191,26 +267,57 @@ void SceneView::SetText(const QString &name, const QString &text)
 
 void SceneView::SetColour(const QString &name, QColor colour)
 {
-    Object *object = d_->Find(name);
-    if (!object)
+    if (Object *object = d_->Find(name)) {
+        object->look.colour = colour;
+        d_->ApplyLook(*object);
+        update();
+    }
+}
+
+void SceneView::SetTexture(const QString &object, const QString &textureName)
+{
+    Object *found = d_->Find(object);
+    if (found && found->textureName != textureName) {
+        d_->SetTexture(*found, textureName);
+        update();
+    }
+}
+
+void SceneView::SetEmission(const QString &name, QColor colour)
+{
+    if (Object *object = d_->Find(name); object && object->material) {
+        object->look.emission = colour;
+        d_->ApplyLook(*object);
+        update();
+    }
+}
+
+void SceneView::SetBlending(const QString &name, float opacity, bool additive)
+{
+    if (!d_->Find(name))
         return;
-    object->colour = colour;
-    if (object->material)
-        nodes::ApplyColour(*object->state, *object->material, colour, object->translucentTexture);
-    if (object->text)
-        object->text->setColor(nodes::ToOsg(colour));
-    if (object->segments)
-        nodes::SetSegmentsColour(*object->segments, colour);
-    if (object->light)
-        object->light->setDiffuse(nodes::ToOsg(colour));
+    for (const QString &each : d_->WithFrameNames(name)) {
+        Object &object = *d_->Find(each);
+        object.look.opacity = opacity;
+        object.look.additive = additive;
+        d_->ApplyLook(object);
+    }
     update();
+}
+
+void SceneView::SetPickable(const QString &name, bool pickable)
+{
+    if (Object *object = d_->Find(name)) {
+        object->pickable = pickable;
+        d_->ApplyMask(*object);
+    }
 }
 
 void SceneView::SetVisible(const QString &name, bool visible)
 {
     if (Object *object = d_->Find(name)) {
         object->visible = visible;
-        object->node->setNodeMask(visible ? graph::kShown : 0);
+        d_->ApplyMask(*object);
         if (object->light)
             d_->SwitchLight(object->light->getLightNum(), visible);
         update();
@@ -221,6 +328,16 @@ bool SceneView::IsVisible(const QString &name) const
 {
     const Object *object = d_->Find(name);
     return object && object->visible;
+}
+
+void SceneView::SetOverlayHeight(const QString &name, int pixelHeight)
+{
+    if (Object *object = d_->Find(name); object && object->kind == Kind::Overlay) {
+        object->pixelHeight = pixelHeight;
+        object->text->setFontResolution(std::max(16, pixelHeight), std::max(16, pixelHeight));
+        d_->PlaceOverlay(*object);
+        update();
+    }
 }
 
 void SceneView::SetPosition(const QString &name, Vec3 position)
@@ -264,6 +381,18 @@ void SceneView::SetCamera(Vec3 eye, Vec3 centre, Vec3 up, double fieldOfViewDegr
 void SceneView::SetBackground(QColor colour)
 {
     d_->Camera()->setClearColor(nodes::ToOsg(colour));
+    update();
+}
+
+void SceneView::SetFog(QColor colour, float start, float end)
+{
+    d_->SetFog(colour, start, end);
+    update();
+}
+
+void SceneView::ClearFog()
+{
+    d_->ClearFog();
     update();
 }
 
@@ -316,13 +445,21 @@ QString SceneView::Pick(QPoint point)
     osgUtil::IntersectionVisitor visitor(intersector);
     visitor.setTraversalMask(graph::kPickMask);
     d_->Camera()->accept(visitor);
-    // Nearest hit first; the innermost of our objects on its path.
-    for (const auto &hit : intersector->getIntersections())
+    const osg::Vec3d eye = osg::Matrixd::inverse(d_->Camera()->getViewMatrix()).getTrans();
+    // Nearest hit first; the innermost of our objects on its path, unless
+    // the hit is on the back of a one-sided shape, which is not drawn.
+    for (const auto &hit : intersector->getIntersections()) {
+        const bool fromBehind = hit.getWorldIntersectNormal() * (hit.getWorldIntersectPoint() - eye) > 0;
         for (auto node = hit.nodePath.rbegin(); node != hit.nodePath.rend(); ++node) {
             const QString name = QString::fromStdString((*node)->getName());
-            if (!name.isEmpty() && d_->Find(name))
+            const Object *object = name.isEmpty() ? nullptr : d_->Find(name);
+            if (!object)
+                continue;
+            if (!(object->oneSided && fromBehind))
                 return name;
+            break;
         }
+    }
     return {};
 }
 
