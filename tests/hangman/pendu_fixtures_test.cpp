@@ -4,9 +4,7 @@
 // fixtures once:
 //   test_hangman_window --gtest_also_run_disabled_tests --gtest_filter='*WriteHangmanFixtures*'
 #include "pendu_window_fixture.h"
-#include "support/main_form_fixture.h"
 
-#include <QFile>
 #include <QListWidget>
 #include <QMenu>
 
@@ -34,28 +32,14 @@ TEST_F(PenduWindowTest, DISABLED_WriteHangmanFixtures)
     ASSERT_TRUE(WriteGameFile(*window, Fixture("pendu_finished.Ldr"), kSaved));
 }
 
-class PenduFixturesTest : public MainFormTest {
+class PenduFixturesTest : public word_game_test::WordGameFixturesTest {
 protected:
-    void SetUp() override
-    {
-        if (!scene3d::OpenGLAvailable())
-            GTEST_SKIP() << "no OpenGL on this display";
-        MainFormTest::SetUp();
-    }
-
-    void PrepareDictionary(const QString &path) override
-    {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(LUDORINE_TEST_DICTIONARY), path));
-    }
-
+    PenduFixturesTest() : WordGameFixturesTest(QStringLiteral(LUDORINE_TEST_DICTIONARY)) {}
     TFPendu *Open(const char *name)
     {
-        EXPECT_TRUE(form->OpenGameFile(Fixture(name))) << name;
-        auto *window = qobject_cast<TFPendu *>(form->ActiveGameWindow());
-        if (window) {
+        TFPendu *window = WordGameFixturesTest::Open<TFPendu>(Fixture(name));
+        if (window)
             window->followActivation = false;
-            window->StopTicks();
-        }
         return window;
     }
 };

@@ -3,8 +3,8 @@
 // card and tile where it was; bad data is refused and changes nothing.
 #include <sstream>
 
-#include "framework/savefile/typed_stream.h"
 #include "pendu_test_support.h"
+#include "support/word_game_test_support.h"
 #include "wordgames/hangman/pendu_texts.h"
 
 using pendu_test::PenduRules;
@@ -12,22 +12,12 @@ using pendu_test::PenduRules;
 namespace {
 std::string Saved(const pendu::PenduGame &game)
 {
-    std::ostringstream out;
-    savefile::TypedWriter writer(out);
-    game.Write(writer);
-    writer.Flush();
-    return out.str();
+    return word_game_test::SavedPayload(game);
 }
 
 bool Load(pendu::PenduGame &game, const std::string &bytes)
 {
-    std::istringstream in(bytes);
-    savefile::TypedReader reader(in);
-    try {
-        return game.Read(reader);
-    } catch (const savefile::ReadError &) {
-        return false;
-    }
+    return word_game_test::LoadPayload(game, bytes);
 }
 
 void ExpectSameObject(const pendu::TableObject &a, const pendu::TableObject &b)

@@ -12,6 +12,7 @@
 
 #include "framework/config.h"
 #include "scrabble_test_support.h"
+#include "support/word_game_test_support.h"
 #include "wordgames/hangman/pendu_game.h"
 
 namespace pendu_test {
@@ -29,13 +30,7 @@ protected:
     {
         dictionary = scrabble_test::SmallDictionary(folder.File("mots.ox"), kWords);
         hidden = scrabble_test::SmallDictionary(folder.File("caches.ox"), hiddenWords);
-        settings.PlayerCount = int(computers.size());
-        settings.AllComputers = true;
-        for (std::size_t i = 0; i < computers.size(); ++i) {
-            settings.Players[i + 1].Level = computers[i] ? 1 : 0;
-            settings.Players[i + 1].IsComputer = computers[i];
-            settings.AllComputers = settings.AllComputers && computers[i];
-        }
+        word_game_test::SetPlayers(settings, computers);
         settings.Options.CB_pendu_essai = tries;
         settings.Options.CB_pendu_lettres = firstAndLast;
         game = std::make_unique<pendu::PenduGame>(settings, *dictionary, *hidden, 3);

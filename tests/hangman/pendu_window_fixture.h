@@ -19,6 +19,7 @@
 #include "framework/tick_driver.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_settings.h"
+#include "support/word_game_fixtures.h"
 #include "window_test_support.h"
 #include "wordgames/hangman/pendu_panels.h"
 #include "wordgames/hangman/pendu_window.h"
@@ -103,14 +104,7 @@ protected:
 
     std::unique_ptr<TFPendu> Reopened()
     {
-        const QByteArray bytes = SavedGameBytes(*window, QDateTime(QDate(2026, 12, 11), QTime(9, 0, 0)));
-        auto back = Make();
-        std::istringstream in(bytes.toStdString());
-        savefile::TypedReader reader(in);
-        EXPECT_EQ(ReadSavedGameKind(reader), GameKindCode::Pendu);
-        EXPECT_TRUE(back->LoadGame(reader, QStringLiteral("/tmp/pendu.Ldr")));
-        back->StopTicks();
-        return back;
+        return word_game_test::Reopened<TFPendu>(*window, [this] { return Make(); });
     }
 
     TempSettings settings;

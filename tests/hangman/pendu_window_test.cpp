@@ -183,7 +183,7 @@ TEST_F(PenduWindowTest, ARoundSavedAndReopenedHasItsTableAsItWas)
     EXPECT_TRUE(text.contains(window->Config().Players[1].Name + QStringLiteral(" : 0")));
     const QByteArray pdf = window_tests::PrintToPdf(*window, settings.Path(QStringLiteral("pendu.pdf")));
     EXPECT_GT(pdf.size(), 5000);
-    EXPECT_FALSE(window->TablePicture().isNull());
+    EXPECT_FALSE(window->ScenePicture().isNull());
 }
 
 // On a display without OpenGL the window says why and closes.

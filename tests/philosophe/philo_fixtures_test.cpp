@@ -4,9 +4,7 @@
 // fixtures once:
 //   test_philosophe_window --gtest_also_run_disabled_tests --gtest_filter='*WritePhilosopheFixtures*'
 #include "philo_window_fixture.h"
-#include "support/main_form_fixture.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTreeWidget>
@@ -41,28 +39,10 @@ TEST_F(PhiloWindowTest, DISABLED_WritePhilosopheFixtures)
     ASSERT_TRUE(WriteGameFile(*window, Fixture("philosophe_finished.Ldr"), kSaved));
 }
 
-class PhiloFixturesTest : public MainFormTest {
+class PhiloFixturesTest : public word_game_test::WordGameFixturesTest {
 protected:
-    void SetUp() override
-    {
-        if (!scene3d::OpenGLAvailable())
-            GTEST_SKIP() << "no OpenGL on this display";
-        MainFormTest::SetUp();
-    }
-
-    void PrepareDictionary(const QString &path) override
-    {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(LUDORINE_TEST_DICTIONARY), path));
-    }
-
-    TFPhilo *Open(const char *name)
-    {
-        EXPECT_TRUE(form->OpenGameFile(Fixture(name))) << name;
-        auto *window = qobject_cast<TFPhilo *>(form->ActiveGameWindow());
-        if (window)
-            window->StopTicks();
-        return window;
-    }
+    PhiloFixturesTest() : WordGameFixturesTest(QStringLiteral(LUDORINE_TEST_DICTIONARY)) {}
+    TFPhilo *Open(const char *name) { return WordGameFixturesTest::Open<TFPhilo>(Fixture(name)); }
 };
 
 TEST_F(PhiloFixturesTest, SavedGamesOpenThroughTheMainWindowAndPlayOn)

@@ -3,8 +3,8 @@
 // was, bad data is refused; and the text export of the rounds.
 #include <sstream>
 
-#include "framework/savefile/typed_stream.h"
 #include "philo_test_support.h"
+#include "support/word_game_test_support.h"
 #include "wordgames/philosophe/philo_texts.h"
 
 using philo::Key;
@@ -13,22 +13,12 @@ using philo_test::PhiloRules;
 namespace {
 std::string Saved(const philo::PhiloGame &game)
 {
-    std::ostringstream out;
-    savefile::TypedWriter writer(out);
-    game.Write(writer);
-    writer.Flush();
-    return out.str();
+    return word_game_test::SavedPayload(game);
 }
 
 bool Load(philo::PhiloGame &game, const std::string &bytes)
 {
-    std::istringstream in(bytes);
-    savefile::TypedReader reader(in);
-    try {
-        return game.Read(reader);
-    } catch (const savefile::ReadError &) {
-        return false;
-    }
+    return word_game_test::LoadPayload(game, bytes);
 }
 
 // The same payload with one integer value changed: the n-th integer after

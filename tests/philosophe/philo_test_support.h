@@ -12,6 +12,7 @@
 
 #include "framework/config.h"
 #include "scrabble_test_support.h"
+#include "support/word_game_test_support.h"
 #include "wordgames/philosophe/philo_game.h"
 
 namespace philo_test {
@@ -28,13 +29,7 @@ protected:
     {
         dictionary = scrabble_test::SmallDictionary(folder.File("mots.ox"), kWords);
         hidden = scrabble_test::SmallDictionary(folder.File("caches.ox"), hiddenWords);
-        settings.PlayerCount = int(computers.size());
-        settings.AllComputers = true;
-        for (std::size_t i = 0; i < computers.size(); ++i) {
-            settings.Players[i + 1].Level = computers[i] ? 1 : 0;
-            settings.Players[i + 1].IsComputer = computers[i];
-            settings.AllComputers = settings.AllComputers && computers[i];
-        }
+        word_game_test::SetPlayers(settings, computers);
         settings.Options.CB_philo = 1; // five letters
         game = std::make_unique<philo::PhiloGame>(settings, *dictionary, *hidden, 7);
         philo::PhiloHooks &h = game->hooks;

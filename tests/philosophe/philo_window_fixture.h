@@ -18,6 +18,7 @@
 #include "framework/tick_driver.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_settings.h"
+#include "support/word_game_fixtures.h"
 #include "window_test_support.h"
 #include "wordgames/philosophe/philo_window.h"
 #include "wordgames/scene3d/scene_view.h"
@@ -72,18 +73,12 @@ protected:
         return window->View->grabFramebuffer();
     }
 
-    // The saved bytes read into a new window, its ticks stopped.
+    // The saved game read into a new window, its ticks stopped.
     std::unique_ptr<TFPhilo> Reopened()
     {
-        const QByteArray bytes = SavedGameBytes(*window, QDateTime(QDate(2026, 12, 11), QTime(9, 0, 0)));
-        auto back = std::make_unique<TFPhilo>(nullptr, QStringLiteral(LUDORINE_TEST_DICTIONARY));
-        back->StopTicks();
-        std::istringstream in(bytes.toStdString());
-        savefile::TypedReader reader(in);
-        EXPECT_EQ(ReadSavedGameKind(reader), GameKindCode::Philosophe);
-        EXPECT_TRUE(back->LoadGame(reader, QStringLiteral("/tmp/philosophe.Ldr")));
-        back->StopTicks();
-        return back;
+        return word_game_test::Reopened<TFPhilo>(*window, [] {
+            return std::make_unique<TFPhilo>(nullptr, QStringLiteral(LUDORINE_TEST_DICTIONARY));
+        });
     }
 
     TempSettings settings;

@@ -192,7 +192,7 @@ TEST_F(PhiloWindowTest, ARoundSavedAndReopenedGoesOnAsItWas)
     // The printed page holds the rendered board.
     const QByteArray pdf = window_tests::PrintToPdf(*window, settings.Path(QStringLiteral("philosophe.pdf")));
     EXPECT_GT(pdf.size(), 5000);
-    const QImage picture = window->BoardPicture();
+    const QImage picture = window->ScenePicture();
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.size(), window->View->size() * window->View->devicePixelRatio());
 }

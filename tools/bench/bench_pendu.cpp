@@ -8,13 +8,9 @@
 // display with OpenGL (run under xvfb-run -a); without one it is skipped.
 #include <benchmark/benchmark.h>
 
-#include "bench_support.h"
+#include "bench_scene_support.h"
 
 #include <chrono>
-#include <QApplication>
-#include <QEventLoop>
-#include <QTemporaryDir>
-#include <QTimer>
 
 #include "dictionary/dictionnaire.h"
 #include "framework/config.h"
@@ -53,18 +49,14 @@ void BM_PenduFrame(benchmark::State &state)
     view.resize(820, 620);
     pendu::PenduScene scene(view);
     view.show();
-    QEventLoop loop;
-    QObject::connect(&view, &QOpenGLWidget::frameSwapped, &loop, &QEventLoop::quit);
+    bench::FrameTimer frames(view);
     std::vector<double> times;
     int frame = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         game.Table.StepDecor(0.05, game.PartsShown(), true, ++frame);
         scene.Show(game);
-        view.Step();
-        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
-        loop.exec();
-        times.push_back(Since(start));
+        times.push_back(Since(start) + frames.Frame());
     }
     bench::ReportSpread(state, times, "frames");
 }
@@ -104,14 +96,5 @@ BENCHMARK(BM_ComputerLetterOnTwelveLetterMasks)->Unit(benchmark::kMillisecond)->
 
 int main(int argc, char **argv)
 {
-    g_dictionary = bench::DictionaryArgument(argc, argv, "bench_pendu");
-    if (g_dictionary.empty())
-        return 1;
-    QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    scene3d::SetDefaultSurfaceFormat();
-    QApplication app(argc, argv);
-    return bench::RunBenchmarks(argc, argv);
+    return bench::RunSceneBenchmarks(argc, argv, "bench_pendu", g_dictionary);
 }

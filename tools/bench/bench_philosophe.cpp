@@ -8,13 +8,9 @@
 // X display with OpenGL (run under xvfb-run -a); without one it is skipped.
 #include <benchmark/benchmark.h>
 
-#include "bench_support.h"
+#include "bench_scene_support.h"
 
 #include <chrono>
-#include <QApplication>
-#include <QEventLoop>
-#include <QTemporaryDir>
-#include <QTimer>
 
 #include "dictionary/dictionnaire.h"
 #include "framework/config.h"
@@ -93,14 +89,5 @@ BENCHMARK(BM_FilterTenLetterWords)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    g_dictionary = bench::DictionaryArgument(argc, argv, "bench_philosophe");
-    if (g_dictionary.empty())
-        return 1;
-    QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    scene3d::SetDefaultSurfaceFormat();
-    QApplication app(argc, argv);
-    return bench::RunBenchmarks(argc, argv);
+    return bench::RunSceneBenchmarks(argc, argv, "bench_philosophe", g_dictionary);
 }

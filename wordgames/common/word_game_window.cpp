@@ -15,6 +15,9 @@
 #include "framework/dialog_service.h"
 #include "framework/hidden_words_file.h"
 #include "framework/main_window_link.h"
+#include "framework/page_canvas.h"
+#include "framework/picture_export.h"
+#include "framework/printed_game_page.h"
 #include "framework/tick_driver.h"
 #include "wordgames/scene3d/scene_view.h"
 
@@ -119,4 +122,21 @@ std::uint32_t TFWordGame::RandomSeed()
 {
     return std::uint32_t(QRandomGenerator::global()->generate() ^
                          quint32(QDateTime::currentMSecsSinceEpoch()));
+}
+
+QImage TFWordGame::ScenePicture()
+{
+    return View ? View->Render() : QImage();
+}
+
+void TFWordGame::ExportPicture(QIODevice &out, int kind)
+{
+    WritePicture(ScenePicture(), out, kind);
+}
+
+void TFWordGame::PrintScenePage(int target, PageCanvas &canvas, const QStringList &rounds)
+{
+    TFLudorine::PrintPage(target, canvas);
+    PrintPicturePlayersAndLines(target, canvas, ScenePicture(), PrintedPlayerLines(*config_), rounds,
+                                {QStringLiteral("Arial"), 10, FontBold});
 }

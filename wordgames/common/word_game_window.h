@@ -36,6 +36,10 @@ public:
     QMenu *Menu = nullptr;
 
     QMenu *GameMenu() override { return Menu; }
+    // The picture of the scene as it stands (printing, exports, tests); a
+    // null picture without a view.
+    virtual QImage ScenePicture();
+    void ExportPicture(QIODevice &out, int kind) override;
 
 protected:
     // The 3D view, added to `layout`, when the platform has OpenGL; null
@@ -58,6 +62,9 @@ protected:
     MenuActions MakeMenu(const QString &newGameText, const QStringList &objectNames);
     // The export: the base lines, the settings lines, then the game's.
     void ExportGameLines(QTextStream &out, const QStringList &lines);
+    // The printed page: the base page, the scene's picture, a line per
+    // player and the rounds' lines.
+    void PrintScenePage(int target, PageCanvas &canvas, const QStringList &rounds);
     // The random seed of a new game.
     static std::uint32_t RandomSeed();
 

@@ -370,12 +370,10 @@ void TFPendu::FormClose()
     TFLudorine::FormClose();
 }
 
-QImage TFPendu::TablePicture()
+QImage TFPendu::ScenePicture()
 {
-    if (!View)
-        return {};
     Redraw();
-    return View->Render();
+    return TFWordGame::ScenePicture();
 }
 
 void TFPendu::Tempo()

@@ -48,7 +48,7 @@ public:
     void B_validerClick();
     void b_reponseClick();
     void Tempo();
-    QImage TablePicture();
+    QImage ScenePicture() override;
     // Window activation and deactivation: a deactivated window pauses and
     // its tick stops. Tests that share a display with others turn the
     // following of the activation off and call Activated themselves.
@@ -58,7 +58,6 @@ public:
     bool LoadGame(savefile::TypedReader &reader, const QString &fileName) override;
     void SaveGame(savefile::TypedWriter &writer) override;
     void ExportText(QTextStream &out) override;
-    void ExportPicture(QIODevice &out, int kind) override;
     void ShowHelp() override;
     void PrintPage(int target, PageCanvas &canvas) override;
     void FormClose() override;

@@ -9,8 +9,6 @@
 #include "framework/config_dialog.h"
 #include "framework/help_window.h"
 #include "framework/page_canvas.h"
-#include "framework/picture_export.h"
-#include "framework/printed_game_page.h"
 #include "framework/savefile/typed_stream.h"
 #include "framework/tick_driver.h"
 #include "wordgames/hangman/pendu_panels.h"
@@ -73,11 +71,6 @@ void TFPendu::ExportText(QTextStream &out)
     ExportGameLines(out, pendu::ExportLines(*game_, *config_));
 }
 
-void TFPendu::ExportPicture(QIODevice &out, int kind)
-{
-    WritePicture(TablePicture(), out, kind);
-}
-
 void TFPendu::ShowHelp()
 {
     ShowHelpTopic(QStringLiteral("Ludorine.chm::/Pendu.htm"));
@@ -91,9 +84,7 @@ void TFPendu::PrintPage(int target, PageCanvas &canvas)
         if (ticking)
             StartTicks(kTickMs);
     });
-    TFLudorine::PrintPage(target, canvas);
-    PrintPicturePlayersAndLines(target, canvas, TablePicture(), PrintedPlayerLines(*config_),
-                                pendu::RoundLines(*game_, *config_), {QStringLiteral("Arial"), 10, FontBold});
+    PrintScenePage(target, canvas, pendu::RoundLines(*game_, *config_));
     canvas.SetFont(target, QStringLiteral("Arial"), Qt::black, 10, FontRegular);
     canvas.DrawText(target, QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat), 21, 27,
                     21, TextAlign::Right);

@@ -349,12 +349,10 @@ void TFPhilo::SetBusy(int state)
         View->setCursor(state == 1 ? Qt::WaitCursor : Qt::ArrowCursor);
 }
 
-QImage TFPhilo::BoardPicture()
+QImage TFPhilo::ScenePicture()
 {
-    if (!View)
-        return {};
     Redraw();
-    return View->Render();
+    return TFWordGame::ScenePicture();
 }
 
 void TFPhilo::TempoTimer()

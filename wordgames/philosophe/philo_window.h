@@ -54,14 +54,12 @@ public:
     void Btn_repClick();
     // One tick of the timer.
     void TempoTimer();
-    // A picture of the board as it stands (printing, exports, tests).
-    QImage BoardPicture();
+    QImage ScenePicture() override;
 
     // --- The seven operations of a game window.
     bool LoadGame(savefile::TypedReader &reader, const QString &fileName) override;
     void SaveGame(savefile::TypedWriter &writer) override;
     void ExportText(QTextStream &out) override;
-    void ExportPicture(QIODevice &out, int kind) override;
     void ShowHelp() override;
     void PrintPage(int target, PageCanvas &canvas) override;
     void SetBusy(int state) override;

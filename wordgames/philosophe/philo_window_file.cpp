@@ -7,8 +7,6 @@
 #include "framework/config_dialog.h"
 #include "framework/help_window.h"
 #include "framework/page_canvas.h"
-#include "framework/picture_export.h"
-#include "framework/printed_game_page.h"
 #include "framework/savefile/typed_stream.h"
 #include "wordgames/philosophe/philo_panels.h"
 #include "wordgames/philosophe/philo_texts.h"
@@ -49,11 +47,6 @@ void TFPhilo::ExportText(QTextStream &out)
     ExportGameLines(out, philo::ExportLines(*game_, *config_));
 }
 
-void TFPhilo::ExportPicture(QIODevice &out, int kind)
-{
-    WritePicture(BoardPicture(), out, kind);
-}
-
 void TFPhilo::ShowHelp()
 {
     ShowHelpTopic(QStringLiteral("Ludorine.chm::/Philosophe.htm"));
@@ -63,9 +56,6 @@ void TFPhilo::PrintPage(int target, PageCanvas &canvas)
 {
     const bool wasPaused = Paused;
     Paused = true;
-    TFLudorine::PrintPage(target, canvas);
-    PrintPicturePlayersAndLines(target, canvas, BoardPicture(), PrintedPlayerLines(*config_),
-                                philo::PrintedRoundLines(*game_, *config_),
-                                {QStringLiteral("Arial"), 10, FontBold});
+    PrintScenePage(target, canvas, philo::PrintedRoundLines(*game_, *config_));
     Paused = wasPaused;
 }
