@@ -260,3 +260,24 @@ TEST_F(PenduRules, EscapeDuringADealLeavesEveryCardAtItsFinalPlaceAndFace)
         EXPECT_EQ(card.mark, n == 1 || n == 5 ? 2 : 1);
     }
 }
+
+TEST_F(PenduRules, TheMissingLettersOfComputersValidateThemselvesAfterThreeSeconds)
+{
+    // A word no candidate matches: the computer plays the usual order and
+    // fails; the word is known, so the panel fills and validates itself.
+    Setup({true, true}, {"QZKJWY"}, 0);
+    qint64 shown = -1, gone = -1;
+    ASSERT_TRUE(TickUntil([&] {
+        if (missingPanel && shown < 0)
+            shown = ms;
+        if (!missingPanel && shown >= 0 && gone < 0)
+            gone = ms;
+        return gone >= 0;
+    }));
+    EXPECT_GE(gone - shown, 3000);
+    EXPECT_LE(gone - shown, 3200);
+    ASSERT_TRUE(TickUntil([this] { return game->Phase.state == 0 && game->Sommet == 0; }));
+    EXPECT_EQ(game->MotATrouver, "QZKJWY");
+    EXPECT_EQ(settings.Players[1].Score, 0);
+    EXPECT_EQ(game->Historique.back().word, "QZKJWY");
+}
