@@ -112,6 +112,30 @@ public:
                                             const std::string &pattern,
                                             const std::vector<std::uint32_t> &masks,
                                             const std::vector<int> &heights) const;
+    // The board search of the board games: every word that can be laid on
+    // any of `lines`, in one walk of the trie for the whole board rather
+    // than one per starting square. A square holds the capital of its played
+    // tile or '*' when empty, the letters its cross word allows (an empty
+    // anchor), and whether it is an anchor: a word covering it joins the
+    // board (a played tile, or an empty square with a cross word); an empty
+    // square that is no anchor takes any letter. A word lies between empty
+    // squares or the ends of its line, starts after an empty square or on
+    // the line's first square, covers an anchor, has two letters or more and
+    // takes from one tile of `letters` ('*' = joker) to maxTiles (any number
+    // when maxTiles <= 0). The words come by line, by first square, and at
+    // each square sorted as PlaceableWords sorts.
+    struct LineSquare {
+        char letter = '*';
+        std::uint32_t mask = 0;
+        bool anchor = false;
+    };
+    struct LineWord {
+        int line = 0;  // index in `lines`
+        int start = 0; // 0-based square of the first letter
+        std::string word;
+    };
+    std::vector<LineWord> BoardWords(const std::string &letters, int maxTiles,
+                                     const std::vector<std::vector<LineSquare>> &lines) const;
     std::vector<std::string> RandomWords(int count, int minLength, int maxLength) const;
 
     // While a board search holds the dictionary, its line queries look at

@@ -65,10 +65,13 @@ PlacementScore ScorePlacement(const Grid &grid, const BoardLayout &layout, const
             break;
         if (LaysTile(grid.At(c, r), letter)) {
             ++result.tilesPlaced;
-            int sc = 0;
-            int sr = 0;
-            const std::string cross = CrossWord(grid, c, r, dir, letter, sc, sr);
-            if (cross.size() >= 2 && rules.crossWordsScore) {
+            // A cross word needs a tile on one side across.
+            const int dc = StepCol(Across(dir));
+            const int dr = StepRow(Across(dir));
+            if (rules.crossWordsScore && (grid.HasTile(c - dc, r - dr) || grid.HasTile(c + dc, r + dr))) {
+                int sc = 0;
+                int sr = 0;
+                const std::string cross = CrossWord(grid, c, r, dir, letter, sc, sr);
                 crossWords = true;
                 result.score += rules.WordScore(grid, layout, sc, sr, Across(dir), cross, player);
             }

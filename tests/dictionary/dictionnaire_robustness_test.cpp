@@ -60,6 +60,11 @@ protected:
         dico->PlaceableWords("ESTRAN*", 7, 2, 15, line, crossChecks);
         dico->PlaceableWords("EAU", 0, 0, 8, "**T*E*S*", crossChecks);
         dico->StackableWords("ESTRANL", 2, 10, "**A**E*T**", crossChecks, heights);
+        std::vector<TDictionnaire::LineSquare> board(15);
+        board[3] = {'A', 0, true};
+        board[7] = {'*', dico->CrossCheckMask("L*S", true), true};
+        board[12] = {'T', 0, true};
+        dico->BoardWords("ESTRAN*", 7, {board, board});
         dico->RandomWords(15, 3, 12);
         dico->RandomWords(5, 50, 60);
         dico->Statistics();

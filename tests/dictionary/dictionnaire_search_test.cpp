@@ -146,6 +146,40 @@ TEST_F(Searches, CrossCheckMasksHoldTheLettersThatMakeAWord)
               dico_->PlaceableWords("RAT", 0, 0, 0, "***", dico_->CrossCheckMasks(checks, true)));
 }
 
+TEST_F(Searches, BoardWordsByLineAndStart)
+{
+    // '.': a free square; '+': an empty anchor taking `allowed`; a capital: a tile.
+    auto line = [](const std::string &squares, const std::string &allowed = "") {
+        std::uint32_t mask = 0;
+        for (const char c : allowed)
+            mask |= 1u << (c - 'A');
+        std::vector<TDictionnaire::LineSquare> line;
+        for (const char c : squares)
+            line.push_back({c == '.' || c == '+' ? '*' : c, c == '+' ? mask : (1u << 26) - 1, c != '.'});
+        return line;
+    };
+    auto words = [&](const std::string &letters, int maxTiles,
+                     const std::vector<std::vector<TDictionnaire::LineSquare>> &lines) {
+        Words found;
+        for (const TDictionnaire::LineWord &w : dico_->BoardWords(letters, maxTiles, lines))
+            found.push_back(std::to_string(w.line) + ":" + std::to_string(w.start) + ":" + w.word);
+        return found;
+    };
+    // Through a tile, by line, then by first square, then alphabetically. On
+    // the second line no word starts just after the T, so SA is not there,
+    // and none starts on the last square.
+    EXPECT_EQ(words("RST", 0, {line("...A..."), line("T.A.")}),
+              (Words{"0:1:STAR", "0:2:RAT", "0:2:RATS", "0:2:SA", "0:2:TAR", "0:2:TARS", "0:3:ART",
+                     "0:3:ARTS", "0:3:AS", "0:3:AT", "1:2:AS", "1:2:AT"}));
+    // An empty anchor takes only its letters; a joker's letter is in lower
+    // case, the rack's own letter going first.
+    EXPECT_EQ(words("A*", 0, {line("+..", "AS")}), (Words{"0:0:Aa", "0:0:As", "0:0:At", "0:0:sA"}));
+    EXPECT_EQ(words("A*", 0, {line("+..", "T")}), Words{});
+    EXPECT_EQ(words("A*", 1, {line("+..", "AS")}), Words{});
+    // No anchor, no word; a word of board letters alone is none either.
+    EXPECT_EQ(words("RST", 0, {line("......"), line(".AS.")}), Words{});
+}
+
 TEST_F(Searches, RandomWords)
 {
     const Words drawn = dico_->RandomWords(5, 2, 4);

@@ -31,19 +31,6 @@ namespace {
 
 QString gDictionary;
 
-// The end-of-game message is answered at once: nobody sits at the bench.
-class SilentDialogs : public DialogService {
-public:
-    void message(const QString &, const QString &, MessageIcon) override {}
-    Answer question(const QString &, const QString &, QuestionButtons) override { return Answer::Yes; }
-    std::optional<QString> prompt(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &, int *) override { return {}; }
-};
-
 // The ticks' work of every draw of one game, in milliseconds.
 std::vector<double> PlayGame(std::uint64_t seed)
 {
@@ -98,6 +85,6 @@ int main(int argc, char **argv)
         return 2;
     gDictionary = QString::fromLocal8Bit(dictionary.c_str());
     bench::OffscreenApplication app(argv);
-    SetDialogs(std::make_unique<SilentDialogs>());
+    SetDialogs(std::make_unique<bench::SilentDialogs>());
     return bench::RunBenchmarks(argc, argv);
 }

@@ -2,12 +2,29 @@
 #pragma once
 // The benchmarks of windows run on the offscreen platform (no display
 // needed) with a settings folder of their own, out of the home folder.
+#include <optional>
 #include <QApplication>
 #include <QTemporaryDir>
+
+#include "framework/dialog_service.h"
 
 #include "bench_support.h"
 
 namespace bench {
+
+// Every message is answered at once (the end of a game's among them): nobody
+// sits at the bench, and a message box would wait for ever.
+class SilentDialogs : public DialogService {
+public:
+    void message(const QString &, const QString &, MessageIcon) override {}
+    Answer question(const QString &, const QString &, QuestionButtons) override { return Answer::Yes; }
+    std::optional<QString> prompt(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &, int *) override { return {}; }
+};
 
 class OffscreenApplication {
 public:

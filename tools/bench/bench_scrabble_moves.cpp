@@ -1,18 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Move search benchmarks on the generated dictionary file: GenerateMoves on
 // mid-game positions (20 to 60 tiles on the board, taken from seeded games
-// between computer players; racks with and without a joker), and whole games
-// between two level-5 computer players.
+// between computer players; racks with and without a joker), the memory a
+// search takes on the heap at its peak on the same positions, and whole
+// games between two level-5 computer players.
 //
 // Usage: bench_scrabble_moves [DICTIONARY] [benchmark options]
-// DICTIONARY defaults to LDico.ox next to the program.
+// DICTIONARY defaults to LDico.ox next to the program. With the environment
+// variable LUDORINE_POSITION_TIMES set to a file name, the median time of
+// each position goes to that file, one line each ("index tiles rack ms"), so
+// that two builds can be compared position by position.
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <malloc.h>
+#include <new>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -21,6 +29,40 @@
 #include "scrabble/engine/board_game.h"
 #include "scrabble/engine/move_search.h"
 #include "scrabble/engine/self_play.h"
+
+// The heap in use and its peak, counted while `gCounting` is set.
+bool gCounting = false;
+std::size_t gHeapInUse = 0;
+std::size_t gHeapPeak = 0;
+
+void *operator new(std::size_t size)
+{
+    void *block = std::malloc(size == 0 ? 1 : size);
+    if (block == nullptr)
+        throw std::bad_alloc();
+    if (gCounting) {
+        gHeapInUse += malloc_usable_size(block);
+        gHeapPeak = std::max(gHeapPeak, gHeapInUse);
+    }
+    return block;
+}
+
+void Release(void *block) noexcept
+{
+    if (gCounting && block != nullptr)
+        gHeapInUse -= std::min(gHeapInUse, malloc_usable_size(block));
+    std::free(block);
+}
+
+void operator delete(void *block) noexcept
+{
+    Release(block);
+}
+
+void operator delete(void *block, std::size_t) noexcept
+{
+    Release(block);
+}
 
 namespace {
 
@@ -68,12 +110,32 @@ std::vector<Position> Positions(const MoveSearch &search)
     return all;
 }
 
+void WritePositionTimes(const std::vector<Position> &positions, std::vector<std::vector<double>> &times)
+{
+    const char *name = std::getenv("LUDORINE_POSITION_TIMES");
+    if (name == nullptr || *name == 0)
+        return;
+    FILE *out = std::fopen(name, "w");
+    if (out == nullptr)
+        return;
+    for (std::size_t p = 0; p < positions.size(); ++p) {
+        std::vector<double> &t = times[p];
+        if (t.empty())
+            continue;
+        std::sort(t.begin(), t.end());
+        std::fprintf(out, "%zu %d %s %.4f\n", p, positions[p].grid.PlayedCount(), positions[p].rack.c_str(),
+                     t[t.size() / 2]);
+    }
+    std::fclose(out);
+}
+
 void BM_GenerateMoves(benchmark::State &state)
 {
     auto dico = TDictionnaire::Create(gDictionary, 'R');
     const MoveSearch search(*dico);
     const std::vector<Position> positions = Positions(search);
     std::vector<double> times;
+    std::vector<std::vector<double>> positionTimes(positions.size());
     std::size_t i = 0;
     std::size_t candidates = 0;
     SearchOptions options;
@@ -84,10 +146,12 @@ void BM_GenerateMoves(benchmark::State &state)
         const std::vector<Tcoup> moves = search.GenerateMoves(p.grid, p.rack, options);
         times.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        positionTimes[i].push_back(times.back());
         candidates += moves.size();
         benchmark::DoNotOptimize(moves.data());
         i = i + 1 == positions.size() ? 0 : i + 1;
     }
+    WritePositionTimes(positions, positionTimes);
     std::sort(times.begin(), times.end());
     auto at = [&](double q) {
         return times[std::min(times.size() - 1, std::size_t(q * double(times.size())))];
@@ -101,6 +165,32 @@ void BM_GenerateMoves(benchmark::State &state)
         benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_GenerateMoves)->Unit(benchmark::kMillisecond)->MinTime(5.0);
+
+// The largest and the median heap peak of one search above what was in use
+// before it, over the positions (the candidates returned included).
+void BM_SearchMemory(benchmark::State &state)
+{
+    auto dico = TDictionnaire::Create(gDictionary, 'R');
+    const MoveSearch search(*dico);
+    const std::vector<Position> positions = Positions(search);
+    SearchOptions options;
+    options.bagSize = 50;
+    std::vector<double> peaks;
+    for (auto _ : state)
+        for (const Position &p : positions) {
+            gHeapInUse = 0;
+            gHeapPeak = 0;
+            gCounting = true;
+            const std::vector<Tcoup> moves = search.GenerateMoves(p.grid, p.rack, options);
+            gCounting = false;
+            peaks.push_back(double(gHeapPeak) / 1024.0);
+            benchmark::DoNotOptimize(moves.data());
+        }
+    std::sort(peaks.begin(), peaks.end());
+    state.counters["median_peak_kb"] = peaks[peaks.size() / 2];
+    state.counters["max_peak_kb"] = peaks.back();
+}
+BENCHMARK(BM_SearchMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_SelfPlayLevel5(benchmark::State &state)
 {

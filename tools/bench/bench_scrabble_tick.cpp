@@ -6,7 +6,7 @@
 //
 // Usage: bench_scrabble_tick [DICTIONARY] [benchmark options]
 // DICTIONARY defaults to LDico.ox next to the program. Runs on the offscreen
-// platform with a temporary settings folder.
+// platform with a temporary settings folder, every message answered at once.
 #include <benchmark/benchmark.h>
 
 #include "bench_qt_support.h"
@@ -90,5 +90,6 @@ int main(int argc, char **argv)
         return 2;
     gDictionary = QString::fromLocal8Bit(dictionary.c_str());
     bench::OffscreenApplication app(argv);
+    SetDialogs(std::make_unique<bench::SilentDialogs>());
     return bench::RunBenchmarks(argc, argv);
 }
