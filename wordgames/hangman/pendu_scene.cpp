@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/hangman/pendu_scene.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "framework/config.h"
@@ -182,6 +183,14 @@ void PenduScene::ResetView()
 void PenduScene::Show(const PenduGame &game)
 {
     scene3d::SceneView &v = view_;
+    // The score texts stand at x = 500 when the view is wide enough, else
+    // as far right as they fit.
+    if (v.width() != fittedWidth_) {
+        fittedWidth_ = v.width();
+        for (int player = 1; player <= 4; ++player)
+            v.MoveOverlay(QStringLiteral("ScoreJ%1").arg(player),
+                          {std::clamp(fittedWidth_ - 170, 5, 500), 10 + 20 * (player - 1)});
+    }
     const PenduTable &table = game.Table;
     for (int n = 1; n <= kCards; ++n) {
         const TableObject &card = table.cards[std::size_t(n)];

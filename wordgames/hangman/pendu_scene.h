@@ -47,6 +47,7 @@ private:
     scene3d::SceneView &view_;
     float turn_ = 0;
     float height_ = 1;
+    int fittedWidth_ = -1; // the view width the score texts were placed for
 };
 
 } // namespace pendu

@@ -2,6 +2,7 @@
 #include "wordgames/philosophe/philo_board.h"
 #include "framework/code_page_text.h"
 
+#include <algorithm>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -152,6 +153,14 @@ void PhiloBoard::Show(const PhiloGame &game, const GameSettings &settings)
         view_.SetText(QStringLiteral("n%1").arg(row), FromCodePage(entry.Note));
         view_.SetVisible(QStringLiteral("prop%1").arg(row), entry.Joue);
         view_.SetVisible(QStringLiteral("n%1").arg(row), entry.Joue);
+    }
+    // The players' texts stand at x = 400 when the view is wide enough, else
+    // as far right as they fit.
+    if (view_.width() != fittedWidth_) {
+        fittedWidth_ = view_.width();
+        for (int player = 1; player <= 4; ++player)
+            view_.MoveOverlay(QStringLiteral("Text%1").arg(player),
+                              {std::clamp(fittedWidth_ - 220, 5, 400), 10 + 40 * (player - 1)});
     }
     for (int player = 1; player <= 4; ++player) {
         const QString name = QStringLiteral("Text%1").arg(player);

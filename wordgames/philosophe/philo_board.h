@@ -42,6 +42,7 @@ private:
     scene3d::SceneView &view_;
     double buttonZ_ = kButtonRest;
     bool cursorShown_ = true;
+    int fittedWidth_ = -1; // the view width the players' texts were placed for
 };
 
 } // namespace philo

@@ -330,6 +330,15 @@ bool SceneView::IsVisible(const QString &name) const
     return object && object->visible;
 }
 
+void SceneView::MoveOverlay(const QString &name, QPoint pixel)
+{
+    if (Object *object = d_->Find(name); object && object->kind == Kind::Overlay) {
+        object->pixel = pixel;
+        d_->PlaceOverlay(*object);
+        update();
+    }
+}
+
 void SceneView::SetOverlayHeight(const QString &name, int pixelHeight)
 {
     if (Object *object = d_->Find(name); object && object->kind == Kind::Overlay) {

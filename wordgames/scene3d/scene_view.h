@@ -127,6 +127,8 @@ public:
     bool IsVisible(const QString &name) const;
     // The pixel height of an overlay text's letters.
     void SetOverlayHeight(const QString &name, int pixelHeight);
+    // Moves an overlay text to another pixel position from the view's top left.
+    void MoveOverlay(const QString &name, QPoint pixel);
     void SetPosition(const QString &name, Vec3 position);
     Vec3 Position(const QString &name) const;
     void SetRotation(const QString &name, Vec3 rotation);
