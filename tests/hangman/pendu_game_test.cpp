@@ -281,3 +281,28 @@ TEST_F(PenduRules, TheMissingLettersOfComputersValidateThemselvesAfterThreeSecon
     EXPECT_EQ(settings.Players[1].Score, 0);
     EXPECT_EQ(game->Historique.back().word, "QZKJWY");
 }
+
+TEST_F(PenduRules, AHumanSettersWordIsHisToGive)
+{
+    Setup({true, false});
+    StartRound();
+    ASSERT_TRUE(wordPanel);
+    // Escape (or a pause, a save, leaving the window) does not take the
+    // program's proposal in the setter's place.
+    game->FinishTop();
+    EXPECT_TRUE(wordPanel);
+    EXPECT_EQ(game->Top()->kind, 'P');
+    EXPECT_NE(game->Top()->state, pendu::kDone);
+    // A word refused stays as he typed it; a mask comes back as it was read.
+    yes = false;
+    EXPECT_EQ(game->SetterWord("zorgl"), "zorgl");
+    EXPECT_EQ(game->SetterWord("m*r d?"), "M*RD*");
+    EXPECT_TRUE(wordPanel);
+
+    // A new game starts with no error on the gallows and a fresh word list.
+    game->Erreurs = 4;
+    game->ListeOrdi = std::vector<std::string>{"MARDI"};
+    game->NewGame();
+    EXPECT_EQ(game->Erreurs, 0);
+    EXPECT_FALSE(game->ListeOrdi.has_value());
+}

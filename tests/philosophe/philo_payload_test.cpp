@@ -153,3 +153,41 @@ TEST_F(PhiloRules, EveryStateOfAComputersGameSavesAndLoads)
         5000));
     EXPECT_GT(saves, 20);
 }
+
+TEST_F(PhiloRules, GamesTheSetterLeftInAnOddStateStillReopen)
+{
+    // Marks whose sum is more than the word's length (they are the
+    // setter's, not checked when given), then a revealed word longer than
+    // any round's.
+    Setup({true, false});
+    StartRound();
+    game->SetterWord("*****");
+    ASSERT_TRUE(TickUntil([this] { return markPanel; }));
+    game->HumanMarks(3, 3);
+    philo::PhiloGame loaded(settings, *dictionary, *hidden, 2);
+    EXPECT_TRUE(Load(loaded, Saved(*game)));
+    game->Etat = 3;
+    confirmAnswer = true;
+    game->SetterWord("ANTICONSTITUTION");
+    EXPECT_EQ(game->Etat, 9);
+    EXPECT_TRUE(Load(loaded, Saved(*game)));
+
+    // A word refused for its length leaves the round's word unknown.
+    Setup({true, false});
+    StartRound();
+    EXPECT_FALSE(game->SetterWord("MARDIS").accepted);
+    EXPECT_EQ(game->MotSecret, "*****");
+    EXPECT_FALSE(game->SetterWord("").accepted);
+    EXPECT_TRUE(Load(loaded, Saved(*game)));
+}
+
+TEST_F(PhiloRules, ANewGameWhileTheSetterIsAskedShowsNoPanel)
+{
+    Setup({true, false});
+    StartRound();
+    ASSERT_TRUE(wordPanel);
+    wordPanel = false;
+    game->NewGame();
+    EXPECT_FALSE(wordPanel);
+    EXPECT_EQ(game->Etat, 0);
+}

@@ -175,15 +175,15 @@ void PenduGame::Finish(Taction &action)
         action.state = kDone;
         break;
     case 'P':
+        // The word panel validates itself only when no human sets the word:
+        // a human's word stays his to give, whatever he has typed so far.
+        if (AllComputers())
+            Validate(ProposedMask, true);
+        break;
     case 'W':
-        // The panel validates itself only when nothing is left to the
-        // setter's judgement.
-        if (AllComputers() || MotATrouver.find('*') == std::string::npos) {
-            if (action.kind == 'P')
-                Validate(ProposedMask, true);
-            else
-                MissingLetters({});
-        }
+        // The missing letters fill themselves when the word is known.
+        if (AllComputers() || MotATrouver.find('*') == std::string::npos)
+            MissingLetters({});
         break;
     default:
         break;

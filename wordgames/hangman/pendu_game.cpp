@@ -95,6 +95,8 @@ void PenduGame::ReadSettings()
 
 void PenduGame::NewGame()
 {
+    Erreurs = 0;
+    ListeOrdi.reset();
     Table.Range();
     Sommet = 0;
     Phase = Tphase{-2, now_, 0, {}};
@@ -147,11 +149,11 @@ void PenduGame::OtherProposal()
     StartAction(*top);
 }
 
-void PenduGame::Validate(const std::string &typed, bool automatic)
+std::string PenduGame::Validate(const std::string &typed, bool automatic)
 {
     Taction *top = Top();
     if (!top || top->kind != 'P' || top->state != 1)
-        return;
+        return typed;
     std::string text;
     for (char c : typed) {
         if (c == ' ' || c == '\t')
@@ -168,7 +170,7 @@ void PenduGame::Validate(const std::string &typed, bool automatic)
                     "Attention ! Le mot %1 n'existe pas dans le dictionnaire ! Continuer avec ce mot ?")
                     .arg(FromCodePage(text));
             if (!(hooks.confirm && hooks.confirm(question)))
-                return;
+                return typed;
         }
         MotATrouver = text;
         Masque = MaskOf(text, PremDern);
@@ -213,16 +215,17 @@ void PenduGame::Validate(const std::string &typed, bool automatic)
         MotATrouver.clear();
         if (hooks.message)
             hooks.message(QString::fromUtf8(kMessages[error]));
-        return;
+        return whole ? typed : text;
     }
     if (hooks.hideWordPanel)
         hooks.hideWordPanel();
     top->state = kDone;
+    return whole ? typed : text;
 }
 
-void PenduGame::SetterWord(const std::string &typed)
+std::string PenduGame::SetterWord(const std::string &typed)
 {
-    Validate(typed, false);
+    return Validate(typed, false);
 }
 
 // --- Marks of a hidden word

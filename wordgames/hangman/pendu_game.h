@@ -128,8 +128,10 @@ public:
     bool CharacterKey(char c);
     // A click on the table: the object's name.
     void Click(const std::string &object);
-    // The setter's word ("Valider"); "Autre proposition".
-    void SetterWord(const std::string &typed);
+    // The setter's word ("Valider"); "Autre proposition". Returns what the
+    // word panel's field shows afterwards: a mask as it was read, a word as
+    // it was typed.
+    std::string SetterWord(const std::string &typed);
     void OtherProposal();
     // The answer panel: box i checked or not while a letter is marked; the
     // missing letters given (the text of each box 1..length).
@@ -176,7 +178,7 @@ private:
     void PlayLetter(char letter);
     void ShowLetter(); // state 2 step 3: show the letter or count an error
     void AddRound();
-    void Validate(const std::string &typed, bool automatic);
+    std::string Validate(const std::string &typed, bool automatic);
     std::string ShownLetters() const;
     std::string UsedLetters() const;
     void Status(const QString &text) const;

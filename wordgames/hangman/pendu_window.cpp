@@ -219,9 +219,9 @@ void TFPendu::ProposerUnCoup()
 
 void TFPendu::B_validerClick()
 {
-    game_->SetterWord(ToCodePage(P_masque->Edit_masque->text()));
+    const std::string shown = game_->SetterWord(ToCodePage(P_masque->Edit_masque->text()));
     if (P_masque->isVisible())
-        P_masque->Edit_masque->setText(FromCodePage(game_->Masque.empty() ? std::string() : game_->Masque));
+        P_masque->Edit_masque->setText(FromCodePage(shown));
     Modified = true;
 }
 

@@ -159,6 +159,8 @@ void PhiloGame::NewGame()
 {
     GameOver = false;
     Manches.clear();
+    // Not a round's start: the round set-up asks nobody for a word.
+    Etat = 0;
     InitManche();
     Etat = 0;
     Etape = 0;
@@ -192,6 +194,8 @@ PhiloGame::SetterAnswer PhiloGame::SetterWord(const std::string &typed)
     const bool fixedLength = settings_->Options.PhiloWordLength() != 0;
     if ((fixedLength && length != LongueurMot) || length < kShortestWord || length > kLongestWord) {
         ok = false;
+        // The round's word stays unknown until one of the right length is given.
+        MotSecret.assign(std::size_t(LongueurMot), '*');
         if (hooks.message)
             hooks.message(QStringLiteral("longueur du mot incorrecte"));
     } else if (length != LongueurMot) {

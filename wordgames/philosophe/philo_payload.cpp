@@ -12,6 +12,7 @@ namespace philo {
 namespace {
 constexpr int kGameKind = 8;
 constexpr int kMostRounds = 100000;
+constexpr std::size_t kTypedWord = 20; // the setter's field
 
 // A word of the game: letters, and asterisks or blanks where `allowed`
 // says, at most `longest` characters.
@@ -25,9 +26,11 @@ bool WordOk(const std::string &word, std::size_t longest, const std::string &all
     return true;
 }
 
+// Each count within the word's length; the setter's marks are not checked
+// against each other when given, so their sum may be more.
 bool MarkOk(int bien, int mal, int length)
 {
-    return bien >= 0 && mal >= 0 && bien + mal <= length;
+    return bien >= 0 && mal >= 0 && bien <= length && mal <= length;
 }
 
 bool StateOk(int etat, int etape)
@@ -94,8 +97,10 @@ bool PhiloGame::Read(savefile::TypedReader &reader)
     const int etat = reader.ReadInteger();
     const int etape = reader.ReadInteger();
     const int paramFin = reader.ReadInteger();
-    const bool secretOk = WordOk(secret, kLongestWord, "*") &&
-                          (int(secret.size()) == length || (etat == 3 || etat == 9)) && !secret.empty();
+    // A revealed word (states 3 and 9) is what the setter typed, up to the
+    // 20 characters of the field; otherwise the word has the round's length.
+    const bool revealed = etat == 3 || etat == 9;
+    const bool secretOk = WordOk(secret, kTypedWord, "*") && (revealed || int(secret.size()) == length);
     if (!secretOk || !WordOk(proposition, kLongestWord, "* ") || !WordOk(computerWord, kLongestWord, "") ||
         !StateOk(etat, etape))
         return false;
@@ -137,15 +142,15 @@ bool PhiloGame::Read(savefile::TypedReader &reader)
         round.Mot = reader.ReadString();
         const int tries = reader.ReadInteger();
         if (round.Joueur < 1 || round.Joueur > settings_->PlayerCount || round.Points < 0 ||
-            round.Points > kTries || !WordOk(round.Mot, kLongestWord, "*") || tries < 0 || tries > kEntries)
+            round.Points > kTries || !WordOk(round.Mot, kTypedWord, "*") || tries < 0 || tries > kEntries)
             return false;
         round.Essais.resize(std::size_t(tries));
         for (TEssai &essai : round.Essais) {
             essai.Mot = reader.ReadString();
             essai.BienPlacees = reader.ReadInteger();
             essai.MalPlacees = reader.ReadInteger();
-            if (!WordOk(essai.Mot, kLongestWord, " ") || essai.BienPlacees < 0 || essai.MalPlacees < 0 ||
-                essai.BienPlacees + essai.MalPlacees > kLongestWord)
+            if (!WordOk(essai.Mot, kLongestWord, " ") ||
+                !MarkOk(essai.BienPlacees, essai.MalPlacees, kLongestWord))
                 return false;
         }
     }

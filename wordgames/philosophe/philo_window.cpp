@@ -327,6 +327,7 @@ void TFPhilo::NouvellePartie()
     Paused = false;
     GameOver = false;
     game_->NewGame();
+    JvChoix_mot->hide();
     RefillHistory();
     Redraw();
     StartTicks(TickPeriod());
