@@ -136,6 +136,33 @@ TEST_F(AvaleurPayload, BadPayloadsAreRefused)
     game->Mangeur().Attache = 7;
     EXPECT_TRUE(refused(*other.game, Saved(*game)));
     EXPECT_TRUE(refused(*other.game, good.substr(0, good.size() / 2)));
+    // The eater on another board than the one shown, or unable to move.
+    game->Mangeur().Attache = 0;
+    game->CourantX = game->CourantX % kWorldSide + 1;
+    EXPECT_TRUE(refused(*other.game, Saved(*game)));
+    game->CourantX = game->Mangeur().Plateau->MondeX;
+    game->Mangeur().Vitesse = 0;
+    EXPECT_TRUE(refused(*other.game, Saved(*game)));
+}
+
+TEST_F(AvaleurPayload, AGameReopenedAtLevelSixKeepsItsPace)
+{
+    Start(8);
+    game->SetSpeed(50);
+    const int base = game->Periode;
+    for (int score = 0; score <= 200; score += 5) { // the levels one by one
+        game->ScoreJeu = score;
+        game->UpdateLevel();
+    }
+    ASSERT_EQ(game->Niveau, 6);
+    EXPECT_EQ(game->Periode, std::max(5, base - 30));
+    GameRig other;
+    other.dictionaryName = "autre.ox";
+    other.Start(9);
+    std::istringstream in(Saved(*game));
+    savefile::TypedReader reader(in);
+    ASSERT_TRUE(other.game->Read(reader));
+    EXPECT_EQ(other.game->Periode, game->Periode);
 }
 
 } // namespace

@@ -178,7 +178,8 @@ TEST_F(PhiloRules, GamesTheSetterLeftInAnOddStateStillReopen)
     EXPECT_FALSE(game->SetterWord("MARDIS").accepted);
     EXPECT_EQ(game->MotSecret, "*****");
     EXPECT_FALSE(game->SetterWord("").accepted);
-    EXPECT_TRUE(Load(loaded, Saved(*game)));
+    philo::PhiloGame again(settings, *dictionary, *hidden, 3);
+    EXPECT_TRUE(Load(again, Saved(*game)));
 }
 
 TEST_F(PhiloRules, ANewGameWhileTheSetterIsAskedShowsNoPanel)

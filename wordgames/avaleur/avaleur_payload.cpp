@@ -111,6 +111,10 @@ bool AvaleurGame::Read(savefile::TypedReader &reader)
         sprite->Rang = place;
         Sprites[std::size_t(place)] = std::move(sprite);
     }
+    // The game runs on the eater's board, and an eater that cannot move
+    // would leave it standing for ever.
+    if (Sprites[1]->Plateau != Plateau(courantX, courantY) || Sprites[1]->Vitesse <= 0)
+        return false;
     const int lines = reader.ReadInteger();
     if (!within(lines, 0, 1000000))
         return false;
@@ -136,6 +140,10 @@ bool AvaleurGame::Read(savefile::TypedReader &reader)
     Courant().Dessine(ImagePlateau);
     DebutMagie = within(magic, 1, 30000) ? std::max<std::int64_t>(1, Now() - magic) : 0;
     SetSpeed(speed);
+    // The period is not saved: levels 4, 5 and 6 each took 10 ms off it.
+    Periode = std::max(5, Periode - 10 * std::clamp(Niveau - 3, 0, 3));
+    if (hooks.timerPeriod)
+        hooks.timerPeriod(Periode);
     UpdateRegion = QRegion();
     RepaintAll();
     return true;

@@ -19,7 +19,6 @@ void TFAvaleur::SaveGame(savefile::TypedWriter &writer)
     TFLudorine::SaveGame(writer);
     config_->SaveSettings(writer);
     game_->Write(writer);
-    game_->SetSpeed(game_->Vitesse);
 }
 
 bool TFAvaleur::LoadGame(savefile::TypedReader &reader, const QString &fileName)
