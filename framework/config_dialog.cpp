@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/config_dialog.h"
+#include "framework/tick_driver.h"
 
 #include "framework/game_window.h"
 #include "framework/help_window.h"
@@ -364,4 +365,10 @@ void TFconfig::OkClicked()
     // The store may have shortened names: show what was kept.
     Table->Rebuild(PlayerCount);
     accept();
+}
+
+bool TFconfig::ExecModal()
+{
+    ModalScope modal;
+    return exec() == QDialog::Accepted;
 }

@@ -34,6 +34,8 @@ public:
     void SetupForGame(GameKindCode kind, TFLudorine *window);
     // Takes the dialog's values into the data (also when the dialog hides).
     void ApplyDialog();
+    // Shows the dialog modally, ticks held meanwhile; true for OK.
+    bool ExecModal();
 
     // --- Controls, named as the options they show.
     QTabWidget *Pages = nullptr;

@@ -14,6 +14,7 @@
 #include "framework/code_page_text.h"
 #include "framework/config_dialog.h"
 #include "framework/dialog_service.h"
+#include "framework/game_dictionary.h"
 #include "scrabble/engine/final_ranking.h"
 #include "scrabble/engine/proposals.h"
 #include "scrabble/windows/board_game_surface.h"
@@ -34,7 +35,7 @@ TFBoardGame::TFBoardGame(QWidget *parent, const scrabble_ui::BoardGameLook &look
     game_->random.Reseed(seedSource());
     game_->SetPlaces(geometry_.get());
 
-    dictionary_ = scrabble_ui::OpenGameDictionary(dictionaryFile);
+    dictionary_ = OpenGameDictionary(dictionaryFile);
     search_ = std::make_unique<scrabble::MoveSearch>(*dictionary_, game_->Rules());
 
     Surface = new scrabble_ui::BoardGameSurface(this);

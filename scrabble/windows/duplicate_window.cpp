@@ -16,6 +16,7 @@
 #include "framework/code_page_text.h"
 #include "framework/config_dialog.h"
 #include "framework/dialog_service.h"
+#include "framework/game_dictionary.h"
 #include "framework/main_window_link.h"
 #include "framework/tick_driver.h"
 #include "scrabble/windows/duplicate_bag_panel.h"
@@ -42,7 +43,7 @@ TFDuplic::TFDuplic(QWidget *parent, const QString &dictionaryFile) : TFLudorine(
     config_ = new TFconfig(this);
     config_->SetupForGame(kGameKind, this);
 
-    dictionary_ = scrabble_ui::OpenGameDictionary(dictionaryFile);
+    dictionary_ = OpenGameDictionary(dictionaryFile);
     game_ = std::make_unique<scrabble::DuplicateGame>(dictionary_.get(), seedSource());
     ConnectHooks();
 

@@ -2,15 +2,12 @@
 #include "scrabble/windows/game_hooks.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QRandomGenerator>
 
-#include "dictionary/dictionnaire.h"
 #include "framework/code_page_text.h"
 #include "framework/config_dialog.h"
 #include "framework/dialog_service.h"
 #include "framework/game_window.h"
-#include "framework/main_window_link.h"
 #include "framework/tick_driver.h"
 
 namespace scrabble_ui {
@@ -22,18 +19,7 @@ GameHooks::GameHooks()
     seedSource = [] {
         return QRandomGenerator::global()->generate64() ^ quint64(QDateTime::currentMSecsSinceEpoch());
     };
-    runConfiguration = [](TFconfig &config) {
-        ModalScope modal;
-        return config.exec() == QDialog::Accepted;
-    };
-}
-
-std::unique_ptr<TDictionnaire> OpenGameDictionary(const QString &file)
-{
-    QString name = file;
-    if (name.isEmpty())
-        name = MainForm() ? MainForm()->DictionaryFile() : QStringLiteral("LDico.ox");
-    return TDictionnaire::Create(QFile::encodeName(name).toStdString(), 'R');
+    runConfiguration = [](TFconfig &config) { return config.ExecModal(); };
 }
 
 std::optional<std::string> AskDrawnLetters(const std::string &title, const std::string &label,

@@ -2,7 +2,7 @@
 #pragma once
 // What the Scrabble windows take from outside the game, with working
 // defaults that tests replace: the Configuration dialog, the clock and the
-// seeds of the random source; the game's dictionary and the victory text.
+// seeds of the random source; the manual draw's prompt and the victory text.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -11,7 +11,6 @@
 #include <QString>
 #include <string>
 
-class TDictionnaire;
 class TFconfig;
 
 namespace scrabble_ui {
@@ -33,9 +32,6 @@ public:
 private:
     QElapsedTimer elapsed_;
 };
-
-// The game's dictionary, read only: `file`, or the main window's when empty.
-std::unique_ptr<TDictionnaire> OpenGameDictionary(const QString &file);
 
 // The manual draw's prompt through the dialog interface, with the capital
 // lock switched on before asking (bytes of the code page both ways).

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
-#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -21,7 +20,7 @@
 #include "dictionary/dictionnaire.h"
 #include "framework/config_dialog.h"
 #include "framework/dialog_service.h"
-#include "framework/main_window_link.h"
+#include "framework/game_dictionary.h"
 #include "framework/tick_driver.h"
 #include "wordgames/avaleur/avaleur_pictures.h"
 
@@ -99,16 +98,10 @@ TFAvaleur::TFAvaleur(QWidget *parent, const QString &dictionaryFile, std::uint32
     config_ = new TFconfig(this);
     config_->SetupForGame(kGameKind, this);
     config_->Options.Vitesse_bar = StoredSpeed();
-    runConfiguration = [](TFconfig &config) {
-        ModalScope modal;
-        return config.exec() == QDialog::Accepted;
-    };
+    runConfiguration = [](TFconfig &config) { return config.ExecModal(); };
     isActive = [this] { return isActiveWindow(); };
 
-    QString file = dictionaryFile;
-    if (file.isEmpty())
-        file = MainForm() ? MainForm()->DictionaryFile() : QStringLiteral("LDico.ox");
-    dictionary_ = TDictionnaire::Create(QFile::encodeName(file).toStdString(), 'R');
+    dictionary_ = OpenGameDictionary(dictionaryFile);
     if (seed == 0)
         seed = QRandomGenerator::global()->generate() ^ quint32(QDateTime::currentMSecsSinceEpoch());
     SetBusy(1);

@@ -5,7 +5,6 @@
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFile>
 #include <QMenu>
 #include <QRandomGenerator>
 #include <QTextStream>
@@ -13,20 +12,12 @@
 #include "dictionary/dictionnaire.h"
 #include "framework/config_dialog.h"
 #include "framework/dialog_service.h"
+#include "framework/game_dictionary.h"
 #include "framework/hidden_words_file.h"
-#include "framework/main_window_link.h"
 #include "framework/page_canvas.h"
 #include "framework/picture_export.h"
 #include "framework/printed_game_page.h"
-#include "framework/tick_driver.h"
 #include "wordgames/scene3d/scene_view.h"
-
-namespace {
-std::unique_ptr<TDictionnaire> OpenReadOnly(const QString &file)
-{
-    return TDictionnaire::Create(QFile::encodeName(file).toStdString(), 'R');
-}
-} // namespace
 
 TFWordGame::TFWordGame(QWidget *parent, GameKindCode kind, const QString &title,
                        const QString &dictionaryFile)
@@ -37,25 +28,24 @@ TFWordGame::TFWordGame(QWidget *parent, GameKindCode kind, const QString &title,
     setWindowTitle(Title);
     config_ = new TFconfig(this);
     config_->SetupForGame(kind, this);
-    runConfiguration = [](TFconfig &config) {
-        ModalScope modal;
-        return config.exec() == QDialog::Accepted;
-    };
-    dictionaryFile_ = dictionaryFile;
-    if (dictionaryFile_.isEmpty())
-        dictionaryFile_ = MainForm() ? MainForm()->DictionaryFile() : QStringLiteral("LDico.ox");
-    dictionary_ = OpenReadOnly(dictionaryFile_);
-    hiddenWords_ = OpenReadOnly(HiddenWordsFile(dictionaryFile_, config_->Options.commonWords,
-                                                {QCoreApplication::applicationDirPath()}));
+    runConfiguration = [](TFconfig &config) { return config.ExecModal(); };
+    dictionaryFile_ = GameDictionaryFile(dictionaryFile);
+    dictionary_ = OpenGameDictionary(dictionaryFile_);
+    hiddenWords_ = OpenGameDictionary(HiddenWordsPath());
     setFocusPolicy(Qt::StrongFocus);
 }
 
 TFWordGame::~TFWordGame() = default;
 
+QString TFWordGame::HiddenWordsPath() const
+{
+    return HiddenWordsFile(dictionaryFile_, config_->Options.commonWords,
+                           {QCoreApplication::applicationDirPath()});
+}
+
 void TFWordGame::OpenHiddenWords()
 {
-    hiddenWords_ = OpenReadOnly(HiddenWordsFile(dictionaryFile_, config_->Options.commonWords,
-                                                {QCoreApplication::applicationDirPath()}));
+    hiddenWords_ = OpenGameDictionary(HiddenWordsPath());
     HiddenWordsOpened();
 }
 

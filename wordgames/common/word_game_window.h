@@ -73,6 +73,7 @@ protected:
     TFconfig *config_ = nullptr;
 
 private:
+    QString HiddenWordsPath() const;
     std::unique_ptr<TDictionnaire> dictionary_;
     std::unique_ptr<TDictionnaire> hiddenWords_;
     QString dictionaryFile_;

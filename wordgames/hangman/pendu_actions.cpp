@@ -131,7 +131,6 @@ void PenduGame::StartAction(Taction &action)
         break;
     case 'R':
         MasqueAvant = Masque;
-        MarkedNow.fill(false);
         if (hooks.showMarkPanel)
             hooks.showMarkPanel();
         break;

@@ -239,10 +239,15 @@ void PenduGame::MarkPosition(int position, bool marked)
     if (MasqueAvant[std::size_t(position - 1)] != '*')
         return;
     Masque[std::size_t(position - 1)] = marked ? LettreJouee : '*';
-    MarkedNow[std::size_t(position)] = marked;
     std::string text(Masque.size(), ' ');
     text[std::size_t(position - 1)] = marked ? LettreJouee : '*';
     Table.Retourne(text, int(Masque.size()), scene_);
+}
+
+bool PenduGame::MarkedNow(int position) const
+{
+    const std::size_t i = std::size_t(position - 1);
+    return position >= 1 && i < Masque.size() && i < MasqueAvant.size() && Masque[i] != MasqueAvant[i];
 }
 
 void PenduGame::MarksDone()
@@ -446,7 +451,7 @@ void PenduGame::Click(const std::string &object)
     if (top && top->kind == 'R' && object.size() >= 7 && object.compare(0, 5, "carte") == 0) {
         const int card = std::atoi(object.substr(6, 2).c_str());
         if (card >= 1 && card <= int(Masque.size()))
-            MarkPosition(card, !MarkedNow[std::size_t(card)]);
+            MarkPosition(card, !MarkedNow(card));
     }
 }
 

@@ -109,8 +109,9 @@ public:
     // The proposal of the word panel (the drawn word and its mask).
     std::string ProposedWord;
     std::string ProposedMask;
-    // The card marked during the marking of a letter (by box or by card).
-    std::array<bool, kCards + 1> MarkedNow{};
+    // Whether position i (1-based) was marked during the marking of the
+    // letter now played: the mask differs there from the one before.
+    bool MarkedNow(int position) const;
 
     // --- The clock: milliseconds for the actions, seconds for the table.
     void Tick(qint64 nowMs, double sceneSeconds);

@@ -262,11 +262,6 @@ bool PenduGame::Read(savefile::TypedReader &reader)
     Table = table;
     Historique = std::move(history);
     ListeOrdi.reset();
-    // The positions marked while a letter was being marked: where the mask
-    // differs from the one taken when the marking began.
-    MarkedNow.fill(false);
-    for (std::size_t i = 0; i < Masque.size() && i < MasqueAvant.size(); ++i)
-        MarkedNow[i + 1] = Masque[i] != MasqueAvant[i];
     return true;
 }
 
