@@ -7,6 +7,7 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
+#include "wordgames/common/parchment.h"
 #include "wordgames/hangman/pendu_scene.h"
 
 namespace pendu {
@@ -16,17 +17,10 @@ QImage PenduScene::LetterTexture(QChar letter)
     // Four times the 15 x 30 of the original picture, for a sharp letter.
     QImage image(60, 120, QImage::Format_RGB32);
     QPainter painter(&image);
-    QLinearGradient parchment(0, 0, 60, 120);
-    parchment.setColorAt(0, QColor(0xF6, 0xEA, 0xC8));
-    parchment.setColorAt(1, QColor(0xE2, 0xCC, 0x98));
-    painter.fillRect(image.rect(), parchment);
-    painter.setPen(QPen(QColor(0xA8, 0x86, 0x50), 3));
-    painter.drawRect(image.rect().adjusted(1, 1, -2, -2));
+    wordgame_ui::PaintParchment(painter, image.rect(), QColor(0xF6, 0xEA, 0xC8), QColor(0xE2, 0xCC, 0x98),
+                                QColor(0xA8, 0x86, 0x50), 3);
     if (letter != QLatin1Char(' ')) {
-        QFont font(QStringLiteral("DejaVu Serif"));
-        font.setBold(true);
-        font.setPixelSize(52);
-        painter.setFont(font);
+        painter.setFont(wordgame_ui::BoldSerif(52));
         painter.setPen(QColor(0xC0, 0x10, 0x10));
         painter.drawText(image.rect(), Qt::AlignCenter, QString(letter));
     }

@@ -8,6 +8,7 @@
 #include <QRadialGradient>
 
 #include "framework/config.h"
+#include "wordgames/common/parchment.h"
 #include "wordgames/philosophe/philo_game.h"
 #include "wordgames/scene3d/scene_view.h"
 
@@ -51,16 +52,9 @@ QImage PhiloBoard::BoardTexture()
 {
     QImage image(448, 512, QImage::Format_RGB32);
     QPainter painter(&image);
-    QLinearGradient parchment(0, 0, 448, 512);
-    parchment.setColorAt(0, QColor(0xF4, 0xE4, 0xC1));
-    parchment.setColorAt(1, QColor(0xD9, 0xC0, 0x8C));
-    painter.fillRect(image.rect(), parchment);
-    painter.setPen(QPen(QColor(0x7A, 0x52, 0x2A), 10));
-    painter.drawRect(image.rect().adjusted(5, 5, -5, -5));
-    QFont title(QStringLiteral("DejaVu Serif"));
-    title.setBold(true);
-    title.setPixelSize(40);
-    painter.setFont(title);
+    wordgame_ui::PaintParchment(painter, image.rect(), QColor(0xF4, 0xE4, 0xC1), QColor(0xD9, 0xC0, 0x8C),
+                                QColor(0x7A, 0x52, 0x2A), 10);
+    painter.setFont(wordgame_ui::BoldSerif(40));
     painter.setPen(QColor(0x5A, 0x32, 0x16));
     painter.drawText(QRect(0, 14, 448, 56), Qt::AlignCenter, QStringLiteral("PHILOSOPHE"));
     // The strip under the letter slots.
